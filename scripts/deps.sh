@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what the build needs on Debian, when it is missing.
+set -euo pipefail
+packages=(build-essential cmake pkg-config libgtest-dev libgmock-dev qt6-base-dev libhidapi-dev
+          xvfb imagemagick binutils srecord)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
+fi

@@ -1,0 +1,22 @@
+// Text conversions. Everything the window layer shows is UTF-8; the devices and
+// the files carry 8-bit Windows-1250 text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace travik {
+
+// Windows-1250 bytes to UTF-8. Bytes undefined in the code page map to U+FFFD.
+std::string Cp1250ToUtf8(std::string_view bytes);
+
+// UTF-8 to Windows-1250 bytes; a character the code page cannot hold becomes '?'.
+std::string Utf8ToCp1250(std::string_view utf8);
+
+// Number of characters (code points) in a UTF-8 text.
+std::size_t Utf8Length(std::string_view utf8);
+
+// The first n characters of a UTF-8 text.
+std::string Utf8Prefix(std::string_view utf8, std::size_t n);
+
+}  // namespace travik

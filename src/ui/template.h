@@ -1,0 +1,81 @@
+// Dialog templates as data: what a resource script holds for each numbered
+// dialog. Positions are dialog units unless the template says pixels.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace travik::ui {
+
+enum class ControlKind {
+  kStatic,
+  kEdit,
+  kReadOnlyEdit,
+  kButton,
+  kDefaultButton,
+  kCheckBox,
+  kRadio,
+  kGroupBox,
+  kDropDownList,   // drop-down list (no edit)
+  kSortedCombo,    // sorted drop-down combo; its edit text can be set
+  kOwnerDrawCombo, // combo drawing bitmaps by item
+  kPaintedText,    // a text the window paints itself (no control)
+};
+
+enum ControlStyle : std::uint32_t {
+  kStyleNone = 0,
+  kStyleHidden = 1u << 0,
+  kStyleDisabled = 1u << 1,
+  kStyleClientEdge = 1u << 2,
+  kStyleMultiline = 1u << 3,
+};
+
+struct ControlTemplate {
+  int id = 0;
+  ControlKind kind = ControlKind::kStatic;
+  std::string caption;  // UTF-8
+  int x = 0, y = 0, w = 0, h = 0;
+  std::uint32_t style = kStyleNone;
+};
+
+enum DialogStyle : std::uint32_t {
+  kDialogNone = 0,
+  kDialogNoCloseBox = 1u << 0,
+  kDialogNoCaption = 1u << 1,  // pop-up with a thin border and no title bar
+  kDialogPixels = 1u << 2,     // geometry in pixels (the main window)
+};
+
+struct MenuItem {
+  int command = 0;         // 0 for a separator
+  std::string text;        // UTF-8
+};
+
+struct Menu {
+  std::string text;
+  std::vector<MenuItem> items;
+};
+
+struct DialogTemplate {
+  int number = 0;
+  std::string caption;  // UTF-8
+  int x = 0, y = 0;     // pixels; only the main window uses them
+  int w = 0, h = 0;
+  std::string font = "MS Shell Dlg";
+  int font_size = 8;
+  std::uint32_t style = kDialogNone;
+  std::vector<ControlTemplate> controls;
+  std::vector<Menu> menus;  // the main window's menu bar
+  int icon = 0;
+
+  const ControlTemplate* Find(int id) const {
+    for (const auto& c : controls)
+      if (c.id == id) return &c;
+    return nullptr;
+  }
+};
+
+// Every template of the program (src/resources). nullptr for an unknown number.
+const DialogTemplate* FindTemplate(int number);
+
+}  // namespace travik::ui
