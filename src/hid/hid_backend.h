@@ -42,6 +42,10 @@ class HidBackend {
 
   // Why the last Open failed, for support output ("" when unknown).
   virtual std::string LastOpenError() { return {}; }
+
+  // For support output after a failed search: why a present device with these
+  // identifiers could not be used (for example missing permissions), or "".
+  virtual std::string Diagnose(std::uint16_t /*vendor*/, std::uint16_t /*product*/) { return {}; }
 };
 
 }  // namespace travik

@@ -8,6 +8,9 @@
 
 namespace travik::ui {
 
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+
 enum class ControlKind {
   kStatic,
   kEdit,

@@ -16,9 +16,6 @@
 
 namespace travik::ui {
 
-inline constexpr int kIdOk = 1;
-inline constexpr int kIdCancel = 2;
-
 // Notification codes carried with a command.
 enum class Notify {
   kClicked,      // button click, menu command, Esc (as kIdCancel)

@@ -1,0 +1,307 @@
+#include "app/main_window.h"
+
+#include <cstdio>
+#include <iostream>
+#include <ostream>
+
+#include "app/dialog_factory.h"
+#include "app/program.h"
+#include "core/globals.h"
+#include "core/text.h"
+#include "hid/hid.h"
+#include "hid/hid_backend.h"
+#include "protocol/frames.h"
+#include "protocol/identification.h"
+#include "resources/resources.h"
+
+namespace travik {
+
+using namespace res;
+
+namespace {
+
+constexpr const char* kSearchCaption = "HID zařízení, info. ";
+constexpr const char* kManualCaption = "Zařízení info FW";
+constexpr const char* kToolsCaption = "Nástroje";
+constexpr const char* kNotAvailable = "Tato funkce není dostupná";
+
+constexpr const char* kSupportedDevices =
+    "   NSC, BBA, NSF, NRXU, KDB, NRGN \n\n   KFX, NWYT, NWYJ, NDEUL, NDEUP \n\n   EHA9, UU5, "
+    "BBH7T, JBC3S \n\n   BBH7Q, BBH7QS, JBC3K \n\n   BBH7H, E-GET9, BBH8L \n\n   NQAZ, MZP, "
+    "NQKZ, MJD \n\n   LDRS, NBBSZ, NBBVK   \n\n   UC-VWW, UC-MXB, UC-RGJ, UC-RGJ-H, UC-BCN "
+    "\n\n   UC-VWC, UC-MXH, UC-RGQ, UC-RGQ-A, UC-BCM \n\n   N3tNT, KDB7DY \n\n  ";
+constexpr const char* kFunctions =
+    " Podporované funkce:\n\n  BootLoader 0.0.5\n\n  Automaticka Kalibrace AOUT, AIN 0.0.1\n\n ";
+
+void ShowField(ui::Dialog& w, int id, const char* cp1250) { w.SetText(id, Cp1250ToUtf8(cp1250)); }
+
+// Support output when the transmitter could not be used: why, on stderr.
+void PrintDiagnosis() {
+  if (Backend() == nullptr) return;
+  const std::string why = Backend()->Diagnose(static_cast<std::uint16_t>(G().TransmitterIds.vendor),
+                                              static_cast<std::uint16_t>(G().TransmitterIds.product));
+  if (!why.empty()) std::cerr << "travik: " << why << "\n";
+}
+
+}  // namespace
+
+int ConfigTemplateFor(int device_type) {
+  static constexpr int kTemplates[50] = {
+      105, 110, 111, 112, 113, 123, 130, 131, 132, 126,  // 0-9
+      125, 142, 127, 133, 0,   135, 0,   0,   138, 0,    // 10-19
+      0,   141, 145, 0,   146, 147, 155, 156, 148, 149,  // 20-29
+      150, 151, 152, 153, 154, 158, 157, 159, 163, 160,  // 30-39
+      162, 161, 0,   0,   0,   0,   0,   0,   164, 337,  // 40-49
+  };
+  return device_type >= 0 && device_type < 50 ? kTemplates[device_type] : 0;
+}
+
+void MainWindowProc::OnInit(ui::Dialog& w) {
+  w.SetTimer(1, 10);
+  w.TickNow(1);
+  w.Enable(kButtonStop, false);
+  w.Enable(kButtonValues, false);
+}
+
+void MainWindowProc::OnClose(ui::Dialog& w) {
+  if (G().DeviceOnline == 1) CloseSlot(1);
+  w.KillTimer(1);
+  w.End(0);
+}
+
+void MainWindowProc::OnTimer(ui::Dialog& w, int) { Step(w); }
+
+void MainWindowProc::ShowDisconnected(ui::Dialog& w) {
+  w.SetText(kFieldHidId, " ");
+  w.SetText(kFieldDevice, " ");
+  w.SetText(kFieldFirmware, " ");
+  w.Enable(kButtonStart, true);
+  w.Enable(kButtonStop, false);
+  w.Enable(kButtonValues, false);
+}
+
+void MainWindowProc::ReportConnectFailure(ui::Dialog& w, const char* caption) {
+  PrintDiagnosis();
+  w.MessageBox("Spojení se zařízením se nepodařilo navázat", caption, ui::Icon::kInformation);
+}
+
+MainWindowProc::Outcome MainWindowProc::Connect(ui::Dialog& w, bool automatic) {
+  auto& g = G();
+  const char* caption = automatic ? kSearchCaption : kManualCaption;
+  ReleaseDeviceList();
+  ClearDeviceList();
+  const int count = EnumerateDevices();
+  if (count == 0) {
+    PrintDiagnosis();
+    w.MessageBox("Žádné zařízení HID nenalezeno", caption, ui::Icon::kInformation);
+    return Outcome::kNotFound;
+  }
+  const auto vendor = static_cast<std::uint16_t>(g.TransmitterIds.vendor);
+  const auto product = static_cast<std::uint16_t>(g.TransmitterIds.product);
+  if (!FindAndRemember(vendor, product, count, 1)) {
+    PrintDiagnosis();
+    w.MessageBox("Moje zařízení HID nenalezeno", caption, ui::Icon::kInformation);
+    return Outcome::kNotFound;
+  }
+  if (!OpenByIds(vendor, product, count, 1)) return Outcome::kRefused;
+  if (automatic) {
+    if (ReadProductText(g.ProductText.data(), 24, 1)) g.ProductText[24] = '\0';
+    ShowField(w, kFieldHidId, g.ProductText.data());
+  } else {
+    char text[129] = {};
+    ReadProductText(text, 128, 1);
+    text[128] = '\0';
+    ShowField(w, kFieldHidId, text);
+  }
+  w.Enable(kButtonStart, false);
+  w.Enable(kButtonStop, true);
+  w.Enable(kButtonValues, true);
+  FrameInit();
+  if (!SendCommand(1)) {
+    // Not connected after all: give the buttons back rather than leave START
+    // disabled with no device online.
+    CloseSlot(1);
+    w.Enable(kButtonStart, true);
+    w.Enable(kButtonStop, false);
+    w.Enable(kButtonValues, false);
+    return Outcome::kRefused;
+  }
+  g.DeviceOnline = 1;
+  g.NextState = 4;
+  g.ConnectState = 3;
+  g.WaitTicks = 30;
+  return Outcome::kConnected;
+}
+
+void MainWindowProc::Step(ui::Dialog& w) {
+  auto& g = G();
+  switch (g.ConnectState) {
+    case 3:
+      if (g.WaitTicks > 0)
+        --g.WaitTicks;
+      else
+        g.ConnectState = g.NextState;
+      break;
+    case 6: {
+      const Outcome outcome = Connect(w, true);
+      if (outcome == Outcome::kNotFound) {
+        failed_attempts_ = 0;
+        g.ConnectState = 0;
+      } else if (outcome == Outcome::kRefused) {
+        // Retried on the next tick, but not for ever.
+        if (++failed_attempts_ >= kConnectAttempts) {
+          failed_attempts_ = 0;
+          g.ConnectState = 0;
+          ReportConnectFailure(w, kSearchCaption);
+        }
+      } else {
+        failed_attempts_ = 0;
+      }
+      break;
+    }
+    case 4:
+      if (ReadInput(1)) {
+        FillIdentification();
+        ShowField(w, kFieldDevice, g.DeviceIdText.data());
+        w.SetText(kButtonValues, g.DeviceType == 3 ? "ZAPSAT" : "ČÍST");
+        ShowField(w, kFieldFirmware, g.FirmwareText.data());
+        g.ConnectState = 0;
+      } else {
+        g.ConnectState = 1;
+        CloseSlot(1);
+        w.MessageBox("Chyba při čtení identifikátorů zařízení", kSearchCaption, ui::Icon::kError);
+      }
+      break;
+    case 1:
+      ShowDisconnected(w);
+      g.DeviceOnline = 0;
+      g.ConnectState = 0;
+      break;
+    default:
+      break;
+  }
+}
+
+int MainWindowProc::RunDialog(ui::Dialog& w, int template_number) {
+  auto proc = CreateDialogProc(template_number);
+  if (proc == nullptr) return -1;
+  return w.RunModal(template_number, *proc);
+}
+
+void MainWindowProc::OpenConfiguration(ui::Dialog& w) {
+  auto& g = G();
+  g.ConnectState = 0;
+  w.ShowWindow(false);
+  if (g.DeviceOnline == 1) {
+    IdentifyDevice();
+    if (!FirmwareIsCurrent())
+      w.MessageBox(
+          "              Firmware zařízení je zastaralý\n\nkonfigurace zařízení nemusí proběhnout "
+          "korektně",
+          kManualCaption, ui::Icon::kInformation);
+  } else {
+    RunDialog(w, kDlgOffline);
+  }
+  const int dialog = ConfigTemplateFor(g.DeviceType);
+  if (dialog != 0) RunDialog(w, dialog);
+  w.ShowWindow(true);
+  if (g.DeviceOnline == 0) g.ConnectState = 0;
+}
+
+void MainWindowProc::OpenValues(ui::Dialog& w) {
+  auto& g = G();
+  IdentifyDevice();
+  g.ConnectState = 0;
+  w.ShowWindow(false);
+  RunDialog(w, g.DeviceType == 3 ? 134 : 106);
+  // The values dialogs only ever end with 2; restoring on any end keeps the
+  // main window from staying hidden should one fail to open.
+  w.ShowWindow(true);
+  if (g.DeviceOnline == 0) g.ConnectState = 0;
+}
+
+void MainWindowProc::AutoCalibration(ui::Dialog& w) {
+  const int type = G().DeviceType;
+  const bool unavailable = type == 1 || (type >= 5 && type <= 8) || type == 10 || type == 12 ||
+                           type == 13 || type == 15 || type == 18 || type == 22 ||
+                           (type >= 24 && type <= 36) || type == 49;
+  if (unavailable) {
+    w.MessageBox(kNotAvailable, kToolsCaption, ui::Icon::kInformation);
+    return;
+  }
+  w.ShowWindow(false);
+  RunDialog(w, type == 48 ? 336 : 122);
+  w.ShowWindow(true);
+}
+
+void MainWindowProc::Bootloader(ui::Dialog& w) {
+  auto& g = G();
+  w.ShowWindow(false);
+  RunDialog(w, kDlgBootloader);
+  w.ShowWindow(true);
+  ReleaseDeviceList();
+  ShowDisconnected(w);
+  g.DeviceOnline = 0;
+  g.NextState = 6;
+  g.ConnectState = 3;
+  g.WaitTicks = 30;
+}
+
+void MainWindowProc::OnCommand(ui::Dialog& w, int id, ui::Notify code) {
+  auto& g = G();
+  switch (id) {
+    case kCmdExit:
+      OnClose(w);
+      return;
+    case kCmdManualCalibration:
+      w.MessageBox(kNotAvailable, kToolsCaption, ui::Icon::kInformation);
+      return;
+    case kCmdAutoCalibration:
+      AutoCalibration(w);
+      return;
+    case kCmdBootloader:
+      Bootloader(w);
+      return;
+    case kCmdUsbSet:
+      RunDialog(w, kDlgUsbSet);
+      return;
+    case kCmdUsbCal:
+      RunDialog(w, kDlgUsbCal);
+      return;
+    case kCmdAbout:
+      w.MessageBox("Travik Tool\n\nverze 00.00.98  CZ_008", "O programu", ui::Icon::kInformation);
+      return;
+    case kCmdSupportedDevices:
+      w.MessageBox(kSupportedDevices, "Devices ", ui::Icon::kInformation);
+      return;
+    case kCmdFunctions:
+      w.MessageBox(kFunctions, "Functions ", ui::Icon::kInformation);
+      return;
+    default:
+      break;
+  }
+  if (code != ui::Notify::kClicked) return;
+  switch (id) {
+    case kButtonStart:
+      if (g.ConnectState != 0) return;
+      if (Connect(w, false) == Outcome::kRefused) ReportConnectFailure(w, kManualCaption);
+      return;
+    case kButtonStop:
+      if (g.DeviceOnline != 1) return;
+      CloseSlot(1);
+      ShowDisconnected(w);
+      g.DeviceOnline = 0;
+      g.ConnectState = 0;
+      return;
+    case kButtonConfig:
+      OpenConfiguration(w);
+      return;
+    case kButtonValues:
+      OpenValues(w);
+      return;
+    default:
+      return;
+  }
+}
+
+}  // namespace travik

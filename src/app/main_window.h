@@ -1,0 +1,36 @@
+// The main window: connection state machine on timer 1, the four buttons,
+// the menu, and the dispatch to the device dialogs.
+#pragma once
+
+#include "ui/ui.h"
+
+namespace travik {
+
+// Consecutive failed open or init attempts after which the automatic
+// connection gives up and reports (about half a second of 10 ms ticks).
+inline constexpr int kConnectAttempts = 50;
+
+class MainWindowProc : public ui::DialogProc {
+ public:
+  void OnInit(ui::Dialog& w) override;
+  void OnCommand(ui::Dialog& w, int id, ui::Notify code) override;
+  void OnTimer(ui::Dialog& w, int timer_id) override;
+  void OnClose(ui::Dialog& w) override;
+
+ private:
+  void Step(ui::Dialog& w);
+  // Steps 1-7 of a connection. Returns false when it ended with a message.
+  enum class Outcome { kConnected, kNotFound, kRefused };
+  Outcome Connect(ui::Dialog& w, bool automatic);
+  void ShowDisconnected(ui::Dialog& w);
+  void ReportConnectFailure(ui::Dialog& w, const char* caption);
+  void OpenConfiguration(ui::Dialog& w);
+  void OpenValues(ui::Dialog& w);
+  void AutoCalibration(ui::Dialog& w);
+  void Bootloader(ui::Dialog& w);
+  int RunDialog(ui::Dialog& w, int template_number);
+
+  int failed_attempts_ = 0;
+};
+
+}  // namespace travik

@@ -1,0 +1,59 @@
+#include "app/program.h"
+
+#include <cstdio>
+#include <ostream>
+
+#include "app/main_window.h"
+#include "core/globals.h"
+#include "hid/hid.h"
+#include "resources/resources.h"
+
+namespace travik {
+
+int RunProgram(ui::Backend& backend) {
+  auto& g = G();
+  g.NextState = 6;
+  g.ConnectState = 3;
+  g.WaitTicks = 30;
+  g.DeviceOnline = 0;
+  g.OutputReport[0] = 0;
+  g.OutputReport[1] = 0;
+  ui::SetCurrentBackend(&backend);
+  MainWindowProc main_window;
+  return backend.RunMainWindow(res::kMainWindow, main_window);
+}
+
+namespace {
+
+std::ostream* g_trace = nullptr;
+
+void TraceFrame(const HidTraceEvent& e, void*) {
+  if (g_trace == nullptr) return;
+  static constexpr const char* kKinds[] = {"set-feature", "get-feature", "input", "output"};
+  *g_trace << "hid slot " << static_cast<int>(e.slot) << ' ' << kKinds[e.kind]
+           << (e.ok ? "" : " FAILED") << ':';
+  char hex[4];
+  for (int i = 0; i < e.length; ++i) {
+    std::snprintf(hex, sizeof hex, " %02X", e.bytes[i]);
+    *g_trace << hex;
+  }
+  *g_trace << '\n';
+}
+
+}  // namespace
+
+void SetTrace(std::ostream* out, ui::Backend* backend) {
+  g_trace = out;
+  SetHidTrace(out != nullptr ? TraceFrame : nullptr, nullptr);
+  if (backend == nullptr) return;
+  if (out == nullptr) {
+    backend->on_message_box = nullptr;
+    return;
+  }
+  backend->on_message_box = [out](const ui::MessageRecord& m) {
+    *out << "message box [" << m.caption << "] (" << ui::IconName(m.icon) << "): " << m.text
+         << '\n';
+  };
+}
+
+}  // namespace travik

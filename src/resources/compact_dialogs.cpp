@@ -1,0 +1,7 @@
+#include "resources/resources.h"
+
+namespace travik::res {
+
+std::vector<ui::DialogTemplate> CompactTemplates() { return {}; }
+
+}  // namespace travik::res

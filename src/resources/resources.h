@@ -1,0 +1,49 @@
+// Resource numbers: templates, menu commands and the main window's controls.
+#pragma once
+
+#include <vector>
+
+#include "ui/template.h"
+
+namespace travik::res {
+
+// The main window is built from a template of its own; its controls have no
+// identifiers on the platform, so these are ours.
+inline constexpr int kMainWindow = 100;
+inline constexpr int kIconApp = 101;
+inline constexpr int kMenuMain = 102;
+inline constexpr int kFieldHidId = 11;
+inline constexpr int kFieldDevice = 12;
+inline constexpr int kFieldFirmware = 13;
+inline constexpr int kButtonStart = 21;
+inline constexpr int kButtonStop = 22;
+inline constexpr int kButtonConfig = 23;
+inline constexpr int kButtonValues = 24;
+
+// Menu commands.
+inline constexpr int kCmdExit = 40002;
+inline constexpr int kCmdAbout = 40004;
+inline constexpr int kCmdManualCalibration = 40015;
+inline constexpr int kCmdSupportedDevices = 40023;
+inline constexpr int kCmdFunctions = 40026;
+inline constexpr int kCmdUsbSet = 40028;
+inline constexpr int kCmdUsbCal = 40029;
+inline constexpr int kCmdAutoCalibration = 40031;
+inline constexpr int kCmdBootloader = 40032;
+
+// Dialog templates.
+inline constexpr int kDlgUsbSet = 103;
+inline constexpr int kDlgWritePopup = 108;
+inline constexpr int kDlgReadPopup = 109;
+inline constexpr int kDlgBootloader = 120;
+inline constexpr int kDlgUsbCal = 121;
+inline constexpr int kDlgOffline = 124;
+
+// Tables of templates, one function per resource file.
+std::vector<ui::DialogTemplate> MainTemplates();
+std::vector<ui::DialogTemplate> SettingsTemplates();
+std::vector<ui::DialogTemplate> TransferTemplates();
+std::vector<ui::DialogTemplate> CompactTemplates();
+std::vector<ui::DialogTemplate> FirmwareTemplates();
+
+}  // namespace travik::res

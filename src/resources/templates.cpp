@@ -1,0 +1,19 @@
+#include <map>
+
+#include "resources/resources.h"
+
+namespace travik::ui {
+
+const DialogTemplate* FindTemplate(int number) {
+  static const std::map<int, DialogTemplate> all = [] {
+    std::map<int, DialogTemplate> m;
+    for (auto table : {res::MainTemplates, res::SettingsTemplates, res::TransferTemplates,
+                       res::CompactTemplates, res::FirmwareTemplates})
+      for (auto& t : table()) m.emplace(t.number, std::move(t));
+    return m;
+  }();
+  auto it = all.find(number);
+  return it == all.end() ? nullptr : &it->second;
+}
+
+}  // namespace travik::ui
