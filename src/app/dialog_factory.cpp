@@ -1,5 +1,6 @@
 #include "app/dialog_factory.h"
 
+#include "dialogs/compact/kdb_dialog.h"
 #include "resources/resources.h"
 #include "settings/settings_dialogs.h"
 
@@ -15,6 +16,8 @@ std::unique_ptr<ui::DialogProc> CreateDialogProc(int template_number) {
                                             "HID ID Nastavení, Kalibrátor");
     case res::kDlgOffline:
       return std::make_unique<OfflineDialog>();
+    case kDlgKdb:
+      return std::make_unique<KdbDialog>();
     default:
       return nullptr;
   }
