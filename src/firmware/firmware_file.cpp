@@ -1,0 +1,222 @@
+#include "firmware/firmware_file.h"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "config/file_io.h"
+#include "ui/ui.h"
+
+namespace travik {
+namespace {
+
+constexpr std::uint8_t kCr = 0x0D;
+constexpr std::uint8_t kLf = 0x0A;
+constexpr const char* kFileErrorCaption = "Chyba souboru";
+constexpr std::size_t kPathChars = 260;
+
+using Area = std::unique_ptr<std::uint8_t[]>;
+
+Area FreshArea() { return Area(new std::uint8_t[kFirmwareAreaSize]()); }
+
+// Digits are not checked: anything outside 0-9 and A-F gives a wrong value,
+// lower case included, as the files' producers never write them.
+std::uint8_t DigitValue(std::uint8_t c) {
+  return static_cast<std::uint8_t>(c <= 0x3A ? c - 0x30 : c - 0x37);
+}
+
+std::uint8_t ByteOf(std::uint8_t high, std::uint8_t low) {
+  return static_cast<std::uint8_t>(DigitValue(high) * 16 + DigitValue(low));
+}
+
+FirmwareResult Fail(FirmwareError error, std::string message) {
+  return FirmwareResult{false, error, std::move(message)};
+}
+
+std::string At(std::uint64_t position) { return " (pozice " + std::to_string(position) + ")"; }
+
+FirmwareResult HexFail(FirmwareError error, std::string_view what, std::uint64_t position) {
+  return Fail(error, "Chybný soubor Intel HEX: " + std::string(what) + At(position));
+}
+
+FirmwareResult ImageFail(FirmwareError error, std::string_view what) {
+  return Fail(error, "Chybný paměťový obraz: " + std::string(what));
+}
+
+const std::string kBeyondImageText =
+    "data přesahují velikost obrazu " + std::to_string(kFirmwareAreaSize) + " bajtů";
+
+// Reads the whole file into a fresh raw area; a file that does not fit is
+// refused rather than cut.
+FirmwareResult ReadFirmwareFile(const std::string& path, Area& raw, std::uint32_t& raw_length) {
+  raw = FreshArea();
+  bool longer = false;
+  raw_length = static_cast<std::uint32_t>(ReadWholeFile(path, raw.get(), kFirmwareAreaSize, &longer));
+  if (raw_length == 0) return Fail(FirmwareError::kUnreadable, "Chyba načteni souboru");
+  if (longer) {
+    return Fail(FirmwareError::kTooLong, "Soubor je příliš velký, největší možná velikost je " +
+                                             std::to_string(kFirmwareAreaSize) + " bajtů");
+  }
+  return {};
+}
+
+}  // namespace
+
+FirmwareResult DecodeIntelHex(const std::uint8_t* raw, std::uint32_t raw_length,
+                              std::uint8_t* data, std::uint32_t& length) {
+  std::fill_n(data, kHexClearedPrefix, std::uint8_t{0});
+  length = 0;
+  std::uint64_t offset = 0;
+  std::uint64_t p = 0;
+  auto byte_at = [&](std::uint64_t q) { return ByteOf(raw[q], raw[q + 1]); };
+  for (;;) {
+    if (p >= raw_length) return HexFail(FirmwareError::kNoEndRecord, "chybí záznam konce souboru", p);
+    if (raw[p] != ':') return HexFail(FirmwareError::kNoRecordMark, "záznam nezačíná znakem ':'", p);
+    if (p + 9 > raw_length) return HexFail(FirmwareError::kTruncatedRecord, "neúplný záznam", p);
+    const std::uint32_t n = byte_at(p + 1);
+    const std::uint32_t address = byte_at(p + 3) * 256u + byte_at(p + 5);
+    const std::uint8_t type = byte_at(p + 7);
+    if (type == 0x01) return {};
+    const bool address_record = type == 0x02 || type == 0x04;
+    if (address_record && n != 2) {
+      return HexFail(FirmwareError::kBadAddressRecord, "adresový záznam nemá 2 bajty dat", p);
+    }
+    if (type == 0x00 && n == 0) {
+      return HexFail(FirmwareError::kEmptyDataRecord, "datový záznam bez dat", p);
+    }
+    // Colon, 8 header digits, 2n data digits, 2 checksum digits, CR, LF.
+    const std::uint64_t size = 2ull * n + 13;
+    if (p + size > raw_length) return HexFail(FirmwareError::kTruncatedRecord, "neúplný záznam", p);
+    if (raw[p + size - 2] != kCr || raw[p + size - 1] != kLf) {
+      return HexFail(FirmwareError::kLineEnd, "řádek není ukončen znaky CR LF", p);
+    }
+    if (type == 0x00) {
+      const std::uint64_t start = offset + address;
+      if (start + n > kFirmwareAreaSize) {
+        return HexFail(FirmwareError::kBeyondImage, kBeyondImageText, p);
+      }
+      for (std::uint32_t i = 0; i < n; ++i) data[start + i] = byte_at(p + 9 + 2 * i);
+      length = static_cast<std::uint32_t>(start + n);
+    } else if (type == 0x02) {
+      offset = (byte_at(p + 9) * 256ull + byte_at(p + 11)) * 16;
+    } else if (type == 0x04) {
+      // Images linked for flash at 0x0800 0000 start at offset 0.
+      const std::uint8_t b0 = byte_at(p + 9);
+      const std::uint64_t upper = b0 == 0x08 ? 0 : b0;
+      offset = (upper * 256 + byte_at(p + 11)) * 65536;
+    }
+    p += size;
+  }
+}
+
+FirmwareResult DecodeMemoryImage(const std::uint8_t* raw, std::uint32_t raw_length,
+                                 std::uint8_t* data, std::uint32_t& length) {
+  length = 0;
+  if (raw_length < kMemoryImageHeaderSize) {
+    return ImageFail(FirmwareError::kShortHeader,
+                     "soubor je kratší než hlavička (" + std::to_string(kMemoryImageHeaderSize) +
+                         " bajtů)");
+  }
+  const FirmwareResult no_end = ImageFail(FirmwareError::kNoEndMark, "chybí koncový znak 'L'");
+  auto line_break = [](std::uint64_t at) {
+    return ImageFail(FirmwareError::kLineEnd, "nesprávné zalomení řádku" + At(at));
+  };
+  std::uint64_t p = kMemoryImageHeaderSize;
+  std::uint32_t k = 0;
+  for (;;) {
+    if (p >= raw_length) return no_end;
+    std::uint8_t c = raw[p++];
+    if (c == kCr) {
+      if (p >= raw_length) return no_end;
+      if (raw[p] != kLf) return line_break(p);
+      if (++p >= raw_length) return no_end;
+      c = raw[p++];
+    }
+    if (c == 'L') {
+      length = k;
+      return {};
+    }
+    // A second line break, a bare LF or a break inside a byte would shift every
+    // following digit pair.
+    if (c == kCr || c == kLf) return line_break(p - 1);
+    if (p >= raw_length) return no_end;
+    const std::uint8_t low = raw[p++];
+    if (low == kCr || low == kLf) return line_break(p - 1);
+    if (k >= kFirmwareAreaSize) return ImageFail(FirmwareError::kBeyondImage, kBeyondImageText);
+    data[k++] = ByteOf(c, low);
+  }
+}
+
+FirmwareResult LoadFirmwareFromPath(const std::string& path, FirmwareImage& image) {
+  Area raw;
+  std::uint32_t raw_length = 0;
+  FirmwareResult result = ReadFirmwareFile(path, raw, raw_length);
+  if (!result.ok) return result;
+
+  const char letter = path.size() >= 3 ? path[path.size() - 3] : '\0';
+  Area data = FreshArea();
+  std::uint32_t length = 0;
+  if (letter == 'h') {
+    result = DecodeIntelHex(raw.get(), raw_length, data.get(), length);
+  } else if (letter == 'k') {
+    result = DecodeMemoryImage(raw.get(), raw_length, data.get(), length);
+  } else {
+    result = Fail(FirmwareError::kUnsupportedExtension, "Soubor má nepodporovanou příponu");
+  }
+  if (!result.ok) return result;
+
+  // Taken over whole, so a refused file never leaves a half-replaced image.
+  image.raw = std::move(raw);
+  image.raw_length = raw_length;
+  image.data = std::move(data);
+  image.length = length;
+  image.format_letter = letter;
+  image.ready = true;
+  return result;
+}
+
+void LoadFirmwareFile(ui::Dialog& dialog) {
+  static const std::vector<ui::FileFilter> kFilters = {
+      {"Kolvar Memory Image Files (*.kvm)", "*.kvm"},
+      {"Intel Hex files (*.hex)", "*.hex"},
+      {"All files (*.*)", "*.*"},
+  };
+  const std::optional<std::string> path = dialog.ChooseOpenFile(kFilters);
+  if (!path) return;
+  const std::string shown = dialog.GetText(kFirmwarePathControl, kPathChars);
+  dialog.SetText(kFirmwarePathControl, *path);
+  const FirmwareResult result = LoadFirmwareFromPath(*path, *G().Firmware);
+  if (!result.ok) {
+    dialog.MessageBox(result.message, kFileErrorCaption, ui::Icon::kError);
+    // The earlier image is still the one loaded; the field keeps naming it.
+    dialog.SetText(kFirmwarePathControl, shown);
+    return;
+  }
+  dialog.SetText(kBootStatusControl, "Soubor pro download je inicializovan");
+}
+
+std::string MemoryImagePlatform(const FirmwareImage& image) {
+  std::string text;
+  const std::uint32_t end = std::min(kMemoryImageVersionOffset, image.raw_length);
+  for (std::uint32_t i = kMemoryImagePlatformOffset; i < end; ++i) {
+    const std::uint8_t c = image.raw[i];
+    if (c == kCr || c == ' ') break;
+    text += static_cast<char>(c);
+  }
+  return text;
+}
+
+std::string MemoryImageVersionPattern(const FirmwareImage& image) {
+  std::string text;
+  const std::uint32_t end = std::min(kMemoryImageHeaderSize, image.raw_length);
+  for (std::uint32_t i = kMemoryImageVersionOffset; i < end; ++i) {
+    const std::uint8_t c = image.raw[i];
+    if (c == kCr) break;
+    text += static_cast<char>(c);
+  }
+  return text;
+}
+
+}  // namespace travik

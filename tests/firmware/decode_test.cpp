@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "firmware/firmware_file.h"
+#include "firmware_test_util.h"
+
+namespace travik {
+namespace {
+
+using test::HexData;
+using test::HexLinear;
+using test::HexRecord;
+using test::HexSegment;
+using test::kHexEnd;
+
+using Decoder = FirmwareResult (*)(const std::uint8_t*, std::uint32_t, std::uint8_t*, std::uint32_t&);
+
+// Raw text in an allocation of exactly its size and a full data area filled
+// with a marker, so reads or writes outside either show up (under ASan too).
+struct Decoded {
+  FirmwareResult result;
+  std::uint32_t length = 0;
+  std::unique_ptr<std::uint8_t[]> data;
+};
+
+constexpr std::uint8_t kMarker = 0xEE;
+
+Decoded Decode(Decoder decoder, const std::string& text) {
+  auto raw = std::make_unique<std::uint8_t[]>(text.size());
+  std::memcpy(raw.get(), text.data(), text.size());
+  Decoded out;
+  out.data = std::make_unique<std::uint8_t[]>(kFirmwareAreaSize);
+  std::memset(out.data.get(), kMarker, kFirmwareAreaSize);
+  out.result = decoder(raw.get(), static_cast<std::uint32_t>(text.size()), out.data.get(), out.length);
+  return out;
+}
+
+std::vector<std::uint8_t> Bytes(const Decoded& d, std::uint32_t from, std::uint32_t count) {
+  return std::vector<std::uint8_t>(d.data.get() + from, d.data.get() + from + count);
+}
+
+TEST(IntelHex, PlacesDataByExtendedAddresses) {
+  struct Case {
+    const char* name;
+    std::string prefix;
+    std::uint32_t offset;
+  } cases[] = {
+      {"no extension", "", 0},
+      {"linear 0x0800 is flash at offset 0", HexLinear(0x0800), 0},
+      {"linear 0x0801", HexLinear(0x0801), 0x10000},
+      {"linear 0x0001", HexLinear(0x0001), 0x10000},
+      {"segment 0x1000", HexSegment(0x1000), 0x10000},
+      {"segment 0x0123", HexSegment(0x0123), 0x1230},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Decoded d = Decode(DecodeIntelHex, c.prefix + HexData(0x0010, {1, 2, 3}) + kHexEnd);
+    ASSERT_TRUE(d.result.ok) << d.result.message;
+    EXPECT_EQ(d.length, c.offset + 0x13);
+    EXPECT_EQ(Bytes(d, c.offset + 0x10, 3), (std::vector<std::uint8_t>{1, 2, 3}));
+  }
+}
+
+TEST(IntelHex, LengthIsEndOfLastDataRecordAndGapsAreZero) {
+  // Descending records: the length is where the last one ends, not the highest address.
+  Decoded d = Decode(DecodeIntelHex, HexData(0x0100, std::vector<std::uint8_t>(16, 0xAB)) +
+                                         HexData(0x0010, {0x11, 0x22, 0x33, 0x44}) + kHexEnd);
+  ASSERT_TRUE(d.result.ok) << d.result.message;
+  EXPECT_EQ(d.length, 0x14u);
+  EXPECT_EQ(Bytes(d, 0x10, 4), (std::vector<std::uint8_t>{0x11, 0x22, 0x33, 0x44}));
+  EXPECT_EQ(Bytes(d, 0x100, 16), std::vector<std::uint8_t>(16, 0xAB));
+  EXPECT_EQ(Bytes(d, 0, 0x10), std::vector<std::uint8_t>(0x10, 0));
+  EXPECT_EQ(Bytes(d, 0x14, 0xEC), std::vector<std::uint8_t>(0xEC, 0));
+  // Only the first 80,000 bytes are cleared by the decoder itself.
+  EXPECT_EQ(d.data[kHexClearedPrefix - 1], 0);
+  EXPECT_EQ(d.data[kHexClearedPrefix], kMarker);
+}
+
+TEST(IntelHex, SkipsOtherRecordTypesAndIgnoresTextAfterTheEnd) {
+  const std::string body = HexData(0, {9, 8, 7});
+  Decoded plain = Decode(DecodeIntelHex, body + kHexEnd);
+  Decoded mixed = Decode(DecodeIntelHex, HexRecord(0x03, 0, {0x12, 0x34, 0x56, 0x78}) + body +
+                                             HexRecord(0x05, 0, {0x08, 0, 0x01, 0x23}) +
+                                             HexRecord(0x07, 0, {}) + kHexEnd + "garbage");
+  ASSERT_TRUE(plain.result.ok && mixed.result.ok) << mixed.result.message;
+  EXPECT_EQ(mixed.length, 3u);
+  EXPECT_EQ(0, std::memcmp(plain.data.get(), mixed.data.get(), kFirmwareAreaSize));
+
+  // The end record needs no line end; a file of nothing else is an empty image.
+  Decoded bare_end = Decode(DecodeIntelHex, ":00000001FF");
+  ASSERT_TRUE(bare_end.result.ok) << bare_end.result.message;
+  EXPECT_EQ(bare_end.length, 0u);
+}
+
+TEST(IntelHex, DataUpToTheEndOfTheAreaIsAccepted) {
+  // 0x70000 + 0xEF30 + 16 = 520,000.
+  Decoded d = Decode(DecodeIntelHex, HexLinear(0x0007) + HexData(0xEF30, std::vector<std::uint8_t>(16, 0x5A)) + kHexEnd);
+  ASSERT_TRUE(d.result.ok) << d.result.message;
+  EXPECT_EQ(d.length, kFirmwareAreaSize);
+  EXPECT_EQ(d.data[kFirmwareAreaSize - 1], 0x5A);
+}
+
+TEST(IntelHex, RefusesFilesOutsideTheLayout) {
+  const std::string one = HexData(0, {1, 2, 3, 4});
+  std::string lf_only = one;
+  lf_only.erase(lf_only.size() - 2, 1);
+  struct Case {
+    const char* name;
+    std::string text;
+    FirmwareError error;
+  } cases[] = {
+      {"empty text", "", FirmwareError::kNoEndRecord},
+      {"no end record", one, FirmwareError::kNoEndRecord},
+      {"stray line end", one + "\r\n" + kHexEnd, FirmwareError::kNoRecordMark},
+      {"leading blank", " " + one + kHexEnd, FirmwareError::kNoRecordMark},
+      {"header cut", one + ":1000", FirmwareError::kTruncatedRecord},
+      {"data cut", one.substr(0, 15), FirmwareError::kTruncatedRecord},
+      {"end record cut", one + ":000000", FirmwareError::kTruncatedRecord},
+      {"address record cut", HexLinear(1).substr(0, 14), FirmwareError::kTruncatedRecord},
+      {"LF only", lf_only + kHexEnd, FirmwareError::kLineEnd},
+      {"no line end", one.substr(0, one.size() - 2) + kHexEnd, FirmwareError::kLineEnd},
+      {"empty data record", HexData(0, {}) + kHexEnd, FirmwareError::kEmptyDataRecord},
+      {"linear record of 4 bytes", HexRecord(0x04, 0, {0, 1, 0, 0}) + kHexEnd,
+       FirmwareError::kBadAddressRecord},
+      {"segment record of 0 bytes", HexRecord(0x02, 0, {}) + kHexEnd, FirmwareError::kBadAddressRecord},
+      {"one byte past the area", HexLinear(0x0007) + HexData(0xEF31, std::vector<std::uint8_t>(16, 1)) + kHexEnd,
+       FirmwareError::kBeyondImage},
+      {"top of the address space", HexLinear(0xFFFF) + HexData(0xFFFF, {1}) + kHexEnd,
+       FirmwareError::kBeyondImage},
+      {"segment past the area", HexSegment(0xFFFF) + HexData(0xFFF0, {1}) + kHexEnd,
+       FirmwareError::kBeyondImage},
+      // A byte count claiming more data than the line holds.
+      {"byte count too large", ":FF000000" + std::string(40, '0') + "\r\n" + kHexEnd,
+       FirmwareError::kTruncatedRecord},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Decoded d = Decode(DecodeIntelHex, c.text);
+    EXPECT_FALSE(d.result.ok);
+    EXPECT_EQ(d.result.error, c.error) << d.result.message;
+    EXPECT_FALSE(d.result.message.empty());
+  }
+}
+
+std::string MemoryImage(const std::string& data) { return test::MemoryImageHeader("TRX", "1x") + data; }
+
+TEST(MemoryImage, LineBreaksDoNotChangeTheImage) {
+  std::vector<std::uint8_t> bytes(4352);
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + 3);
+  Decoded flat = Decode(DecodeMemoryImage, MemoryImage(test::MemoryImageData(bytes, 0)));
+  Decoded lines = Decode(DecodeMemoryImage, MemoryImage("\r\n" + test::MemoryImageData(bytes, 16) + "\r\n"));
+  ASSERT_TRUE(flat.result.ok) << flat.result.message;
+  ASSERT_TRUE(lines.result.ok) << lines.result.message;
+  EXPECT_EQ(flat.length, 4352u);
+  EXPECT_EQ(lines.length, 4352u);
+  EXPECT_EQ(Bytes(flat, 0, 4352), bytes);
+  EXPECT_EQ(0, std::memcmp(flat.data.get(), lines.data.get(), kFirmwareAreaSize));
+}
+
+TEST(MemoryImage, EndsAtTheLetterL) {
+  Decoded d = Decode(DecodeMemoryImage, MemoryImage("00FF7A0eL3132whatever\r\n"));
+  ASSERT_TRUE(d.result.ok) << d.result.message;
+  ASSERT_EQ(d.length, 4u);
+  // Lower-case digits are not hexadecimal digits here: 'e' counts as 0x2E.
+  EXPECT_EQ(Bytes(d, 0, 5), (std::vector<std::uint8_t>{0x00, 0xFF, 0x7A, 0x2E, kMarker}));
+  EXPECT_EQ(Decode(DecodeMemoryImage, MemoryImage("L")).length, 0u);
+}
+
+TEST(MemoryImage, FullAreaIsAcceptedAndOneMoreByteRefused) {
+  const std::string pairs(2 * kFirmwareAreaSize, '1');
+  Decoded full = Decode(DecodeMemoryImage, MemoryImage(pairs + "L"));
+  ASSERT_TRUE(full.result.ok) << full.result.message;
+  EXPECT_EQ(full.length, kFirmwareAreaSize);
+  EXPECT_EQ(full.data[kFirmwareAreaSize - 1], 0x11);
+  Decoded over = Decode(DecodeMemoryImage, MemoryImage(pairs + "22L"));
+  EXPECT_EQ(over.result.error, FirmwareError::kBeyondImage);
+}
+
+TEST(MemoryImage, RefusesFilesOutsideTheLayout) {
+  struct Case {
+    const char* name;
+    std::string text;
+    FirmwareError error;
+  } cases[] = {
+      {"header only", MemoryImage(""), FirmwareError::kNoEndMark},
+      {"short header", std::string(42, 'A'), FirmwareError::kShortHeader},
+      {"no closing L", MemoryImage("0102\r\n0304"), FirmwareError::kNoEndMark},
+      {"lower-case l", MemoryImage("0102l"), FirmwareError::kNoEndMark},
+      {"odd digit at the end", MemoryImage("010"), FirmwareError::kNoEndMark},
+      {"ends in CR", MemoryImage("0102\r"), FirmwareError::kNoEndMark},
+      {"ends in CR LF", MemoryImage("0102\r\n"), FirmwareError::kNoEndMark},
+      {"CR without LF", MemoryImage("01\r02L"), FirmwareError::kLineEnd},
+      {"LF only", MemoryImage("01\n02L"), FirmwareError::kLineEnd},
+      {"empty line", MemoryImage("01\r\n\r\n02L"), FirmwareError::kLineEnd},
+      {"break inside a byte", MemoryImage("0\r\n102L"), FirmwareError::kLineEnd},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Decoded d = Decode(DecodeMemoryImage, c.text);
+    EXPECT_FALSE(d.result.ok);
+    EXPECT_EQ(d.result.error, c.error) << d.result.message;
+  }
+}
+
+TEST(MemoryImage, HeaderFieldsStopAtTerminatorsAndFieldBounds) {
+  struct Case {
+    std::string header;
+    std::string platform;
+    std::string version;
+  } cases[] = {
+      {test::MemoryImageHeader("TRX-21 rev", "12x"), "TRX-21", "12x     "},
+      {std::string(15, '-') + "AB\rCD" + std::string(13, '.') + "V1\r" + std::string(7, ' '), "AB", "V1"},
+      // No terminator: each field ends where the next part of the header begins.
+      {std::string(15, '-') + std::string(18, 'P') + std::string(10, 'V'), std::string(18, 'P'),
+       std::string(10, 'V')},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(c.header.size(), kMemoryImageHeaderSize);
+    FirmwareImage image;
+    const std::string text = c.header + "00L";
+    std::memcpy(image.raw.get(), text.data(), text.size());
+    image.raw_length = static_cast<std::uint32_t>(text.size());
+    EXPECT_EQ(MemoryImagePlatform(image), c.platform);
+    EXPECT_EQ(MemoryImageVersionPattern(image), c.version);
+  }
+  FirmwareImage short_file;
+  std::memcpy(short_file.raw.get(), "0123456789ABCDEFGH", 18);
+  short_file.raw_length = 18;
+  EXPECT_EQ(MemoryImagePlatform(short_file), "FGH");
+  EXPECT_EQ(MemoryImageVersionPattern(short_file), "");
+}
+
+}  // namespace
+}  // namespace travik
