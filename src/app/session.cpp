@@ -1,0 +1,31 @@
+#include "app/session.h"
+
+#include "app/program.h"
+#include "core/globals.h"
+
+namespace travik {
+
+Session::Session()
+    : sim_(std::make_unique<sim::SimBackend>()),
+      ui_(std::make_unique<ui::HeadlessBackend>(ui::HeadlessBackend::Clock::kVirtual)) {
+  ResetProgramState();
+  SetBackend(sim_.get());
+  sim_->SetClock([ui = ui_.get()] { return ui->Now(); });
+}
+
+Session::Session(HidBackend& backend)
+    : ui_(std::make_unique<ui::HeadlessBackend>(ui::HeadlessBackend::Clock::kReal)) {
+  ResetProgramState();
+  SetBackend(&backend);
+}
+
+Session::~Session() {
+  ui_.reset();  // ends the program thread before the devices go
+  SetBackend(nullptr);
+}
+
+void Session::Start() {
+  ui_->Start([ui = ui_.get()] { return RunProgram(*ui); });
+}
+
+}  // namespace travik
