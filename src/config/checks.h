@@ -1,0 +1,30 @@
+// Live range checks of the configuration dialogs, run on every timer tick.
+// Each reads the control's text (at most 9 characters) and, when the value is
+// outside [min, max], writes the violated limit into the control and shows
+// "Hodnota mimo rozsah". A value inside the limits leaves the control as the
+// user typed it. Each returns true when it replaced the text.
+#pragma once
+
+#include <cstdint>
+
+#include "ui/ui.h"
+
+namespace travik {
+
+// Fixed point in tenths; an empty field counts as 0.
+bool CheckTenths(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t min);
+
+// Fixed point in thousandths, unsigned; an empty field counts as 0.
+bool CheckThousandths(ui::Dialog& dialog, int id, std::uint16_t max, std::uint16_t min);
+
+// "%d", compared signed. A lone "-" is a minus sign being typed and is left
+// alone. A text that does not parse counts as below the minimum, except an
+// empty field that has the keyboard focus: the user has just cleared it to
+// type a new value. Once the focus leaves, an empty field gets the minimum.
+bool CheckSignedInt(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t min);
+
+// "%d", compared as unsigned 32-bit against the limits (so "-1" is above any
+// maximum). Unparsable and empty texts as in CheckSignedInt.
+bool CheckUnsignedInt(ui::Dialog& dialog, int id, std::uint16_t max, std::uint16_t min);
+
+}  // namespace travik
