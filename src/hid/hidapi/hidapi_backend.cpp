@@ -1,0 +1,174 @@
+#include "hid/hidapi/hidapi_backend.h"
+
+#include <hidapi/hidapi.h>
+
+#include <cerrno>
+#include <cstring>
+#include <cwchar>
+
+namespace travik {
+namespace {
+
+std::string OpenErrorText(int error) {
+  switch (error) {
+    case 0:
+      return {};
+    case EACCES:
+    case EPERM:
+      return "permission denied";
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+      return "device not present";
+    case EBUSY:
+      return "device busy";
+    default:
+      return std::strerror(error);
+  }
+}
+
+}  // namespace
+
+HidapiBackend::HidapiBackend() { initialised_ = hid_init() == 0; }
+
+HidapiBackend::~HidapiBackend() {
+  for (auto& [handle, open] : open_) hid_close(open.device);
+  open_.clear();
+  if (initialised_) hid_exit();
+}
+
+std::vector<std::string> HidapiBackend::ListInterfaces() {
+  std::vector<std::string> paths;
+  if (!initialised_) return paths;
+  paths_.clear();
+  hid_device_info* devices = hid_enumerate(0, 0);
+  for (const hid_device_info* d = devices; d != nullptr; d = d->next) {
+    if (d->path == nullptr || d->path[0] == '\0') continue;
+    // hidraw lists a node once per top-level collection; the first entry is the
+    // node's primary collection, which is what the device is judged by.
+    auto [it, inserted] =
+        paths_.emplace(d->path, PathInfo{d->usage_page, d->usage, d->vendor_id, d->product_id});
+    if (inserted) paths.push_back(it->first);
+  }
+  hid_free_enumeration(devices);
+  return paths;
+}
+
+HidHandle HidapiBackend::Open(const std::string& path) {
+  last_open_error_.clear();
+  if (!initialised_) {
+    last_open_error_ = "HID access not available";
+    return kClosedHandle;
+  }
+  errno = 0;
+  hid_device* device = hid_open_path(path.c_str());
+  int error = errno;
+  if (device == nullptr) {
+    last_open_error_ = OpenErrorText(error);
+    if (last_open_error_.empty()) last_open_error_ = "cannot open device";
+    return kClosedHandle;
+  }
+  HidHandle handle = next_handle_++;
+  if (next_handle_ == kClosedHandle || next_handle_ <= 0) next_handle_ = 1;
+  open_[handle] = OpenDevice{device, path};
+  return handle;
+}
+
+void HidapiBackend::Close(HidHandle handle) {
+  auto it = open_.find(handle);
+  if (it == open_.end()) return;
+  hid_close(it->second.device);
+  open_.erase(it);
+}
+
+hid_device* HidapiBackend::DeviceOf(HidHandle handle) const {
+  auto it = open_.find(handle);
+  return it == open_.end() ? nullptr : it->second.device;
+}
+
+const HidapiBackend::PathInfo* HidapiBackend::InfoOf(HidHandle handle) const {
+  auto it = open_.find(handle);
+  if (it == open_.end()) return nullptr;
+  auto info = paths_.find(it->second.path);
+  return info == paths_.end() ? nullptr : &info->second;
+}
+
+bool HidapiBackend::GetCaps(HidHandle handle, std::uint16_t& usage_page, std::uint16_t& usage) {
+  if (InfoOf(handle) == nullptr) ListInterfaces();  // opened from an older enumeration
+  const PathInfo* info = InfoOf(handle);
+  if (info == nullptr) return false;
+  usage_page = info->usage_page;
+  usage = info->usage;
+  return true;
+}
+
+bool HidapiBackend::GetAttributes(HidHandle handle, std::uint16_t& vendor, std::uint16_t& product) {
+  if (InfoOf(handle) == nullptr) ListInterfaces();
+  const PathInfo* info = InfoOf(handle);
+  if (info == nullptr) return false;
+  vendor = info->vendor;
+  product = info->product;
+  return true;
+}
+
+bool HidapiBackend::SetFeature(HidHandle handle, const std::uint8_t* buffer, std::size_t length) {
+  hid_device* device = DeviceOf(handle);
+  if (device == nullptr || buffer == nullptr || length == 0) return false;
+  return hid_send_feature_report(device, buffer, length) >= 0;
+}
+
+bool HidapiBackend::GetFeature(HidHandle handle, std::uint8_t* buffer, std::size_t length) {
+  hid_device* device = DeviceOf(handle);
+  if (device == nullptr || buffer == nullptr || length == 0) return false;
+  // A shorter report must not leave bytes of an earlier one behind.
+  std::memset(buffer + 1, 0, length - 1);
+  return hid_get_feature_report(device, buffer, length) > 0;
+}
+
+bool HidapiBackend::ReadInput(HidHandle handle, std::uint8_t* buffer, std::size_t length,
+                              std::uint32_t& transferred, int timeout_ms) {
+  transferred = 0;
+  hid_device* device = DeviceOf(handle);
+  if (device == nullptr || buffer == nullptr || length < 2) return false;
+  // Without numbered reports hidraw delivers the payload only; put the report
+  // identifier 0 in front so the buffer looks like every other report buffer.
+  int n = hid_read_timeout(device, buffer + 1, length - 1, timeout_ms);
+  if (n <= 0) return false;  // 0: the wait expired
+  buffer[0] = 0;
+  transferred = static_cast<std::uint32_t>(n) + 1;
+  return true;
+}
+
+bool HidapiBackend::WriteOutput(HidHandle handle, const std::uint8_t* buffer, std::size_t length,
+                                std::uint32_t& transferred) {
+  transferred = 0;
+  hid_device* device = DeviceOf(handle);
+  if (device == nullptr || buffer == nullptr || length == 0) return false;
+  int n = hid_write(device, buffer, length);
+  if (n < 0) return false;
+  transferred = static_cast<std::uint32_t>(n);
+  return true;
+}
+
+bool HidapiBackend::GetProductString(HidHandle handle, std::u16string& text) {
+  text.clear();
+  hid_device* device = DeviceOf(handle);
+  if (device == nullptr) return false;
+  wchar_t wide[128] = {};
+  if (hid_get_product_string(device, wide, 128) != 0) return false;
+  for (std::size_t i = 0; i < 127 && wide[i] != L'\0'; ++i) {
+    auto c = static_cast<std::uint32_t>(wide[i]);
+    if (c > 0xFFFF) {
+      c -= 0x10000;
+      text.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
+      if (text.size() >= 127) break;
+      text.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+    } else {
+      text.push_back(static_cast<char16_t>(c));
+    }
+  }
+  if (text.size() > 127) text.resize(127);
+  return true;
+}
+
+}  // namespace travik

@@ -1,0 +1,154 @@
+#include "sim/sim_models.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace travik::sim {
+namespace {
+
+struct ModelRow {
+  const char* name;
+  const char* id_prefix;  // the characters that identify the type
+  int type;
+  const char* firmware;
+};
+
+// Firmware texts sit above each type's minimum (types 0-4 have one).
+constexpr ModelRow kRows[] = {
+    {"NSC", "NSC", 0, "00.00.31"},          {"NSF", "NSF", 1, "00.00.12"},
+    {"BBA", "BBA", 2, "00.00.27"},          {"EHA9", "EHA9", 3, "00.00.15"},
+    {"UU5", "U-U7", 4, "00.00.07"},         {"NRXU", "NRXU", 5, "00.01.05"},
+    {"KDB", "KDB ", 6, "00.01.05"},         {"NRGN", "NRGN", 7, "00.01.02"},
+    {"KFX", "KFX", 8, "00.01.02"},          {"NWYJ", "NWYJ", 9, "00.01.04"},
+    {"NWYT", "NWYT", 10, "00.01.04"},       {"NDEUP", "NDEUP", 11, "00.01.01"},
+    {"NDEUL", "NDEUL", 12, "00.01.01"},     {"BBH7T", "BBH7T", 13, "00.02.00"},
+    {"JBC3S", "JBC3S", 15, "00.01.03"},     {"BBH7Q", "BBH7Q", 16, "00.02.00"},
+    {"JBC3K", "JBC3K", 17, "00.01.03"},     {"BBH7H", "BBH7H", 18, "00.02.01"},
+    {"JBC3G", "JBC3G", 19, "00.01.03"},     {"E-TG6XK6", "E-TG6XK6", 20, "00.01.00"},
+    {"E-GET9", "E-GET9", 21, "00.01.06"},   {"BBH8L", "BBH8L", 22, "00.02.02"},
+    {"JBC7X", "JBC7X", 23, "00.01.00"},     {"NQAZ", "NQAZ", 24, "00.01.05"},
+    {"MZP", "MZP", 25, "00.01.05"},         {"NQKZ", "NQKZ", 26, "00.01.05"},
+    {"MJD", "MJD", 27, "00.01.05"},         {"LDRS", "LDRS", 28, "00.01.08"},
+    {"NBBSZ", "NBBS", 29, "00.01.09"},      {"NBBVK", "NBBV", 30, "00.01.09"},
+    {"BBH7QS", "BBH7QS", 31, "00.02.00"},   {"UC-VWW", "UCVWW7Q", 32, "00.03.01"},
+    {"UC-MXB", "UCMXB7K", 33, "00.03.01"},  {"UC-RGJ", "UCRGJ6Y", 34, "00.03.02"},
+    {"UC-RGJ-H", "UCRGJ6YA", 35, "00.03.02"}, {"UC-BCN", "UCBCN7U", 36, "00.03.00"},
+    {"UC-VWC", "UCVWC", 37, "00.03.01"},    {"UC-MXH", "UCMXH", 38, "00.03.01"},
+    {"UC-RGQ", "UCRGQ", 39, "00.03.02"},    {"UC-RGQ-A", "UCRGQR", 40, "00.03.02"},
+    {"UC-BCM", "UCBCM", 41, "00.03.00"},    {"N3tNT", "N3tNT", 48, "00.01.05"},
+    {"KDB7DY", "KDB7", 49, "00.01.07"},
+};
+
+// The model name itself when it identifies (NBBSZ, KDB7DY), otherwise the
+// identifying prefix; then a serial number, blank-padded to 16.
+std::string MakeIdText(const ModelRow& row) {
+  std::string name = row.name;
+  std::string id = name.starts_with(row.id_prefix) ? name : std::string(row.id_prefix);
+  if (id.back() != ' ') id += ' ';
+  id += "SN" + std::to_string(10000 + 37 * row.type);
+  id.resize(15, ' ');
+  id += ' ';
+  return id;
+}
+
+bool HasType(std::initializer_list<int> types, int type) {
+  return std::find(types.begin(), types.end(), type) != types.end();
+}
+
+void PutText(SimTransmitter::Memory& memory, int first_word, std::string_view text16) {
+  std::string t(text16.substr(0, std::min<std::size_t>(16, text16.size())));
+  t.resize(16, ' ');
+  for (int k = 0; k < 8; ++k) {
+    memory[first_word + k] = static_cast<std::uint16_t>(static_cast<std::uint8_t>(t[2 * k]) << 8 |
+                                                        static_cast<std::uint8_t>(t[2 * k + 1]));
+  }
+}
+
+}  // namespace
+
+const std::vector<SimModel>& SimModels() {
+  static const std::vector<SimModel> models = [] {
+    std::vector<SimModel> list;
+    for (const ModelRow& row : kRows) list.push_back({row.name, MakeIdText(row), row.firmware, row.type});
+    return list;
+  }();
+  return models;
+}
+
+const SimModel* FindSimModel(std::string_view name) {
+  auto same = [](std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+             return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+  };
+  for (const SimModel& model : SimModels()) {
+    if (same(model.name, name)) return &model;
+  }
+  return nullptr;
+}
+
+std::u16string SimProductString(const SimModel& model) {
+  std::u16string text = u"Kolvar ";
+  for (char c : model.name) text.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
+  return text;
+}
+
+SimTransmitter::Memory SimDefaultMemory(const SimModel& model) {
+  SimTransmitter::Memory m{};
+  const int t = model.device_type;
+
+  // Live values, placed where the measurement record carries them.
+  if (t == 4) {
+    m[0] = 500;  // 50.0 Hz on both frequency inputs
+    m[2] = 500;
+  } else if (t == 21) {
+    m[0] = 1250;  // mA RMS
+  } else if (t != 3) {
+    m[0] = 235;  // 23.5 °C
+    m[1] = 455;  // 45.5 %RH
+  }
+  if (HasType({5, 6, 7, 8, 24, 25, 34, 35, 36, 39, 40, 41, 49}, t)) m[5] = 650;  // ppm CO2
+  if (HasType({9, 10}, t)) m[6] = 125;                                           // 1.25 m/s
+  if (HasType({11, 12}, t)) m[2] = 420;                                          // lx
+  if (HasType({24, 25, 26, 27}, t)) m[2] = 120;                                  // ppb TVOC
+  if (HasType({36, 41}, t)) m[3] = 120;
+  if (t == 18) m[8] = 35;  // potentiometer 3.5
+  if (t == 29) {
+    m[5] = 153;  // PM10 15.3 ug/m3
+    m[11] = 12;  // typical particle size 1.2 um
+  }
+  if (t == 30) {
+    m[2] = 52;  // PM 1.0, 2.5, 4.0, 10
+    m[3] = 81;
+    m[4] = 97;
+    m[5] = 110;
+  }
+
+  // Settings shared by the dialogs.
+  m[33] = 110;  // contrast 30
+  PutText(m, 40, model.name + " Kolvar");
+  m[48] = 1;  // network address
+  m[49] = 4;  // 19200 Bd
+
+  if (t == 6) {
+    m[62] = 800;  // CO2 limits
+    m[63] = 1000;
+  }
+  if (t == 3) {
+    // Output module: input ranges (block 4), output units (block 5: volts,
+    // milliamperes) and output ranges in tenths (block 7).
+    m[52] = 0;
+    m[53] = 1000;
+    m[54] = 0;
+    m[55] = 1000;
+    m[68] = 1;
+    m[69] = 0;
+    m[92] = 0;
+    m[93] = 100;
+    m[94] = 40;
+    m[95] = 200;
+  }
+  return m;
+}
+
+}  // namespace travik::sim
