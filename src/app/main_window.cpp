@@ -202,10 +202,18 @@ void MainWindowProc::OpenConfiguration(ui::Dialog& w) {
   } else {
     RunDialog(w, kDlgOffline);
   }
+  const bool was_online = g.DeviceOnline == 1;
   const int dialog = ConfigTemplateFor(g.DeviceType);
   if (dialog != 0) RunDialog(w, dialog);
   w.ShowWindow(true);
   if (g.DeviceOnline == 0) g.ConnectState = 0;
+  ForgetLostDevice(w, was_online);
+}
+
+void MainWindowProc::ForgetLostDevice(ui::Dialog& w, bool was_online) {
+  // A dialog that lost the device leaves it offline; without this the window
+  // would still show it connected, with START disabled and STOP doing nothing.
+  if (was_online && G().DeviceOnline == 0) ShowDisconnected(w);
 }
 
 void MainWindowProc::OpenValues(ui::Dialog& w) {
@@ -213,11 +221,13 @@ void MainWindowProc::OpenValues(ui::Dialog& w) {
   IdentifyDevice();
   g.ConnectState = 0;
   w.ShowWindow(false);
+  const bool was_online = g.DeviceOnline == 1;
   RunDialog(w, g.DeviceType == 3 ? 134 : 106);
   // The values dialogs only ever end with 2; restoring on any end keeps the
   // main window from staying hidden should one fail to open.
   w.ShowWindow(true);
   if (g.DeviceOnline == 0) g.ConnectState = 0;
+  ForgetLostDevice(w, was_online);
 }
 
 void MainWindowProc::AutoCalibration(ui::Dialog& w) {
@@ -230,8 +240,10 @@ void MainWindowProc::AutoCalibration(ui::Dialog& w) {
     return;
   }
   w.ShowWindow(false);
+  const bool was_online = G().DeviceOnline == 1;
   RunDialog(w, type == 48 ? 336 : 122);
   w.ShowWindow(true);
+  ForgetLostDevice(w, was_online);
 }
 
 void MainWindowProc::Bootloader(ui::Dialog& w) {

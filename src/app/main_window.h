@@ -23,6 +23,7 @@ class MainWindowProc : public ui::DialogProc {
   enum class Outcome { kConnected, kNotFound, kRefused };
   Outcome Connect(ui::Dialog& w, bool automatic);
   void ShowDisconnected(ui::Dialog& w);
+  void ForgetLostDevice(ui::Dialog& w, bool was_online);
   void ReportConnectFailure(ui::Dialog& w, const char* caption);
   void OpenConfiguration(ui::Dialog& w);
   void OpenValues(ui::Dialog& w);

@@ -138,6 +138,9 @@ void CompactDialog::Read(ui::Dialog& d) {
 }
 
 void CompactDialog::Write(ui::Dialog& d) {
+  // The timer keeps the fields in range, but a field emptied just before the
+  // click (left alone while it had the focus) would go out as 0.
+  OnTimer(d, 1);
   auto& image = G().ConfigImage;
   for (const auto& f : def_.fields)
     image[f.word] = static_cast<std::uint16_t>(ParseField(f.format, d.GetText(f.control, kNumberChars)));
