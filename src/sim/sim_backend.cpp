@@ -33,6 +33,11 @@ void SimBackend::AddDevice(std::unique_ptr<SimDevice> device, Group group) {
   devices_.insert(after, Entry{std::move(device), group});
 }
 
+void SimBackend::AdvanceDevices() {
+  const std::int64_t now = Now();
+  for (const Entry& e : devices_) e.device->Advance(now);
+}
+
 std::string SimBackend::NextPath(std::string_view stem) {
   int n = ++path_counters_[std::string(stem)];
   return "sim/" + std::string(stem) + "-" + std::to_string(n);
@@ -163,6 +168,7 @@ void SimBackend::Record(Exchange kind, HidHandle handle, const std::uint8_t* byt
 }
 
 std::vector<std::string> SimBackend::ListInterfaces() {
+  AdvanceDevices();
   std::vector<std::string> paths;
   for (const Entry& e : devices_) {
     if (e.device->present()) paths.push_back(e.device->path());
@@ -171,6 +177,7 @@ std::vector<std::string> SimBackend::ListInterfaces() {
 }
 
 HidHandle SimBackend::Open(const std::string& path) {
+  AdvanceDevices();
   last_open_error_.clear();
   SimDevice* device = nullptr;
   for (const Entry& e : devices_) {
@@ -226,6 +233,7 @@ bool SimBackend::GetAttributes(HidHandle handle, std::uint16_t& vendor, std::uin
 }
 
 bool SimBackend::SetFeature(HidHandle handle, const std::uint8_t* buffer, std::size_t length) {
+  AdvanceDevices();
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kSetFeature);
   bool ok = device != nullptr && buffer != nullptr && injected == Injected::kNone &&
@@ -235,6 +243,7 @@ bool SimBackend::SetFeature(HidHandle handle, const std::uint8_t* buffer, std::s
 }
 
 bool SimBackend::GetFeature(HidHandle handle, std::uint8_t* buffer, std::size_t length) {
+  AdvanceDevices();
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kGetFeature);
   bool ok = device != nullptr && buffer != nullptr && length > 0 && injected == Injected::kNone &&
@@ -245,6 +254,7 @@ bool SimBackend::GetFeature(HidHandle handle, std::uint8_t* buffer, std::size_t 
 
 bool SimBackend::ReadInput(HidHandle handle, std::uint8_t* buffer, std::size_t length,
                            std::uint32_t& transferred, int /*timeout_ms: nothing waits here*/) {
+  AdvanceDevices();
   transferred = 0;
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kReadInput);
@@ -265,6 +275,7 @@ bool SimBackend::ReadInput(HidHandle handle, std::uint8_t* buffer, std::size_t l
 
 bool SimBackend::WriteOutput(HidHandle handle, const std::uint8_t* buffer, std::size_t length,
                              std::uint32_t& transferred) {
+  AdvanceDevices();
   transferred = 0;
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kWriteOutput);
@@ -276,6 +287,7 @@ bool SimBackend::WriteOutput(HidHandle handle, const std::uint8_t* buffer, std::
 }
 
 bool SimBackend::GetProductString(HidHandle handle, std::u16string& text) {
+  AdvanceDevices();
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kProductString);
   bool ok = device != nullptr && injected == Injected::kNone;

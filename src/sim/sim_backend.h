@@ -116,6 +116,7 @@ class SimBackend : public HidBackend {
   };
 
   void AddDevice(std::unique_ptr<SimDevice> device, Group group);
+  void AdvanceDevices();
   std::string NextPath(std::string_view stem);
   // The device behind a live handle: open, device present, not unplugged since.
   SimDevice* Live(HidHandle handle) const;

@@ -81,6 +81,10 @@ class SimDevice {
   virtual bool OnReadInput(std::uint8_t* data, std::size_t length, std::uint32_t& transferred);
   virtual bool OnWriteOutput(const std::uint8_t* data, std::size_t length);
 
+  // Called by the backend with its clock's time before every operation on the
+  // bus, so that a device can change by itself (restart, rejoin the bus).
+  virtual void Advance(std::int64_t /*now_ms*/) {}
+
   // Milliseconds of the backend's clock, 0 when there is none.
   std::int64_t Now() const;
 

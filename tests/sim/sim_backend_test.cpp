@@ -111,5 +111,39 @@ TEST_F(BackendTest, DevicesSeeTheBackendsClock) {
   EXPECT_EQ(tx.Now(), 1234);
 }
 
+// A restart command that makes the device leave the bus and come back later,
+// the way a personality change is built on the handler hooks.
+class RestartingTransmitter : public SimTransmitter {
+ public:
+  using SimTransmitter::SimTransmitter;
+  void Advance(std::int64_t now_ms) override {
+    if (!present() && now_ms >= back_at_) Replug();
+  }
+
+ protected:
+  void OnRestartIntoBootloader() override {
+    Unplug();
+    back_at_ = Now() + 500;
+  }
+
+ private:
+  std::int64_t back_at_ = 0;
+};
+
+TEST_F(BackendTest, ADeviceCanLeaveAndRejoinTheBusByItself) {
+  std::int64_t now = 1000;
+  bus.SetClock([&] { return now; });
+  bus.Add(std::make_unique<RestartingTransmitter>("sim/restarting"), Group::kTransmitter);
+  Connect();
+  ASSERT_TRUE(Send(0xCA));
+  EXPECT_FALSE(Send(0xCF, 0, 0));  // the old handle is gone
+  now = 1499;
+  EXPECT_TRUE(bus.ListInterfaces().empty());
+  now = 1500;
+  EXPECT_EQ(bus.ListInterfaces(), std::vector<std::string>{"sim/restarting"});
+  ASSERT_TRUE(OpenRemembered(0, 1));
+  EXPECT_TRUE(Send(0xCF, 0, 0));
+}
+
 }  // namespace
 }  // namespace travik::sim

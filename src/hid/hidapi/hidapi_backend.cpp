@@ -60,6 +60,13 @@ HidHandle HidapiBackend::Open(const std::string& path) {
     last_open_error_ = "HID access not available";
     return kClosedHandle;
   }
+  // hidapi mishandles nodes that are not HID devices (it crashes on some), so
+  // only paths the enumeration reported are opened.
+  if (paths_.find(path) == paths_.end()) ListInterfaces();
+  if (paths_.find(path) == paths_.end()) {
+    last_open_error_ = "device not present";
+    return kClosedHandle;
+  }
   errno = 0;
   hid_device* device = hid_open_path(path.c_str());
   int error = errno;
