@@ -81,6 +81,31 @@ HidHandle HidapiBackend::Open(const std::string& path) {
   return handle;
 }
 
+std::string HidapiBackend::Diagnose(std::uint16_t vendor, std::uint16_t product) {
+  if (!initialised_) return "HID access not available";
+  std::string report;
+  hid_device_info* devices = hid_enumerate(vendor, product);
+  for (const hid_device_info* d = devices; d != nullptr; d = d->next) {
+    if (d->path == nullptr) continue;
+    errno = 0;
+    hid_device* device = hid_open_path(d->path);
+    const int error = errno;
+    if (device != nullptr) {
+      hid_close(device);
+      continue;
+    }
+    std::string why = OpenErrorText(error);
+    if (why.empty()) why = "cannot open device";
+    report += std::string(d->path) + ": " + why;
+    if (error == EACCES || error == EPERM)
+      report += " (install packaging/udev/70-travik-kolvar.rules and replug the device, see README)";
+    report += "\n";
+  }
+  hid_free_enumeration(devices);
+  if (!report.empty()) report.pop_back();
+  return report;
+}
+
 void HidapiBackend::Close(HidHandle handle) {
   auto it = open_.find(handle);
   if (it == open_.end()) return;

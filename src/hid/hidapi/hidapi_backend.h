@@ -32,6 +32,7 @@ class HidapiBackend : public HidBackend {
                    std::uint32_t& transferred) override;
   bool GetProductString(HidHandle handle, std::u16string& text) override;
   std::string LastOpenError() override { return last_open_error_; }
+  std::string Diagnose(std::uint16_t vendor, std::uint16_t product) override;
 
  private:
   // What the enumeration told about a path; hidraw has no cheap per-handle query.
