@@ -1,0 +1,91 @@
+#include "ui/qt/qt_backend.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMetaObject>
+#include <QPixmap>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "ui/qt/qt_window.h"
+
+namespace travik::ui {
+namespace {
+
+// QApplication keeps a reference to argc, so the default arguments must live on.
+int g_default_argc = 1;
+char g_default_name[] = "travik";
+char* g_default_argv[] = {g_default_name, nullptr};
+
+}  // namespace
+
+QtBackend::QtBackend(int& argc, char** argv) : source_(&FindTemplate) {
+  if (QCoreApplication::instance() == nullptr) {
+    own_app_ = std::make_unique<QApplication>(argc, argv);
+  } else if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+    std::fprintf(stderr, "travik: the Qt window layer needs a QApplication\n");
+    std::abort();
+  }
+  // Windows are hidden and shown while dialogs run; only End ends the program.
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
+QtBackend::QtBackend() : QtBackend(g_default_argc, g_default_argv) {}
+
+QtBackend::~QtBackend() = default;
+
+int QtBackend::RunMainWindow(int template_number, DialogProc& proc) {
+  const DialogTemplate* tpl = Template(template_number);
+  if (tpl == nullptr) return -1;
+  qtimpl::Window window(*this, *tpl, proc, nullptr);
+  return window.Run();
+}
+
+void QtBackend::SetTemplateSource(TemplateSource source) {
+  source_ = source ? std::move(source) : TemplateSource(&FindTemplate);
+}
+
+const DialogTemplate* QtBackend::Template(int number) const { return source_(number); }
+
+void QtBackend::Post(std::function<void()> task) {
+  if (!task) return;
+  QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(task), Qt::QueuedConnection);
+}
+
+QWidget* QtBackend::FindWindow(int template_number) const {
+  const qtimpl::Window* window = Find(template_number, false);
+  return window != nullptr ? window->Top() : nullptr;
+}
+
+QWidget* QtBackend::FindControl(int template_number, int id) const {
+  const qtimpl::Window* window = Find(template_number, false);
+  return window != nullptr ? window->Control(id) : nullptr;
+}
+
+Dialog* QtBackend::FindDialog(int template_number) const { return Find(template_number, false); }
+
+bool QtBackend::GrabWindow(int template_number, const std::string& png_path) const {
+  const qtimpl::Window* window = Find(template_number, true);
+  if (window == nullptr) return false;
+  return window->Top()->grab().save(QFile::decodeName(png_path.c_str()), "PNG");
+}
+
+void QtBackend::Register(qtimpl::Window* window) { windows_.push_back(window); }
+
+void QtBackend::Unregister(qtimpl::Window* window) {
+  windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
+}
+
+qtimpl::Window* QtBackend::Find(int template_number, bool visible_only) const {
+  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+    qtimpl::Window* window = *it;
+    if (window->TemplateNumber() != template_number) continue;
+    if (visible_only && !window->Top()->isVisible()) continue;
+    return window;
+  }
+  return nullptr;
+}
+
+}  // namespace travik::ui
