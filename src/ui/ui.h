@@ -73,7 +73,7 @@ class Dialog {
   virtual bool HasFocus(int id) const = 0;
   virtual void SetFocus(int id) = 0;
 
-  // Combo boxes. A sorted combo keeps its items sorted (byte order of the text).
+  // Combo boxes. A sorted combo keeps its items sorted (byte order, ASCII case folded).
   virtual void ComboReset(int id) = 0;
   virtual int ComboAdd(int id, std::string_view text) = 0;  // returns the position
   virtual void ComboSetSel(int id, int position) = 0;       // -1 clears

@@ -1,0 +1,90 @@
+// travik: the GUI program.
+#include <chrono>
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "app/program.h"
+#include "core/globals.h"
+#include "sim/sim_backend.h"
+#include "sim/sim_models.h"
+#include "ui/qt/qt_backend.h"
+
+#ifdef TRAVIK_HAVE_HIDAPI
+#include "hid/hidapi/hidapi_backend.h"
+#endif
+
+namespace {
+
+void PrintHelp() {
+  std::cout << "Usage: travik [--simulate MODEL] [--trace]\n\n"
+               "Service tool for Kolvar USB transmitters.\n\n"
+               "  --simulate MODEL  attach a simulated transmitter instead of real devices\n"
+               "  --trace           print every HID frame and message box to standard error\n"
+               "  --help            this text\n\n"
+               "Simulated models:";
+  int column = 0;
+  for (const auto& m : travik::sim::SimModels()) {
+    if (column % 8 == 0) std::cout << "\n ";
+    std::cout << ' ' << m.name;
+    ++column;
+  }
+  std::cout << "\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string model;
+  bool trace = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      PrintHelp();
+      return 0;
+    } else if (arg == "--trace") {
+      trace = true;
+    } else if (arg == "--simulate" && i + 1 < argc) {
+      model = argv[++i];
+    } else if (arg.rfind("--simulate=", 0) == 0) {
+      model = arg.substr(11);
+    } else if (arg.rfind("-", 0) == 0 && arg.rfind("-platform", 0) != 0) {
+      std::cerr << "travik: unknown option " << arg << " (see --help)\n";
+      return 2;
+    }
+  }
+
+  std::unique_ptr<travik::sim::SimBackend> sim;
+  std::unique_ptr<travik::HidBackend> real;
+  if (!model.empty()) {
+    const auto* m = travik::sim::FindSimModel(model);
+    if (m == nullptr) {
+      std::cerr << "travik: no simulated model " << model << " (see --help)\n";
+      return 2;
+    }
+    sim = std::make_unique<travik::sim::SimBackend>();
+    const auto start = std::chrono::steady_clock::now();
+    sim->SetClock([start] {
+      return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                   start)
+          .count();
+    });
+    sim->AddTransmitter(*m);
+    travik::SetBackend(sim.get());
+  } else {
+#ifdef TRAVIK_HAVE_HIDAPI
+    real = std::make_unique<travik::HidapiBackend>();
+    travik::SetBackend(real.get());
+#else
+    std::cerr << "travik: built without hidapi; only --simulate is available\n";
+#endif
+  }
+
+  travik::ui::QtBackend ui(argc, argv);
+  if (trace) travik::SetTrace(&std::cerr, &ui);
+  const int code = travik::RunProgram(ui);
+  travik::SetTrace(nullptr, &ui);
+  travik::SetBackend(nullptr);
+  return code;
+}
