@@ -29,7 +29,8 @@ bool RunScenarioFile(const std::string& path, const ScenarioOptions& options, st
 
 // The same for a text; `label` stands for the file in messages and `dir` is
 // where the files it copies in come from.
-bool RunScenarioText(std::string_view text, const std::string& label, const std::filesystem::path& dir,
-                     const ScenarioOptions& options, std::ostream& out);
+bool RunScenarioText(std::string_view text, const std::string& label,
+                     const std::filesystem::path& dir, const ScenarioOptions& options,
+                     std::ostream& out);
 
 }  // namespace travik::cli

@@ -18,7 +18,8 @@ int HexDigit(char c) {
 bool SameWord(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
       return false;
   return true;
 }
@@ -167,7 +168,8 @@ std::string LineReader::Text(std::string_view what) {
 }
 
 bool LineReader::PeekNumber() const {
-  return !AtEnd() && tokens_[pos_].kind == Token::kWord && ParseInteger(tokens_[pos_].text).has_value();
+  return !AtEnd() && tokens_[pos_].kind == Token::kWord &&
+         ParseInteger(tokens_[pos_].text).has_value();
 }
 
 bool LineReader::PeekHex() const {
@@ -189,8 +191,8 @@ std::int64_t LineReader::Number(std::string_view what) {
 std::int64_t LineReader::NumberIn(std::string_view what, std::int64_t min, std::int64_t max) {
   const std::int64_t v = Number(what);
   if (!Failed() && (v < min || v > max))
-    Fail(std::string(what) + " " + std::to_string(v) + " is outside " + std::to_string(min) + " to " +
-         std::to_string(max));
+    Fail(std::string(what) + " " + std::to_string(v) + " is outside " + std::to_string(min) +
+         " to " + std::to_string(max));
   return v;
 }
 

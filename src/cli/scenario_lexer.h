@@ -20,7 +20,8 @@ struct Token {
 // Texts are "…" with the escapes \" \\ \n \r \t and \xHH (one raw byte).
 // Returns "" or what is wrong with the line.
 // *code_end, when given, is where the comment begins (or the line's length).
-std::string Tokenize(std::string_view line, std::vector<Token>& out, std::size_t* code_end = nullptr);
+std::string Tokenize(std::string_view line, std::vector<Token>& out,
+                     std::size_t* code_end = nullptr);
 
 class LineReader {
  public:

@@ -60,8 +60,9 @@ sim::SimTransmitter* Runner::Transmitter(const std::string& name, std::string& w
   sim::SimDevice* d = Device(name, why);
   if (d == nullptr) return nullptr;
   auto* t = dynamic_cast<sim::SimTransmitter*>(d);
-  if (t == nullptr) why = "the device " + (name.empty() ? std::string("set up last") : "'" + name + "'") +
-                          " is no transmitter";
+  if (t == nullptr)
+    why = "the device " + (name.empty() ? std::string("set up last") : "'" + name + "'") +
+          " is no transmitter";
   return t;
 }
 
@@ -104,7 +105,15 @@ bool RunScenarioText(std::string_view text, const std::string& label, const fs::
   Script script = ParseScript(text, !real);
   if (!script.errors.empty()) {
     for (const auto& e : script.errors) out << label << ':' << e.line << ": " << e.message << '\n';
-    out << "FAIL " << label << ": " << script.errors.size() << " line(s) not understood, nothing run\n";
+    out << "FAIL " << label << ": " << script.errors.size()
+        << " line(s) not understood, nothing run\n";
+    return false;
+  }
+
+  if (script.statements.empty()) {
+    // Most likely the wrong file; a run that checks nothing must not pass.
+    out << label << ": no statements\n";
+    out << "FAIL " << label << '\n';
     return false;
   }
 

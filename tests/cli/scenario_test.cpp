@@ -1,11 +1,12 @@
 // The scenario language: how lines are read, and how a run reports what did
 // not hold. The stories themselves are in tests/scenarios.
+#include "cli/scenario.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "cli/cli.h"
-#include "cli/scenario.h"
 #include "cli/scenario_lexer.h"
 #include "sim/sim_backend.h"
 
@@ -44,7 +45,8 @@ TEST(ScenarioLexer, WordsTextsEscapesAndComments) {
     EXPECT_EQ(Tokenize(c.line, tokens), c.error) << c.line;
     if (*c.error != '\0') continue;
     std::vector<std::string> got;
-    for (const auto& t : tokens) got.push_back(t.kind == Token::kText ? "«" + t.text + "»" : t.text);
+    for (const auto& t : tokens)
+      got.push_back(t.kind == Token::kText ? "«" + t.text + "»" : t.text);
     EXPECT_EQ(got, c.tokens) << c.line;
   }
 }
@@ -60,9 +62,9 @@ TEST(ScenarioLexer, NumbersAndDurations) {
     const char* text;
     std::int64_t ms;  // -1: an error
   };
-  const Case cases[] = {{"310 ms", 310}, {"2 s", 2000}, {"31 ticks", 310}, {"1 tick", 10},
-                        {"310ms", 310},  {"2s", 2000},  {"5", -1},         {"5 min", -1},
-                        {"-5 ms", -1}};
+  const Case cases[] = {{"310 ms", 310}, {"2 s", 2000},  {"31 ticks", 310},
+                        {"1 tick", 10},  {"310ms", 310}, {"2s", 2000},
+                        {"5", -1},       {"5 min", -1},  {"-5 ms", -1}};
   for (const auto& c : cases) {
     std::vector<Token> tokens;
     ASSERT_EQ(Tokenize(c.text, tokens), "");
@@ -92,12 +94,12 @@ TEST(ScenarioRun, EveryLineNotUnderstoodIsReportedAndNothingRuns) {
       "end\n"
       "wait until message \"x\" within 1 s\n");
   EXPECT_FALSE(r.passed);
-  for (const char* line : {"t.tts:2: unknown statement 'strat'", "t.tts:4: a control is DIALOG:ID",
-                           "t.tts:5: unknown property 'pressed'", "t.tts:6: expected next, 1st",
-                           "t.tts:7: the menu has no item \"Nápověda\"",
-                           "t.tts:9: a byte is two hexadecimal digits",
-                           "t.tts:11: 'wait until' cannot wait for a message box in order",
-                           "7 line(s) not understood, nothing run"})
+  for (const char* line :
+       {"t.tts:2: unknown statement 'strat'", "t.tts:4: a control is DIALOG:ID",
+        "t.tts:5: unknown property 'pressed'", "t.tts:6: expected next, 1st",
+        "t.tts:7: the menu has no item \"Nápověda\"", "t.tts:9: a byte is two hexadecimal digits",
+        "t.tts:11: 'wait until' cannot wait for a message box in order",
+        "7 line(s) not understood, nothing run"})
     EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
   EXPECT_EQ(r.out.find("t.tts:3:"), std::string::npos);
 }
@@ -111,16 +113,25 @@ TEST(ScenarioRun, ExpectationsGoOnAnActionThatFailsStopsTheFile) {
       "expect DeviceOnline = 1\n");
   EXPECT_FALSE(r.passed);
   EXPECT_NE(r.out.find("t.tts:2: expected DeviceOnline = 1, got 0"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("t.tts:3: expected dialog 130 open, got windows 100"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("t.tts:4: click \"STOP\": control 22 is disabled"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("t.tts:3: expected dialog 130 open, got windows 100"), std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("t.tts:4: click \"STOP\": control 22 is disabled"), std::string::npos)
+      << r.out;
   EXPECT_EQ(r.out.find("t.tts:5:"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("FAIL t.tts: 3 failure(s), stopped at line 4"), std::string::npos) << r.out;
+}
+
+TEST(ScenarioRun, AFileWithoutStatementsFails) {
+  auto r = RunText("# only a comment\n\n");
+  EXPECT_FALSE(r.passed);
+  EXPECT_NE(r.out.find("t.tts: no statements"), std::string::npos) << r.out;
 }
 
 TEST(ScenarioRun, ActionsNeedAStartedProgram) {
   auto r = RunText("wait 10 ms\n");
   EXPECT_FALSE(r.passed);
-  EXPECT_NE(r.out.find("t.tts:1: wait 10 ms: the program has not been started yet"), std::string::npos)
+  EXPECT_NE(r.out.find("t.tts:1: wait 10 ms: the program has not been started yet"),
+            std::string::npos)
       << r.out;
   EXPECT_FALSE(RunText("start\nstart\n").passed);
 }
@@ -149,8 +160,10 @@ TEST(ScenarioRun, MessagesAreExpectedInOrder) {
       "expect message \"Tato funkce není dostupná\" caption \"Nástroje\" owner main\n"
       "expect no more messages\n");
   EXPECT_FALSE(r.passed);
-  EXPECT_NE(r.out.find("t.tts:7: expected message caption \"Nástroje\", got message \" Podporované funkce:"),
-            std::string::npos)
+  EXPECT_NE(
+      r.out.find(
+          "t.tts:7: expected message caption \"Nástroje\", got message \" Podporované funkce:"),
+      std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find("FAIL t.tts: 1 failure(s)\n"), std::string::npos) << r.out;
 }
@@ -168,8 +181,9 @@ TEST(ScenarioRun, FramesBlockReportsTheFirstDifferenceOnItsOwnLine) {
       "expect frames\n"
       "end\n");
   EXPECT_FALSE(r.passed);
-  EXPECT_NE(r.out.find("t.tts:6: expected frame input 00 4B 44 ?? 21 ..., got input 00 4B 44 42 20 ..."),
-            std::string::npos)
+  EXPECT_NE(
+      r.out.find("t.tts:6: expected frame input 00 4B 44 ?? 21 ..., got input 00 4B 44 42 20 ..."),
+      std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find("FAIL t.tts: 1 failure(s)\n"), std::string::npos) << r.out;
 
@@ -198,8 +212,10 @@ TEST(ScenarioRun, WordsAreShownAsTheyWereWritten) {
   EXPECT_NE(r.out.find("t.tts:3: expected device memory word 76 = -16 0x0103, got -15 0x0102"),
             std::string::npos)
       << r.out;
-  EXPECT_NE(r.out.find("t.tts:6: expected device memory of nobody word 1 = 1, got no device is named 'nobody'"),
-            std::string::npos)
+  EXPECT_NE(
+      r.out.find(
+          "t.tts:6: expected device memory of nobody word 1 = 1, got no device is named 'nobody'"),
+      std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find("FAIL t.tts: 2 failure(s)\n"), std::string::npos) << r.out;
 }
@@ -216,8 +232,9 @@ TEST(ScenarioRun, ComboEntriesAreChosenByTextEvenWithoutTheLeadingBlank) {
       "expect 130:1343 selection 0\n"
       "select \"300Bd\" in 130:1343\n");
   EXPECT_FALSE(r.passed);
-  EXPECT_NE(r.out.find("t.tts:9: select \"300Bd\" in 130:1343: control 1343 has no entry \"300Bd\""),
-            std::string::npos)
+  EXPECT_NE(
+      r.out.find("t.tts:9: select \"300Bd\" in 130:1343: control 1343 has no entry \"300Bd\""),
+      std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find("FAIL t.tts: 1 failure(s), stopped at line 9"), std::string::npos) << r.out;
 }
@@ -239,8 +256,9 @@ TEST(ScenarioRun, RealDevicesRefuseSimulatedSetupBeforeAnythingRuns) {
       options);
   EXPECT_FALSE(r.passed);
   EXPECT_FALSE(made);
-  for (const char* line : {"t.tts:1: 'device' needs simulated devices", "t.tts:3: 'refuse' needs",
-                           "t.tts:4: the memory of a simulated device needs", "t.tts:5: expecting frames needs"})
+  for (const char* line :
+       {"t.tts:1: 'device' needs simulated devices", "t.tts:3: 'refuse' needs",
+        "t.tts:4: the memory of a simulated device needs", "t.tts:5: expecting frames needs"})
     EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
 }
 
@@ -255,7 +273,8 @@ TEST(ScenarioRun, FilesLiveInTheRunsOwnDirectory) {
       "expect file \"a.kvc\" at 4 text \"CD\"\n"
       "copy file \"no-such-file\" to \"x\"\n");
   EXPECT_FALSE(r.passed);
-  EXPECT_NE(r.out.find("t.tts:7: expected file \"a.kvc\" at 4 text \"CD\", got \"C\""), std::string::npos)
+  EXPECT_NE(r.out.find("t.tts:7: expected file \"a.kvc\" at 4 text \"CD\", got \"C\""),
+            std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find("t.tts:8: copy file"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("FAIL t.tts: 2 failure(s), stopped at line 8"), std::string::npos) << r.out;
