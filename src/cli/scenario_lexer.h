@@ -52,6 +52,7 @@ class LineReader {
   bool PeekNumber() const;
   // Whether the next token is an integer written in hexadecimal.
   bool PeekHex() const;
+  static constexpr std::int64_t kMaxDurationMs = 3600 * 1000;
   // A duration in milliseconds: "310 ms", "2 s", "31 ticks" (10 ms each),
   // or fused as "310ms".
   std::int64_t Duration();

@@ -62,9 +62,9 @@ TEST(ScenarioLexer, NumbersAndDurations) {
     const char* text;
     std::int64_t ms;  // -1: an error
   };
-  const Case cases[] = {{"310 ms", 310}, {"2 s", 2000},  {"31 ticks", 310},
-                        {"1 tick", 10},  {"310ms", 310}, {"2s", 2000},
-                        {"5", -1},       {"5 min", -1},  {"-5 ms", -1}};
+  const Case cases[] = {{"310 ms", 310}, {"2 s", 2000},       {"31 ticks", 310}, {"1 tick", 10},
+                        {"310ms", 310},  {"2s", 2000},        {"5", -1},         {"5 min", -1},
+                        {"-5 ms", -1},   {"3600 s", 3600000}, {"3601 s", -1}};
   for (const auto& c : cases) {
     std::vector<Token> tokens;
     ASSERT_EQ(Tokenize(c.text, tokens), "");
