@@ -1,6 +1,7 @@
 #include "app/dialog_factory.h"
 
 #include "dialogs/compact/kdb_dialog.h"
+#include "firmware/bootloader_dialog.h"
 #include "resources/resources.h"
 #include "settings/settings_dialogs.h"
 
@@ -16,6 +17,7 @@ std::unique_ptr<ui::DialogProc> CreateDialogProc(int template_number) {
                                             "HID ID Nastavení, Kalibrátor");
     case res::kDlgOffline:
       return std::make_unique<OfflineDialog>();
+    case res::kDlgBootloader: return std::make_unique<BootloaderDialog>();
     case kDlgKdb:
       return std::make_unique<KdbDialog>();
     default:
