@@ -85,24 +85,28 @@ void MainWindowProc::ReportConnectFailure(ui::Dialog& w, const char* caption) {
   w.MessageBox("Spojení se zařízením se nepodařilo navázat", caption, ui::Icon::kInformation);
 }
 
+MainWindowProc::Outcome MainWindowProc::NotFound(ui::Dialog& w, const char* text,
+                                                 const char* caption) {
+  // Idle before the message box: the timer keeps ticking while it is up, and
+  // a search still in state 6 would stack up one box per tick.
+  G().ConnectState = 0;
+  failed_attempts_ = 0;
+  PrintDiagnosis();
+  w.MessageBox(text, caption, ui::Icon::kInformation);
+  return Outcome::kNotFound;
+}
+
 MainWindowProc::Outcome MainWindowProc::Connect(ui::Dialog& w, bool automatic) {
   auto& g = G();
   const char* caption = automatic ? kSearchCaption : kManualCaption;
   ReleaseDeviceList();
   ClearDeviceList();
   const int count = EnumerateDevices();
-  if (count == 0) {
-    PrintDiagnosis();
-    w.MessageBox("Žádné zařízení HID nenalezeno", caption, ui::Icon::kInformation);
-    return Outcome::kNotFound;
-  }
+  if (count == 0) return NotFound(w, "Žádné zařízení HID nenalezeno", caption);
   const auto vendor = static_cast<std::uint16_t>(g.TransmitterIds.vendor);
   const auto product = static_cast<std::uint16_t>(g.TransmitterIds.product);
-  if (!FindAndRemember(vendor, product, count, 1)) {
-    PrintDiagnosis();
-    w.MessageBox("Moje zařízení HID nenalezeno", caption, ui::Icon::kInformation);
-    return Outcome::kNotFound;
-  }
+  if (!FindAndRemember(vendor, product, count, 1))
+    return NotFound(w, "Moje zařízení HID nenalezeno", caption);
   if (!OpenByIds(vendor, product, count, 1)) return Outcome::kRefused;
   if (automatic) {
     if (ReadProductText(g.ProductText.data(), 24, 1)) g.ProductText[24] = '\0';
@@ -144,10 +148,7 @@ void MainWindowProc::Step(ui::Dialog& w) {
       break;
     case 6: {
       const Outcome outcome = Connect(w, true);
-      if (outcome == Outcome::kNotFound) {
-        failed_attempts_ = 0;
-        g.ConnectState = 0;
-      } else if (outcome == Outcome::kRefused) {
+      if (outcome == Outcome::kRefused) {
         // Retried on the next tick, but not for ever.
         if (++failed_attempts_ >= kConnectAttempts) {
           failed_attempts_ = 0;
@@ -248,6 +249,9 @@ void MainWindowProc::AutoCalibration(ui::Dialog& w) {
 
 void MainWindowProc::Bootloader(ui::Dialog& w) {
   auto& g = G();
+  // Idle, as for the other dialogs: a connection attempt must not reopen the
+  // transmitter in the middle of the bootloader's exchanges.
+  g.ConnectState = 0;
   w.ShowWindow(false);
   RunDialog(w, kDlgBootloader);
   w.ShowWindow(true);

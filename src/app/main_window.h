@@ -22,6 +22,7 @@ class MainWindowProc : public ui::DialogProc {
   // Steps 1-7 of a connection. Returns false when it ended with a message.
   enum class Outcome { kConnected, kNotFound, kRefused };
   Outcome Connect(ui::Dialog& w, bool automatic);
+  Outcome NotFound(ui::Dialog& w, const char* text, const char* caption);
   void ShowDisconnected(ui::Dialog& w);
   void ForgetLostDevice(ui::Dialog& w, bool was_online);
   void ReportConnectFailure(ui::Dialog& w, const char* caption);

@@ -329,9 +329,6 @@ void BeginOperation(ui::Dialog& d) {
 BootRun& Boot() { return g_boot; }
 
 void BootloaderDialog::OnInit(ui::Dialog& d) {
-  // The main window's connection must not touch slot 1 while the transmitter
-  // is in the bootloader's hands; it starts afresh when the dialog ends.
-  G().ConnectState = 0;
   Boot().state = BootState::kIdle;
   d.SetTimer(kBootTimer, kBootTickMs);
   d.TickNow(kBootTimer);

@@ -254,3 +254,42 @@ TEST_F(MainWindowTest, ExitClosesTheTransmitterAndEndsTheProgram) {
 
 }  // namespace
 }  // namespace travik
+
+namespace travik {
+namespace {
+
+// A user takes a moment to read a message box; the window's timer keeps
+// ticking meanwhile and must not pile up more boxes.
+TEST(MainWindowWhileAMessageIsUp, OneBoxPerEvent) {
+  struct Case {
+    const char* name;
+    void (*setup)(sim::SimBackend&);
+    const char* text;
+  };
+  const Case cases[] = {
+      {"no device", [](sim::SimBackend&) {}, "Žádné zařízení HID nenalezeno"},
+      {"other device", [](sim::SimBackend& b) { b.AddKeyboard(); b.AddVendorDevice(1, 2); },
+       "Moje zařízení HID nenalezeno"},
+      {"refused init",
+       [](sim::SimBackend& b) {
+         b.AddTransmitter();
+         b.FailAll(sim::Exchange::kSetFeature, true);
+       },
+       "Spojení se zařízením se nepodařilo navázat"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Session s;
+    c.setup(s.sim());
+    s.ui().SetMessageBoxDuration(2000);
+    s.Start();
+    s.ui().Advance(5000);
+    ASSERT_EQ(s.ui().Messages().size(), 1u);
+    EXPECT_EQ(s.ui().Messages()[0].text, c.text);
+    EXPECT_EQ(s.ui().DeepestMessageNesting(), 1);
+    EXPECT_EQ(G().ConnectState, 0);
+  }
+}
+
+}  // namespace
+}  // namespace travik

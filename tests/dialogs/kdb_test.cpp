@@ -132,6 +132,19 @@ TEST_F(KdbTest, RangeChecksCorrectEntriesWithin20ms) {
   EXPECT_EQ(ui().Messages().back().caption, "Nastavená hodnota");
 }
 
+TEST_F(KdbTest, OneMessagePerCorrectionWhileTheBoxIsRead) {
+  OpenOnline();
+  ui().SetMessageBoxDuration(1000);
+  ASSERT_EQ(ui().Type(kKdb, kAddress, "0"), "");
+  ASSERT_EQ(ui().Type(kKdb, kLo, "1500"), "");
+  ASSERT_EQ(ui().Focus(kKdb, kText), "");
+  ui().Advance(3000);
+  EXPECT_EQ(MessageCount("Hodnota mimo rozsah"), 1u);
+  EXPECT_EQ(MessageCount("Hodnota Hi mensí než hodnota Lo"), 1u);
+  // The Hi/Lo box comes from a tick while the address box is still up.
+  EXPECT_EQ(ui().DeepestMessageNesting(), 2);
+}
+
 TEST_F(KdbTest, WriteSendsParsedFieldsAndTheFixedContrast) {
   OpenOnline();
   ASSERT_EQ(ui().Type(kKdb, kTemp, "-20.05"), "");

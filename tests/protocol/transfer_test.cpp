@@ -201,6 +201,7 @@ TEST_F(TransferTest, WriteProgressTexts) {
 
 TEST_F(TransferTest, MissingJumperWarnsOnceAndTheWriteStillCompletes) {
   device->set_jumper_fitted(false);
+  ui().SetMessageBoxDuration(500);  // the transfer goes on while it is read
   const auto eeprom_before = device->eeprom();
   G().ConfigImage[60] = 0x5555;
   ASSERT_EQ(ui().Click(kKdb, kWrite), "");

@@ -307,28 +307,14 @@ void HeadlessBackend::Pump(Window* until) {
   for (;;) {
     if (shutdown_) return;
     if (until != nullptr && until->Ended()) return;
-    if (!posted_.empty()) {
-      Posted p = posted_.front();
-      posted_.pop_front();
-      auto alive = std::find(windows_.begin(), windows_.end(), p.window);
-      if (alive != windows_.end() && (*alive)->Serial() == p.serial && !(*alive)->Ended())
-        (*alive)->Proc().OnClose(**alive);
-      continue;
-    }
+    if (DispatchPosted()) continue;
     if (!requests_.empty()) {
       auto action = std::move(requests_.front());
       requests_.pop_front();
       action();
       continue;
     }
-    TimerEntry* next = nullptr;
-    for (TimerEntry* t : timers_) {
-      if (t->due > target_) continue;
-      if (next == nullptr || t->due < next->due ||
-          (t->due == next->due && t->sequence < next->sequence))
-        next = t;
-    }
-    if (next != nullptr) {
+    if (TimerEntry* next = NextTimer(target_)) {
       SleepUntil(next->due);
       Fire(*next);
       continue;
@@ -336,6 +322,27 @@ void HeadlessBackend::Pump(Window* until) {
     SleepUntil(target_);
     WaitForTurn();
   }
+}
+
+bool HeadlessBackend::DispatchPosted() {
+  if (posted_.empty()) return false;
+  Posted p = posted_.front();
+  posted_.pop_front();
+  auto alive = std::find(windows_.begin(), windows_.end(), p.window);
+  if (alive != windows_.end() && (*alive)->Serial() == p.serial && !(*alive)->Ended())
+    (*alive)->Proc().OnClose(**alive);
+  return true;
+}
+
+TimerEntry* HeadlessBackend::NextTimer(std::int64_t until) const {
+  TimerEntry* next = nullptr;
+  for (TimerEntry* t : timers_) {
+    if (t->due > until) continue;
+    if (next == nullptr || t->due < next->due ||
+        (t->due == next->due && t->sequence < next->sequence))
+      next = t;
+  }
+  return next;
 }
 
 void HeadlessBackend::Fire(TimerEntry& timer) {
@@ -371,6 +378,23 @@ int HeadlessBackend::ShowMessage(Window* owner, std::string_view text, std::stri
                        owner != nullptr ? owner->TemplateNumber() : 0};
   messages_.push_back(record);
   if (on_message_box) on_message_box(record);
+  ++nesting_;
+  deepest_nesting_ = std::max(deepest_nesting_, nesting_);
+  // While the box is up its modal loop goes on delivering timers and posted
+  // closes. A runaway nesting of boxes is cut off rather than overflowing.
+  if (message_box_ms_ > 0 && nesting_ <= 16) {
+    const std::int64_t until = ClockNow() + message_box_ms_;
+    while (!shutdown_) {
+      if (DispatchPosted()) continue;
+      TimerEntry* next = NextTimer(until);
+      if (next == nullptr) break;
+      SleepUntil(next->due);
+      Fire(*next);
+    }
+    SleepUntil(until);
+    if (target_ < until) target_ = until;
+  }
+  --nesting_;
   if (!message_answers_.empty()) {
     const int answer = message_answers_.front();
     message_answers_.pop_front();

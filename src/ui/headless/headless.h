@@ -70,6 +70,13 @@ class HeadlessBackend : public Backend {
   std::string PressEsc(int template_number);
   std::string CloseBox(int template_number);
 
+  // How long a message box stays up before it is answered (default 0: at
+  // once). Timers of the windows below keep firing meanwhile, as they do for
+  // a user who takes a moment to read it.
+  void SetMessageBoxDuration(std::int64_t ms) { message_box_ms_ = ms; }
+  // Deepest nesting of message boxes seen (boxes opened while one is up).
+  int DeepestMessageNesting() const { return deepest_nesting_; }
+
   // Answers for what the program will ask next.
   void QueueFileAnswer(std::optional<std::string> path);
   void QueueMessageAnswer(int answer);
@@ -91,6 +98,8 @@ class HeadlessBackend : public Backend {
   void Pump(Window* until);
   void WaitForTurn();  // gives the turn to the driver and waits for it back
   void Fire(struct TimerEntry& timer);
+  bool DispatchPosted();
+  struct TimerEntry* NextTimer(std::int64_t until) const;
   void DropTimer(void* window, int id);
   void DropTimers(Window* window);
   Window* TopWindow() const;
@@ -128,6 +137,9 @@ class HeadlessBackend : public Backend {
   std::deque<int> message_answers_;
   std::vector<MessageRecord> messages_;
   int choosers_shown_ = 0;
+  std::int64_t message_box_ms_ = 0;
+  int nesting_ = 0;
+  int deepest_nesting_ = 0;
 
   // Turn handoff.
   mutable std::mutex mutex_;

@@ -1,6 +1,11 @@
 #include "ui/qt/qt_backend.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
 #include <QFile>
 #include <QMetaObject>
 #include <QPixmap>
@@ -48,6 +53,46 @@ void QtBackend::SetTemplateSource(TemplateSource source) {
 }
 
 const DialogTemplate* QtBackend::Template(int number) const { return source_(number); }
+
+void QtBackend::After(int ms, std::function<void()> task) {
+  QTimer::singleShot(ms, QCoreApplication::instance(), std::move(task));
+}
+
+bool QtBackend::Click(int template_number, int id) {
+  auto* button = qobject_cast<QAbstractButton*>(FindControl(template_number, id));
+  if (button == nullptr) return false;
+  button->click();
+  return true;
+}
+
+bool QtBackend::MenuCommand(int template_number, int command) {
+  QWidget* window = FindWindow(template_number);
+  if (window == nullptr) return false;
+  for (QAction* action : window->findChildren<QAction*>()) {
+    if (action->data().toInt() == command) {
+      action->trigger();
+      return true;
+    }
+  }
+  return false;
+}
+
+bool QtBackend::AcceptMessageBox() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    if (box != nullptr && box->isVisible()) {
+      box->accept();
+      return true;
+    }
+  }
+  return false;
+}
+
+bool QtBackend::GrabScreen(const std::string& png_path) const {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return false;
+  return screen->grabWindow(0).save(QString::fromStdString(png_path), "PNG");
+}
 
 void QtBackend::Post(std::function<void()> task) {
   if (!task) return;

@@ -48,6 +48,17 @@ class QtBackend final : public Backend {
 
   // Saves the most recently opened visible window of a template as PNG.
   bool GrabWindow(int template_number, const std::string& png_path) const;
+  // Saves the whole screen (all windows, message boxes included) as PNG.
+  bool GrabScreen(const std::string& png_path) const;
+
+  // Acting as a user, for drivers that run the real windows (screenshots,
+  // benchmarks). Each returns false when the control or command is not there.
+  // A click or command that opens a modal dialog returns when that ends.
+  void After(int ms, std::function<void()> task);
+  bool Click(int template_number, int id);
+  bool MenuCommand(int template_number, int command);
+  // The active modal message box, accepted; false when none is up.
+  bool AcceptMessageBox();
 
  private:
   friend class qtimpl::Window;
