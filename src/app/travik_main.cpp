@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "core/globals.h"
 #include "sim/sim_backend.h"
+#include "sim/sim_bootloader.h"
 #include "sim/sim_models.h"
 #include "ui/qt/qt_backend.h"
 
@@ -70,7 +71,7 @@ int main(int argc, char** argv) {
                                                                    start)
           .count();
     });
-    sim->AddTransmitter(*m);
+    travik::sim::AddBootableTransmitter(*sim, *m);
     travik::SetBackend(sim.get());
   } else {
 #ifdef TRAVIK_HAVE_HIDAPI

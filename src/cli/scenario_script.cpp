@@ -10,6 +10,7 @@
 #include "core/globals.h"
 #include "core/text.h"
 #include "resources/resources.h"
+#include "sim/sim_bootloader.h"
 #include "sim/sim_models.h"
 #include "ui/template.h"
 
@@ -160,7 +161,7 @@ bool ParseSetup(LineReader& r, const std::string& word, Statement& st) {
     } else if (kind == "calibrator" || kind == "calibration") {
       r.Fail("there is no simulated calibration device yet");
     } else if (const sim::SimModel* model = sim::FindSimModel(kind)) {
-      make = [model](sim::SimBackend& b) -> sim::SimDevice& { return b.AddTransmitter(*model); };
+      make = [model](sim::SimBackend& b) -> sim::SimDevice& { return sim::AddBootableTransmitter(b, *model); };
     } else if (!r.Failed()) {
       r.Fail("unknown device '" + kind +
              "' (transmitter, vendor, other-usage, keyboard, mouse, unopenable, or a model: " +
