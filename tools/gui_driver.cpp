@@ -5,6 +5,7 @@
 //   travik-gui-driver bench         (any platform, e.g. QT_QPA_PLATFORM=offscreen)
 #include <chrono>
 #include <cstdio>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "core/globals.h"
 #include "resources/resources.h"
 #include "sim/sim_backend.h"
+#include "sim/sim_bootloader.h"
 #include "sim/sim_models.h"
 #include "ui/qt/qt_backend.h"
 
@@ -126,6 +128,76 @@ int Bench() {
   return 0;
 }
 
+// A 64 KiB firmware as Intel HEX: 16-byte data records, CR LF line ends.
+std::string WriteHexImage(std::size_t length) {
+  const std::string path = "/tmp/travik_bench_image.hex";
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  std::uint32_t seed = 12345;
+  for (std::size_t at = 0; at < length; at += 16) {
+    unsigned sum = 16 + ((at >> 8) & 0xFF) + (at & 0xFF);
+    std::fprintf(f, ":10%04X00", static_cast<unsigned>(at));
+    for (int i = 0; i < 16; ++i) {
+      seed = seed * 1103515245u + 12345u;
+      const unsigned b = (seed >> 16) & 0xFF;
+      sum += b;
+      std::fprintf(f, "%02X", b);
+    }
+    std::fprintf(f, "%02X\r\n", (0x100 - (sum & 0xFF)) & 0xFF);
+  }
+  std::fprintf(f, ":00000001FF\r\n");
+  std::fclose(f);
+  return path;
+}
+
+// A download through the bootloader dialog, from the click on "DownLoad" to
+// the dialog's end; optionally a screenshot half-way.
+int Boot(const std::string& shot_dir) {
+  sim::SimBackend sim;
+  const auto start = Clock::now();
+  sim.SetClock([start] {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+  });
+  auto& device = sim::AddBootableTransmitter(sim, *sim::FindSimModel("KDB"));
+  device.set_flash_kib(128);
+  SetBackend(&sim);
+  ui::QtBackend ui;
+  const std::string image = WriteHexImage(65536);
+  Clock::time_point t0;
+  double elapsed = 0;
+  std::function<void()> watch = [&] {
+    if (ui.FindWindow(120) != nullptr) {
+      ui.After(5, watch);
+      return;
+    }
+    elapsed = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+    ui.After(100, [&] { ui.AcceptMessageBox(); });
+    ui.After(800, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+  };
+  Schedule(ui, {{1000, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdBootloader); }},
+                {1300, [&] { ui.Click(120, 3); }},
+                {1700, [&] { ui.AcceptFileDialog(image); }},
+                {2000, [&] {
+                   t0 = Clock::now();
+                   ui.Click(120, 1212);
+                   ui.After(5, watch);
+                 }}});
+  if (!shot_dir.empty())
+    ui.After(2000 + 20000, [&] { ui.GrabWindow(120, shot_dir + "/dialog_120_bootloader.png"); });
+  RunProgram(ui);
+  SetBackend(nullptr);
+  // 412 fixed ticks, 9 per activation attempt, the erase polls, 2 per packet.
+  const int packets = 4 * ((65536 - 4096) / 128 + 1);
+  const double nominal = 10.0 * (412 + 9 * 6 + 6 + 2 * packets);
+  std::printf("boot   64 KiB  nominal %6.0f ms  wall %7.1f ms (%+5.1f%%)  flashed %s\n", nominal,
+              elapsed, 100.0 * (elapsed - nominal) / nominal,
+              device.flash().size() >= 65536 &&
+                      std::equal(device.flash().begin() + 4096, device.flash().begin() + 65536,
+                                 G().Firmware->data.get() + 4096)
+                  ? "equal to the image"
+                  : "DIFFERENT");
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -136,6 +208,8 @@ int main(int argc, char** argv) {
     return Shots(argv[2], phase);
   }
   if (mode == "bench") return Bench();
-  std::fprintf(stderr, "usage: travik-gui-driver shots DIR [connected|nodevice] | bench\n");
+  if (mode == "bench-boot") return Boot("");
+  if (mode == "shots-boot" && argc > 2) return Boot(argv[2]);
+  std::fprintf(stderr, "usage: travik-gui-driver shots DIR [connected|nodevice] | shots-boot DIR | bench | bench-boot\n");
   return 2;
 }

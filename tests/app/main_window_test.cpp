@@ -214,7 +214,8 @@ TEST_F(MainWindowTest, BootloaderReturnResetsAndReconnects) {
   ASSERT_EQ(G().DeviceOnline, 1);
   const auto sets_before = s.sim().LogOf(Exchange::kSetFeature).size();
   ASSERT_EQ(ui().MenuCommand(kMainWindow, kCmdBootloader), "");
-  if (ui().TopTemplate() == kDlgBootloader) ASSERT_EQ(ui().Click(kDlgBootloader, 2), "");
+  ASSERT_EQ(ui().TopTemplate(), kDlgBootloader);
+  ASSERT_EQ(ui().Click(kDlgBootloader, 2), "");
   EXPECT_EQ(G().DeviceOnline, 0);
   EXPECT_EQ(Text(kFieldDevice), " ");
   EXPECT_TRUE(Enabled(kButtonStart));

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -82,6 +83,18 @@ bool QtBackend::AcceptMessageBox() {
     auto* box = qobject_cast<QMessageBox*>(w);
     if (box != nullptr && box->isVisible()) {
       box->accept();
+      return true;
+    }
+  }
+  return false;
+}
+
+bool QtBackend::AcceptFileDialog(const std::string& path) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    auto* chooser = qobject_cast<QFileDialog*>(w);
+    if (chooser != nullptr && chooser->isVisible()) {
+      chooser->selectFile(QString::fromStdString(path));
+      static_cast<QDialog*>(chooser)->accept();
       return true;
     }
   }

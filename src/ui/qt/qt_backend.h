@@ -59,6 +59,8 @@ class QtBackend final : public Backend {
   bool MenuCommand(int template_number, int command);
   // The active modal message box, accepted; false when none is up.
   bool AcceptMessageBox();
+  // The open file chooser answered with a path; false when none is up.
+  bool AcceptFileDialog(const std::string& path);
 
  private:
   friend class qtimpl::Window;
