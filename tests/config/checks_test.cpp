@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "config/fake_dialog.h"
+#include "support/fake_dialog.h"
 
 namespace travik {
 namespace {

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "config/fake_dialog.h"
+#include "support/fake_dialog.h"
 #include "config/file_io.h"
 #include "config/format.h"
 

@@ -10,6 +10,7 @@
 #include "core/globals.h"
 #include "firmware/firmware_file.h"
 #include "firmware_test_util.h"
+#include "support/fake_dialog.h"
 #include "ui/ui.h"
 
 namespace travik {
@@ -105,86 +106,37 @@ TEST(LoadFirmwareFromPath, RefusedFileLeavesTheLoadedImageWhole) {
   for (std::uint32_t i = 0x1002; i < 5000 + 128; ++i) ASSERT_EQ(image.data[i], 0) << i;
 }
 
-// The bootloader dialog as LoadFirmwareFile sees it.
-class FakeDialog : public ui::Dialog {
- public:
-  std::optional<std::string> chosen;
-  std::vector<ui::FileFilter> filters;
-  std::map<int, std::string> texts;
-  std::vector<ui::MessageRecord> boxes;
-  std::string path_during_box;
-
-  int TemplateNumber() const override { return 120; }
-  std::string GetText(int id, std::size_t max_chars) const override {
-    auto it = texts.find(id);
-    return it == texts.end() ? std::string() : it->second.substr(0, max_chars);
-  }
-  void SetText(int id, std::string_view text) override { texts[id] = std::string(text); }
-  void Enable(int, bool) override {}
-  bool IsEnabled(int) const override { return true; }
-  void Show(int, bool) override {}
-  bool IsVisible(int) const override { return true; }
-  void Check(int, bool) override {}
-  bool IsChecked(int) const override { return false; }
-  bool HasFocus(int) const override { return false; }
-  void SetFocus(int) override {}
-  void ComboReset(int) override {}
-  int ComboAdd(int, std::string_view) override { return 0; }
-  void ComboSetSel(int, int) override {}
-  int ComboGetSel(int) const override { return -1; }
-  int ComboCount(int) const override { return 0; }
-  std::string ComboItem(int, int) const override { return {}; }
-  void SetCaption(std::string_view) override {}
-  void ShowWindow(bool) override {}
-  bool IsWindowVisible() const override { return true; }
-  void SetTimer(int, int) override {}
-  void KillTimer(int) override {}
-  void PostClose() override {}
-  void End(int) override {}
-  int RunModal(int, ui::DialogProc&) override { return -1; }
-  int MessageBox(std::string_view text, std::string_view caption, ui::Icon icon, ui::Buttons) override {
-    boxes.push_back({std::string(text), std::string(caption), icon, 120});
-    path_during_box = texts[kFirmwarePathControl];
-    return ui::kAnswerOk;
-  }
-  std::optional<std::string> ChooseOpenFile(const std::vector<ui::FileFilter>& f) override {
-    filters = f;
-    return chosen;
-  }
-  std::optional<std::string> ChooseSaveFile(const std::vector<ui::FileFilter>&, std::string_view) override {
-    return std::nullopt;
-  }
-
- protected:
-  void DeliverTimer(int) override {}
-};
-
 class LoadFirmwareFileTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetProgramState(); }
+  void SetUp() override {
+    ResetProgramState();
+    dialog.template_number = 120;
+    dialog.while_box_is_up = [this] { path_during_box = dialog.texts[kFirmwarePathControl]; };
+  }
   test::TempDir dir;
-  FakeDialog dialog;
+  fake::FakeDialog dialog;
+  std::string path_during_box;
 };
 
 TEST_F(LoadFirmwareFileTest, CancelChangesNothing) {
   LoadFirmwareFile(dialog);
-  ASSERT_EQ(dialog.filters.size(), 3u);
-  EXPECT_EQ(dialog.filters[0].description, "Kolvar Memory Image Files (*.kvm)");
-  EXPECT_EQ(dialog.filters[0].pattern, "*.kvm");
-  EXPECT_EQ(dialog.filters[1].description, "Intel Hex files (*.hex)");
-  EXPECT_EQ(dialog.filters[1].pattern, "*.hex");
-  EXPECT_EQ(dialog.filters[2].description, "All files (*.*)");
-  EXPECT_EQ(dialog.filters[2].pattern, "*.*");
+  ASSERT_EQ(dialog.last_filters.size(), 3u);
+  EXPECT_EQ(dialog.last_filters[0].description, "Kolvar Memory Image Files (*.kvm)");
+  EXPECT_EQ(dialog.last_filters[0].pattern, "*.kvm");
+  EXPECT_EQ(dialog.last_filters[1].description, "Intel Hex files (*.hex)");
+  EXPECT_EQ(dialog.last_filters[1].pattern, "*.hex");
+  EXPECT_EQ(dialog.last_filters[2].description, "All files (*.*)");
+  EXPECT_EQ(dialog.last_filters[2].pattern, "*.*");
   EXPECT_TRUE(dialog.texts.empty());
   EXPECT_TRUE(dialog.boxes.empty());
   EXPECT_FALSE(G().Firmware->ready);
 }
 
 TEST_F(LoadFirmwareFileTest, LoadedFileIsReadyAndAnnounced) {
-  dialog.chosen = dir.Write("fw.kvm", MemoryImageFile(4352, 0xA5));
+  dialog.open_path = dir.Write("fw.kvm", MemoryImageFile(4352, 0xA5));
   LoadFirmwareFile(dialog);
   EXPECT_TRUE(dialog.boxes.empty());
-  EXPECT_EQ(dialog.texts[kFirmwarePathControl], *dialog.chosen);
+  EXPECT_EQ(dialog.texts[kFirmwarePathControl], *dialog.open_path);
   EXPECT_EQ(dialog.texts[kBootStatusControl], "Soubor pro download je inicializovan");
   EXPECT_TRUE(G().Firmware->ready);
   EXPECT_EQ(G().Firmware->length, 4352u);
@@ -193,7 +145,7 @@ TEST_F(LoadFirmwareFileTest, LoadedFileIsReadyAndAnnounced) {
 
 TEST_F(LoadFirmwareFileTest, RefusedFileIsReportedAndTheEarlierOneKept) {
   const std::string good = dir.Write("good.hex", kHexFile);
-  dialog.chosen = good;
+  dialog.open_path = good;
   LoadFirmwareFile(dialog);
   ASSERT_TRUE(G().Firmware->ready);
 
@@ -209,7 +161,7 @@ TEST_F(LoadFirmwareFileTest, RefusedFileIsReportedAndTheEarlierOneKept) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     dialog.boxes.clear();
-    dialog.chosen = dir.Write(c.name, c.content);
+    dialog.open_path = dir.Write(c.name, c.content);
     LoadFirmwareFile(dialog);
     ASSERT_EQ(dialog.boxes.size(), 1u);
     if (!c.message.empty()) {
@@ -218,7 +170,7 @@ TEST_F(LoadFirmwareFileTest, RefusedFileIsReportedAndTheEarlierOneKept) {
     EXPECT_EQ(dialog.boxes[0].caption, "Chyba souboru");
     EXPECT_EQ(dialog.boxes[0].icon, ui::Icon::kError);
     // The box shows beside the chosen path; afterwards the field names the file still loaded.
-    EXPECT_EQ(dialog.path_during_box, *dialog.chosen);
+    EXPECT_EQ(path_during_box, *dialog.open_path);
     EXPECT_EQ(dialog.texts[kFirmwarePathControl], good);
     EXPECT_TRUE(G().Firmware->ready);
     EXPECT_EQ(G().Firmware->format_letter, 'h');

@@ -2,6 +2,7 @@
 // boxes recorded, file choosers answered from preset paths.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -27,8 +28,10 @@ class FakeDialog : public ui::Dialog {
   std::optional<std::string> save_path;
   std::vector<ui::FileFilter> last_filters;
   std::string last_extension;
+  int template_number = 0;
+  std::function<void()> while_box_is_up;  // called as each box is shown
 
-  int TemplateNumber() const override { return 0; }
+  int TemplateNumber() const override { return template_number; }
   std::string GetText(int id, std::size_t max_chars) const override {
     auto it = texts.find(id);
     return it == texts.end() ? std::string() : Utf8Prefix(it->second, max_chars);
@@ -59,6 +62,7 @@ class FakeDialog : public ui::Dialog {
   int MessageBox(std::string_view text, std::string_view caption, ui::Icon icon,
                  ui::Buttons) override {
     boxes.push_back({std::string(text), std::string(caption), icon});
+    if (while_box_is_up) while_box_is_up();
     return ui::kAnswerOk;
   }
   std::optional<std::string> ChooseOpenFile(const std::vector<ui::FileFilter>& filters) override {
