@@ -166,6 +166,7 @@ int Boot(const std::string& shot_dir) {
   double elapsed = 0;
   std::function<void()> watch = [&] {
     if (ui.FindWindow(120) != nullptr) {
+      ui.AcceptMessageBox();  // the success box; the countdown runs on under it
       ui.After(5, watch);
       return;
     }
@@ -174,8 +175,10 @@ int Boot(const std::string& shot_dir) {
     ui.After(800, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
   };
   Schedule(ui, {{1000, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdBootloader); }},
-                {1300, [&] { ui.Click(120, 3); }},
-                {1700, [&] { ui.AcceptFileDialog(image); }},
+                {1300, [&] {
+                   ui.QueueFileAnswer(image);
+                   ui.Click(120, 3);
+                 }},
                 {2000, [&] {
                    t0 = Clock::now();
                    ui.Click(120, 1212);

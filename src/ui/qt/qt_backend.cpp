@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -89,16 +88,11 @@ bool QtBackend::AcceptMessageBox() {
   return false;
 }
 
-bool QtBackend::AcceptFileDialog(const std::string& path) {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    auto* chooser = qobject_cast<QFileDialog*>(w);
-    if (chooser != nullptr && chooser->isVisible()) {
-      chooser->selectFile(QString::fromStdString(path));
-      static_cast<QDialog*>(chooser)->accept();
-      return true;
-    }
-  }
-  return false;
+bool QtBackend::TakeFileAnswer(std::string& path) {
+  if (file_answers_.empty()) return false;
+  path = file_answers_.front();
+  file_answers_.erase(file_answers_.begin());
+  return true;
 }
 
 bool QtBackend::GrabScreen(const std::string& png_path) const {

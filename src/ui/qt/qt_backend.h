@@ -59,8 +59,10 @@ class QtBackend final : public Backend {
   bool MenuCommand(int template_number, int command);
   // The active modal message box, accepted; false when none is up.
   bool AcceptMessageBox();
-  // The open file chooser answered with a path; false when none is up.
-  bool AcceptFileDialog(const std::string& path);
+  // Answers the next file chooser with a path without showing it (drivers
+  // cannot type into the platform's chooser reliably).
+  void QueueFileAnswer(std::string path) { file_answers_.push_back(std::move(path)); }
+  bool TakeFileAnswer(std::string& path);
 
  private:
   friend class qtimpl::Window;
@@ -71,6 +73,7 @@ class QtBackend final : public Backend {
   std::unique_ptr<QApplication> own_app_;
   TemplateSource source_;
   std::vector<qtimpl::Window*> windows_;  // in opening order
+  std::vector<std::string> file_answers_;
 };
 
 }  // namespace travik::ui

@@ -754,6 +754,7 @@ int Window::MessageBox(std::string_view text, std::string_view caption, Icon ico
 }
 
 std::optional<std::string> Window::ChooseOpenFile(const std::vector<FileFilter>& filters) {
+  if (std::string answer; backend_.TakeFileAnswer(answer)) return answer;
   QFileDialog dialog(top_, QString(), QString(), FileFilterString(filters));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -764,6 +765,7 @@ std::optional<std::string> Window::ChooseOpenFile(const std::vector<FileFilter>&
 
 std::optional<std::string> Window::ChooseSaveFile(const std::vector<FileFilter>& filters,
                                                   std::string_view default_extension) {
+  if (std::string answer; backend_.TakeFileAnswer(answer)) return answer;
   QFileDialog dialog(top_, QString(), QString(), FileFilterString(filters));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
