@@ -167,7 +167,9 @@ TEST_F(TransferTest, WriteSendsEveryFrameInOrderOnSchedule) {
   ASSERT_EQ(traffic.size(), kinds.size());
   for (std::size_t i = 0; i < kinds.size(); ++i) {
     EXPECT_EQ(traffic[i]->kind, kinds[i]) << i;
-    if (kinds[i] == Exchange::kSetFeature) EXPECT_EQ(traffic[i]->bytes, expected[i]) << i;
+    if (kinds[i] == Exchange::kSetFeature) {
+      EXPECT_EQ(traffic[i]->bytes, expected[i]) << i;
+    }
   }
   // Word 100 is the 13th word of block 7 (words 88-103): report bytes 25, 26.
   const auto& block7 = *traffic[2 + 2 * 6 + 1];
