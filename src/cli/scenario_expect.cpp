@@ -270,7 +270,7 @@ const char* FrameKindName(sim::Exchange k) {
   }
 }
 
-std::string DescribeEntry(const sim::LogEntry& e, const FrameSpec& like) {
+std::string DescribeEntry(const sim::LogEntry& e, const FramePattern& like) {
   std::string d = FrameKindName(e.kind);
   if (e.timed_out)
     d += " timed-out";
@@ -296,7 +296,7 @@ std::size_t FramesLeft(Runner& run, const sim::LogEntry** first) {
   return n;
 }
 
-struct MessageSpec {
+struct MessagePattern {
   std::optional<std::string> text;
   bool containing = false;
   std::optional<std::string> caption;
@@ -319,7 +319,7 @@ std::string DescribeMessage(const ui::MessageRecord& m, bool with_owner) {
   return d;
 }
 
-std::string DescribeSpec(const MessageSpec& s) {
+std::string DescribePattern(const MessagePattern& s) {
   std::string d = "message";
   if (s.text) d += (s.containing ? " containing " : " ") + Quote(*s.text);
   if (s.caption) d += " caption " + Quote(*s.caption);
@@ -328,7 +328,7 @@ std::string DescribeSpec(const MessageSpec& s) {
   return d;
 }
 
-bool MessageMatches(const MessageSpec& s, const ui::MessageRecord& m) {
+bool MessageMatches(const MessagePattern& s, const ui::MessageRecord& m) {
   if (s.text && (s.containing ? m.text.find(*s.text) == std::string::npos : m.text != *s.text))
     return false;
   if (s.caption && m.caption != *s.caption) return false;
@@ -645,37 +645,37 @@ std::optional<sim::Exchange> ParseExchange(std::string_view w, bool frames_only)
   return std::nullopt;
 }
 
-bool ParseFrameSpec(LineReader& r, FrameSpec& spec) {
+bool ParseFramePattern(LineReader& r, FramePattern& want) {
   const std::string w = r.Word("a frame kind (set-feature, get-feature, input, output)");
   auto kind = ParseExchange(w, true);
   if (!r.Failed() && !kind)
     r.Fail("unknown frame kind '" + w + "' (set-feature, get-feature, input, output)");
   if (r.Failed()) return false;
-  spec.kind = *kind;
+  want.kind = *kind;
   if (r.Accept("refused"))
-    spec.status = FrameSpec::kRefused;
+    want.status = FramePattern::kRefused;
   else if (r.Accept("timed-out"))
-    spec.status = FrameSpec::kTimedOut;
-  spec.bytes = ParseBytes(r);
+    want.status = FramePattern::kTimedOut;
+  want.bytes = ParseBytes(r);
   return !r.Failed();
 }
 
-std::string DescribeSpec(const FrameSpec& s) {
+std::string DescribePattern(const FramePattern& s) {
   std::string d = FrameKindName(s.kind);
-  if (s.status == FrameSpec::kRefused) d += " refused";
-  if (s.status == FrameSpec::kTimedOut) d += " timed-out";
+  if (s.status == FramePattern::kRefused) d += " refused";
+  if (s.status == FramePattern::kTimedOut) d += " timed-out";
   const std::string bytes = ShowBytes(s.bytes);
   return bytes.empty() ? d : d + " " + bytes;
 }
 
-std::optional<std::string> MatchFrame(const FrameSpec& spec, const sim::LogEntry* e) {
+std::optional<std::string> MatchFrame(const FramePattern& want, const sim::LogEntry* e) {
   if (e == nullptr) return std::string("no more frames");
-  const FrameSpec::Status status = e->timed_out ? FrameSpec::kTimedOut
-                                   : e->ok      ? FrameSpec::kOk
-                                                : FrameSpec::kRefused;
-  if (e->kind == spec.kind && status == spec.status && BytesMatch(spec.bytes, e->bytes, 0))
+  const FramePattern::Status status = e->timed_out ? FramePattern::kTimedOut
+                                   : e->ok      ? FramePattern::kOk
+                                                : FramePattern::kRefused;
+  if (e->kind == want.kind && status == want.status && BytesMatch(want.bytes, e->bytes, 0))
     return std::nullopt;
-  return DescribeEntry(*e, spec);
+  return DescribeEntry(*e, want);
 }
 
 const sim::LogEntry* NextFrame(Runner& run) {
@@ -690,7 +690,7 @@ std::optional<std::string> NoMoreFrames(Runner& run) {
   const sim::LogEntry* first = nullptr;
   const std::size_t n = FramesLeft(run, &first);
   if (n == 0) return std::nullopt;
-  FrameSpec like;
+  FramePattern like;
   like.bytes.rest = true;
   like.bytes.bytes.resize(16);
   return std::to_string(n) + " more, the first " + DescribeEntry(*first, like);
@@ -826,44 +826,44 @@ void ParseExpect(LineReader& r, bool simulated, bool for_wait, std::vector<Expec
   }
   if (r.Accept("message")) {
     if (!in_order("a message box in order")) return;
-    MessageSpec spec;
-    spec.containing = r.Accept("containing");
+    MessagePattern want;
+    want.containing = r.Accept("containing");
     if (r.PeekText())
-      spec.text = r.Text("the text");
-    else if (spec.containing)
+      want.text = r.Text("the text");
+    else if (want.containing)
       r.Fail("expected the text after 'containing'");
     while (!r.AtEnd() && !r.Failed()) {
       if (r.Accept("caption")) {
-        spec.caption = r.Text("the caption");
+        want.caption = r.Text("the caption");
       } else if (r.Accept("icon")) {
         const std::string w = r.Word("the icon (information, warning, error, none)");
-        spec.icon = ParseIcon(w);
-        if (!spec.icon && !r.Failed())
+        want.icon = ParseIcon(w);
+        if (!want.icon && !r.Failed())
           r.Fail("unknown icon '" + w + "' (information, warning, error, none)");
       } else if (r.Accept("owner")) {
-        spec.owner = ParseDialog(r);
+        want.owner = ParseDialog(r);
       } else {
         r.Fail("after the message text: caption \"…\", icon NAME or owner DIALOG");
       }
     }
-    if (!spec.text && !spec.caption && !spec.icon && !spec.owner && !r.Failed())
+    if (!want.text && !want.caption && !want.icon && !want.owner && !r.Failed())
       r.Fail("say what the message box shows: its text, caption, icon or owner");
-    out.push_back({DescribeSpec(spec), [spec](Runner& run) -> std::optional<std::string> {
+    out.push_back({DescribePattern(want), [want](Runner& run) -> std::optional<std::string> {
                      const auto& all = run.ui().Messages();
                      if (run.message_cursor >= all.size())
                        return std::string("no more message boxes");
                      const ui::MessageRecord& m = all[run.message_cursor++];
-                     if (MessageMatches(spec, m)) return std::nullopt;
-                     return DescribeMessage(m, spec.owner.has_value());
+                     if (MessageMatches(want, m)) return std::nullopt;
+                     return DescribeMessage(m, want.owner.has_value());
                    }});
     return;
   }
   if (r.Accept("frame")) {
     if (!sim_only("expecting frames") || !in_order("frames in order")) return;
-    FrameSpec spec;
-    if (!ParseFrameSpec(r, spec)) return;
-    out.push_back({"frame " + DescribeSpec(spec),
-                   [spec](Runner& run) { return MatchFrame(spec, NextFrame(run)); }});
+    FramePattern want;
+    if (!ParseFramePattern(r, want)) return;
+    out.push_back({"frame " + DescribePattern(want),
+                   [want](Runner& run) { return MatchFrame(want, NextFrame(run)); }});
     return;
   }
   if (r.Accept("image") || r.Accept("ConfigImage")) {

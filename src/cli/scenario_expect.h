@@ -63,7 +63,7 @@ ByteList ParseBytes(LineReader& r);
 
 // --- Frames ------------------------------------------------------------------
 
-struct FrameSpec {
+struct FramePattern {
   int line = 0;
   sim::Exchange kind = sim::Exchange::kSetFeature;
   enum Status { kOk, kRefused, kTimedOut } status = kOk;
@@ -72,10 +72,10 @@ struct FrameSpec {
 
 // Exchange kinds as faults (all of them) and frames (the four reports) name them.
 std::optional<sim::Exchange> ParseExchange(std::string_view word, bool frames_only);
-bool ParseFrameSpec(LineReader& r, FrameSpec& spec);
-std::string DescribeSpec(const FrameSpec& spec);
+bool ParseFramePattern(LineReader& r, FramePattern& want);
+std::string DescribePattern(const FramePattern& want);
 // Nothing when the frame is as specified, otherwise what it was.
-std::optional<std::string> MatchFrame(const FrameSpec& spec, const sim::LogEntry* entry);
+std::optional<std::string> MatchFrame(const FramePattern& want, const sim::LogEntry* entry);
 // The next frame not yet expected; null when there is none.
 const sim::LogEntry* NextFrame(Runner& run);
 std::optional<std::string> NoMoreFrames(Runner& run);

@@ -630,7 +630,7 @@ Script ParseScript(std::string_view text, bool simulated) {
 
     // "expect frames" … "end": the frames that follow, exactly and in order.
     if (tokens.size() == 2 && is(0, "expect") && is(1, "frames")) {
-      std::vector<FrameSpec> specs;
+      std::vector<FramePattern> specs;
       int end_line = 0;
       bool block_ok = simulated;
       if (!simulated) script.errors.push_back({number, NeedsSim("expecting frames")});
@@ -648,14 +648,14 @@ Script ParseScript(std::string_view text, bool simulated) {
           break;
         }
         LineReader fr(std::move(ft));
-        FrameSpec spec;
-        spec.line = static_cast<int>(j) + 1;
-        if (!ParseFrameSpec(fr, spec)) {
-          script.errors.push_back({spec.line, fr.Error()});
+        FramePattern want;
+        want.line = static_cast<int>(j) + 1;
+        if (!ParseFramePattern(fr, want)) {
+          script.errors.push_back({want.line, fr.Error()});
           block_ok = false;
           continue;
         }
-        specs.push_back(std::move(spec));
+        specs.push_back(std::move(want));
       }
       if (end_line == 0) {
         script.errors.push_back({number, "'expect frames' has no 'end'"});
@@ -665,9 +665,9 @@ Script ParseScript(std::string_view text, bool simulated) {
       if (!block_ok) continue;
       st.run = [specs, end_line](Runner& run, const Statement&) {
         bool same = true;
-        for (const auto& spec : specs) {
-          if (auto got = MatchFrame(spec, NextFrame(run))) {
-            run.Fail(spec.line, "expected frame " + DescribeSpec(spec) + ", got " + *got);
+        for (const auto& want : specs) {
+          if (auto got = MatchFrame(want, NextFrame(run))) {
+            run.Fail(want.line, "expected frame " + DescribePattern(want) + ", got " + *got);
             same = false;
             break;
           }
