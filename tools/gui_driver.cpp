@@ -36,10 +36,7 @@ void Schedule(ui::QtBackend& ui, const std::vector<Step>& steps) {
 
 int Shots(const std::string& dir, const std::string& phase) {
   sim::SimBackend sim;
-  const auto start = Clock::now();
-  sim.SetClock([start] {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-  });
+  sim.UseRealClock();
   if (phase != "nodevice") {
     auto& kdb = sim.AddTransmitter(*sim::FindSimModel("KDB"));
     kdb.memory()[76] = static_cast<std::uint16_t>(-12);
@@ -83,10 +80,7 @@ int Shots(const std::string& dir, const std::string& phase) {
 
 int Bench() {
   sim::SimBackend sim;
-  const auto start = Clock::now();
-  sim.SetClock([start] {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-  });
+  sim.UseRealClock();
   sim.AddTransmitter(*sim::FindSimModel("KDB"));
   SetBackend(&sim);
   ui::QtBackend ui;
@@ -153,10 +147,7 @@ std::string WriteHexImage(std::size_t length) {
 // the dialog's end; optionally a screenshot half-way.
 int Boot(const std::string& shot_dir) {
   sim::SimBackend sim;
-  const auto start = Clock::now();
-  sim.SetClock([start] {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-  });
+  sim.UseRealClock();
   auto& device = sim::AddBootableTransmitter(sim, *sim::FindSimModel("KDB"));
   device.set_flash_kib(128);
   SetBackend(&sim);

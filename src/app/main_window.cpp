@@ -203,15 +203,18 @@ void MainWindowProc::OpenConfiguration(ui::Dialog& w) {
   } else {
     RunDialog(w, kDlgOffline);
   }
-  const bool was_online = g.DeviceOnline == 1;
-  const int dialog = ConfigTemplateFor(g.DeviceType);
-  if (dialog != 0) RunDialog(w, dialog);
-  w.ShowWindow(true);
+  // A type without a dialog only hides and restores the window.
+  RunHidden(w, ConfigTemplateFor(g.DeviceType));
   if (g.DeviceOnline == 0) g.ConnectState = 0;
-  ForgetLostDevice(w, was_online);
 }
 
-void MainWindowProc::ForgetLostDevice(ui::Dialog& w, bool was_online) {
+// The values dialogs only ever end with 2; restoring on any end keeps the
+// window from staying hidden should a dialog fail to open.
+void MainWindowProc::RunHidden(ui::Dialog& w, int template_number) {
+  const bool was_online = G().DeviceOnline == 1;
+  w.ShowWindow(false);
+  if (template_number != 0) RunDialog(w, template_number);
+  w.ShowWindow(true);
   // A dialog that lost the device leaves it offline; without this the window
   // would still show it connected, with START disabled and STOP doing nothing.
   if (was_online && G().DeviceOnline == 0) ShowDisconnected(w);
@@ -221,14 +224,8 @@ void MainWindowProc::OpenValues(ui::Dialog& w) {
   auto& g = G();
   IdentifyDevice();
   g.ConnectState = 0;
-  w.ShowWindow(false);
-  const bool was_online = g.DeviceOnline == 1;
-  RunDialog(w, g.DeviceType == 3 ? 134 : 106);
-  // The values dialogs only ever end with 2; restoring on any end keeps the
-  // main window from staying hidden should one fail to open.
-  w.ShowWindow(true);
+  RunHidden(w, g.DeviceType == 3 ? 134 : 106);
   if (g.DeviceOnline == 0) g.ConnectState = 0;
-  ForgetLostDevice(w, was_online);
 }
 
 void MainWindowProc::AutoCalibration(ui::Dialog& w) {
@@ -240,11 +237,7 @@ void MainWindowProc::AutoCalibration(ui::Dialog& w) {
     w.MessageBox(kNotAvailable, kToolsCaption, ui::Icon::kInformation);
     return;
   }
-  w.ShowWindow(false);
-  const bool was_online = G().DeviceOnline == 1;
-  RunDialog(w, type == 48 ? 336 : 122);
-  w.ShowWindow(true);
-  ForgetLostDevice(w, was_online);
+  RunHidden(w, type == 48 ? 336 : 122);
 }
 
 void MainWindowProc::Bootloader(ui::Dialog& w) {
@@ -252,9 +245,7 @@ void MainWindowProc::Bootloader(ui::Dialog& w) {
   // Idle, as for the other dialogs: a connection attempt must not reopen the
   // transmitter in the middle of the bootloader's exchanges.
   g.ConnectState = 0;
-  w.ShowWindow(false);
-  RunDialog(w, kDlgBootloader);
-  w.ShowWindow(true);
+  RunHidden(w, kDlgBootloader);
   ReleaseDeviceList();
   ShowDisconnected(w);
   g.DeviceOnline = 0;

@@ -24,7 +24,8 @@ class MainWindowProc : public ui::DialogProc {
   Outcome Connect(ui::Dialog& w, bool automatic);
   Outcome NotFound(ui::Dialog& w, const char* text, const char* caption);
   void ShowDisconnected(ui::Dialog& w);
-  void ForgetLostDevice(ui::Dialog& w, bool was_online);
+  // Hides the window, runs the dialog, restores the window.
+  void RunHidden(ui::Dialog& w, int template_number);
   void ReportConnectFailure(ui::Dialog& w, const char* caption);
   void OpenConfiguration(ui::Dialog& w);
   void OpenValues(ui::Dialog& w);

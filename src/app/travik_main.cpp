@@ -65,12 +65,7 @@ int main(int argc, char** argv) {
       return 2;
     }
     sim = std::make_unique<travik::sim::SimBackend>();
-    const auto start = std::chrono::steady_clock::now();
-    sim->SetClock([start] {
-      return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
-                                                                   start)
-          .count();
-    });
+    sim->UseRealClock();
     travik::sim::AddBootableTransmitter(*sim, *m);
     travik::SetBackend(sim.get());
   } else {

@@ -1,5 +1,7 @@
 #include "sim/sim_backend.h"
 
+#include <chrono>
+
 #include <algorithm>
 
 namespace travik::sim {
@@ -294,6 +296,15 @@ bool SimBackend::GetProductString(HidHandle handle, std::u16string& text) {
   if (ok) text = device->product_string().substr(0, 127);
   Record(Exchange::kProductString, handle, nullptr, 0, ok);
   return ok;
+}
+
+void SimBackend::UseRealClock() {
+  const auto start = std::chrono::steady_clock::now();
+  clock_ = [start] {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 start)
+        .count();
+  };
 }
 
 }  // namespace travik::sim

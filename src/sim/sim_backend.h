@@ -71,6 +71,8 @@ class SimBackend : public HidBackend {
   void ClearFaults();
 
   void SetClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
+  // Milliseconds of the steady clock since this call: devices on real timers.
+  void UseRealClock();
   std::int64_t Now() const { return clock_ ? clock_() : 0; }
 
   const std::vector<LogEntry>& Log() const { return log_; }

@@ -23,12 +23,7 @@ class KdbTest : public testing::ConnectedTest {
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
   void OpenOnline(const char* firmware = nullptr) {
-    device = &s.sim().AddTransmitter(*sim::FindSimModel("KDB"));
-    if (firmware != nullptr) device->SetFirmware(firmware);
-    s.Start();
-    ui().Advance(700);
-    ASSERT_EQ(G().DeviceOnline, 1);
-    s.sim().ClearLog();
+    Connect("KDB", firmware);
     OpenConfiguration(kKdb);
   }
   void OpenOffline() {

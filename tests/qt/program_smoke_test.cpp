@@ -17,11 +17,7 @@ namespace {
 TEST(QtProgram, ConnectsToASimulatedTransmitterAndReadsItsConfiguration) {
   ResetProgramState();
   sim::SimBackend sim;
-  const auto start = std::chrono::steady_clock::now();
-  sim.SetClock([start] {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
-        .count();
-  });
+  sim.UseRealClock();
   auto& kdb = sim.AddTransmitter(*sim::FindSimModel("KDB"));
   kdb.memory()[48] = 77;
   SetBackend(&sim);

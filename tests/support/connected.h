@@ -21,8 +21,9 @@ class ConnectedTest : public ::testing::Test {
   ui::HeadlessBackend& ui() { return s.ui(); }
 
   // Adds the model's transmitter, starts the program and lets it connect.
-  void Connect(const char* model = "KDB") {
+  void Connect(const char* model = "KDB", const char* firmware = nullptr) {
     device = &s.sim().AddTransmitter(*sim::FindSimModel(model));
+    if (firmware != nullptr) device->SetFirmware(firmware);
     s.Start();
     ui().Advance(700);
     ASSERT_EQ(G().DeviceOnline, 1);
