@@ -180,7 +180,7 @@ TEST_F(MainWindowTest, KonfiguraceOfflineChoosesTheModelWithoutDeviceTraffic) {
   EXPECT_TRUE(s.sim().Log().empty());
 }
 
-TEST_F(MainWindowTest, OfflineEscChoosesType0AndCommand19Type20) {
+TEST_F(MainWindowTest, OfflineEscChoosesType0) {
   s.Start();
   ui().Advance(310);
   G().DeviceType = 6;

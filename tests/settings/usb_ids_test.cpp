@@ -24,6 +24,14 @@ TEST(ParseHexIdentifier, FollowsScanfHexRules) {
   for (const auto& c : cases) EXPECT_EQ(ParseHexIdentifier(c.text), c.value) << c.text;
 }
 
+TEST(OfflineDialog, ButtonsAndCommand19ChooseTheirTypes) {
+  // Command 19 has no button in the template but still chooses type 20.
+  const std::pair<int, int> rows[] = {{2, 0}, {8, 6}, {19, 20}, {41, 49}, {40, 48}, {1259, 2}};
+  for (auto [id, type] : rows) EXPECT_EQ(OfflineDialog::TypeOfCommand(id), type) << id;
+  EXPECT_EQ(OfflineDialog::TypeOfCommand(16), -1);
+  EXPECT_EQ(OfflineDialog::TypeOfCommand(1), -1);
+}
+
 class UsbIdsTest : public ::testing::Test {
  protected:
   Session s;
