@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "gui_driver.h"
 #include "core/globals.h"
 #include "resources/resources.h"
 #include "sim/sim_backend.h"
@@ -204,6 +205,11 @@ int main(int argc, char** argv) {
   if (mode == "bench") return Bench();
   if (mode == "bench-boot") return Boot("");
   if (mode == "shots-boot" && argc > 2) return Boot(argv[2]);
+  const std::vector<std::string> rest(argv + std::min(argc, 2), argv + argc);
+  auto found = driver::Commands().find(mode);
+  if (found != driver::Commands().end()) return found->second.run(rest);
   std::fprintf(stderr, "usage: travik-gui-driver shots DIR [connected|nodevice] | shots-boot DIR | bench | bench-boot\n");
+  for (const auto& [name, info] : driver::Commands())
+    std::fprintf(stderr, "       travik-gui-driver %s %s\n", name.c_str(), info.usage.c_str());
   return 2;
 }
