@@ -8,6 +8,7 @@ jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+scripts/check_install.sh build
 if [ "${TRAVIK_SKIP_SANITIZE:-0}" != "1" ]; then
   cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTRAVIK_SANITIZE=ON -DTRAVIK_WITH_QT=OFF >/dev/null
   cmake --build build-asan -j "$jobs"
