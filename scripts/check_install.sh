@@ -34,8 +34,16 @@ if have desktop-file-validate; then
   else echo "$out"; fail desktop-file-validate; fi
 else skip desktop-file-validate desktop-file-utils; fi
 
+# Software centres show the published copies of these; they must exist here.
+metainfo=$dest/usr/share/metainfo/cz.kolvar.Travik.metainfo.xml
+shots_ok=1
+for image in $(sed -n 's|.*<image>.*/\([^/<]*\)</image>.*|\1|p' "$metainfo"); do
+  [ -f "docs/screenshots/$image" ] || { echo "metainfo names docs/screenshots/$image, which is missing"; shots_ok=0; }
+done
+if [ $shots_ok = 1 ]; then pass "metainfo screenshots"; else fail "metainfo screenshots"; fi
+
 if have appstreamcli; then
-  if appstreamcli validate --no-net "$dest/usr/share/metainfo/cz.kolvar.Travik.metainfo.xml"; then
+  if appstreamcli validate --no-net "$metainfo"; then
     pass "appstreamcli validate"
   else fail "appstreamcli validate"; fi
 else skip "appstreamcli validate" appstream; fi

@@ -74,6 +74,12 @@ int main(int argc, char** argv) {
     }
   }
 
+  travik::SupportLog log;
+  if (!log_path.empty() && !log.Open(log_path, "travik", error)) {
+    std::cerr << "travik: " << error << '\n';
+    return 2;
+  }
+
   std::unique_ptr<travik::sim::SimBackend> sim;
   std::unique_ptr<travik::HidBackend> real;
   if (!model.empty()) {
@@ -93,12 +99,6 @@ int main(int argc, char** argv) {
 #else
     std::cerr << "travik: built without hidapi; only --simulate is available\n";
 #endif
-  }
-
-  travik::SupportLog log;
-  if (!log_path.empty() && !log.Open(log_path, "travik", error)) {
-    std::cerr << "travik: " << error << '\n';
-    return 2;
   }
 
   travik::ui::QtBackend ui(argc, argv);
