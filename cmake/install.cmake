@@ -28,7 +28,9 @@ set(src ${CMAKE_SOURCE_DIR}/packaging)
 if(TARGET travik)
   install(TARGETS travik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
-install(TARGETS travik-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(TARGET travik-cli)
+  install(TARGETS travik-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 # udev reads rules below the prefix (/usr/lib, /usr/local/lib); not LIBDIR,
 # which carries the multiarch triplet.
 install(FILES ${src}/udev/70-travik-kolvar.rules DESTINATION lib/udev/rules.d)
