@@ -111,7 +111,7 @@ const DialogDef& NwytDef() {
   static const DialogDef def = [] {
     DialogDef d = Member(125, "NWYT", {1274, 1276, 1278, 1273, 1275, 1277}, 1267,
                          "Kolvar NWYT     ", "NWYT Kolvar s.r.o", 1271, 1272,
-                         {{AirSpeedShift(1264), "Rychlost proudění [m/s]"}}, false);
+                         {{AirSpeedShift(1264), "Proudění [m/s]"}}, false);
     AddContrast(d, 1265);
     d.labels_from_template = true;
     return d;

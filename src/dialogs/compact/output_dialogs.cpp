@@ -123,7 +123,7 @@ const DialogDef& NwyjDef() {
                        "NWYJ Kolvar     ");
     d.fields = {AirSpeedShift(1305), ContrastField(1283)};
     AddOutput(d, 1, Out(12600, 1, 1287, 1288, 1291, 1292, 1295, 1296, 1298), &kAirSpeedInput, 0);
-    d.layout.push_back(Shifts(12603, {{12631, "Rychlost proudění [m/s]", 1305}}, 1));
+    d.layout.push_back(Shifts(12603, {{12631, "Proudění [m/s]", 1305}}, 1));
     d.layout.push_back(Display(12604, 12641, 1283, 1));
     d.layout.push_back(TextGroup(12605, 1285, 1));
     return d;
