@@ -53,13 +53,12 @@ void AddCo2(DialogDef& d, const Co2Ids& ids, bool check_limits) {
 DialogDef Co2Base(int number, const char* model, std::array<int, 6> buttons, int text,
                   const char* text_initial, const char* text_preset, int address, int speed,
                   int network_group, int address_label, int speed_label) {
-  return {.template_number = number, .title = model, .header_name = model,
-          .read_button = buttons[0], .write_button = buttons[1], .cancel_button = buttons[2],
-          .open_button = buttons[3], .save_button = buttons[4], .preset_button = buttons[5],
-          .text_control = text, .text_initial = text_initial, .text_preset = text_preset,
-          .speed_combo = speed, .fields = {Address(address)},
-          .layout = {TextGroup(number * 100 + 5, text, 1),
-                     NetworkGroup(network_group, address_label, address, speed_label, speed, 1)}};
+  DialogDef d = MemberBase(number, model, buttons, text, text_initial, text_preset);
+  d.speed_combo = speed;
+  d.fields = {Address(address)};
+  d.layout = {TextGroup(number * 100 + 5, text, 1),
+              NetworkGroup(network_group, address_label, address, speed_label, speed, 1)};
+  return d;
 }
 
 }  // namespace

@@ -6,6 +6,14 @@ using F = FieldFormat;
 using C = CheckKind;
 using ui::ControlKind;
 
+DialogDef MemberBase(int number, const char* model, std::array<int, 6> buttons, int text,
+                     const char* text_initial, const char* text_preset) {
+  return {.template_number = number, .title = model, .header_name = model,
+          .read_button = buttons[0], .write_button = buttons[1], .cancel_button = buttons[2],
+          .open_button = buttons[3], .save_button = buttons[4], .preset_button = buttons[5],
+          .text_control = text, .text_initial = text_initial, .text_preset = text_preset};
+}
+
 Field Address(int control) {
   return {.control = control, .word = 48, .format = F::kUnsigned, .check = C::kUnsignedInt,
           .min = 1, .max = 254, .initial = "1"};
@@ -97,6 +105,16 @@ void AddOutput(DialogDef& def, int k, const OutputControls& c, const InputRange*
 
 LayoutGroup TextGroup(int group, int edit, int column) {
   return {group, "Textové pole", column, {{.control = edit}}};
+}
+
+LayoutGroup Shifts(int group, const std::vector<ShiftRow>& rows, int column) {
+  LayoutGroup g{group, "Posuv měřené hodnoty", column, {}};
+  for (const auto& r : rows) g.rows.push_back({r.label, r.text, r.control});
+  return g;
+}
+
+LayoutGroup Display(int group, int label, int contrast, int column) {
+  return {group, "Displej", column, {{label, "Kontrast LCD", contrast}}};
 }
 
 LayoutGroup NetworkGroup(int group, int address_label, int address, int speed_label, int speed,

@@ -3,9 +3,18 @@
 // controls.
 #pragma once
 
+#include <array>
+
 #include "dialogs/config_dialog.h"
 
 namespace travik::compact {
+
+inline constexpr const char* kBlank16 = "                ";
+
+// A member's table with its model name, its six buttons (read, write, cancel,
+// open, save, defaults) and its text field; the rest is filled by the member.
+DialogDef MemberBase(int number, const char* model, std::array<int, 6> buttons, int text,
+                     const char* text_initial, const char* text_preset);
 
 Field Address(int control);                         // word 48, 1..254
 Field TemperatureShift(int control);                // word 76, ±20.0 °C
@@ -53,6 +62,15 @@ struct OutputControls {
 void AddOutput(DialogDef& def, int k, const OutputControls& c, const InputRange* input, int column);
 
 LayoutGroup TextGroup(int group, int edit, int column);
+// "Posuv měřené hodnoty" with one labelled row per shift.
+struct ShiftRow {
+  int label;
+  const char* text;
+  int control;
+};
+LayoutGroup Shifts(int group, const std::vector<ShiftRow>& rows, int column);
+// "Displej" with the contrast edit.
+LayoutGroup Display(int group, int label, int contrast, int column);
 // "Síťové nastavení": address and speed, and parity where given.
 LayoutGroup NetworkGroup(int group, int address_label, int address, int speed_label, int speed,
                          int column, int parity_label = 0, int parity = 0);

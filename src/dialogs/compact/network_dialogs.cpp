@@ -13,8 +13,6 @@ using ui::ControlKind;
 
 namespace {
 
-constexpr const char* kBlank16 = "                ";
-
 struct Shift {
   Field field;
   const char* label;
@@ -26,20 +24,18 @@ DialogDef Member(int number, const char* model, std::array<int, 6> buttons, int 
                  const char* text_initial, const char* text_preset, int address, int speed,
                  std::vector<Shift> shifts, bool contrast_110) {
   const int b = number * 100;
-  DialogDef d{.template_number = number, .title = model, .header_name = model,
-              .read_button = buttons[0], .write_button = buttons[1], .cancel_button = buttons[2],
-              .open_button = buttons[3], .save_button = buttons[4], .preset_button = buttons[5],
-              .text_control = text, .text_initial = text_initial, .text_preset = text_preset,
-              .speed_combo = speed, .fields = {Address(address)}};
+  DialogDef d = MemberBase(number, model, buttons, text, text_initial, text_preset);
+  d.speed_combo = speed;
+  d.fields = {Address(address)};
   if (contrast_110) d.fixed_words = {kContrast110};
   if (!shifts.empty()) {
-    LayoutGroup g{b + 1, "Posuv měřené hodnoty", 0, {}};
+    std::vector<ShiftRow> rows;
     int n = 11;
     for (const auto& s : shifts) {
       d.fields.push_back(s.field);
-      g.rows.push_back({b + n++, s.label, s.field.control});
+      rows.push_back({b + n++, s.label, s.field.control});
     }
-    d.layout.push_back(g);
+    d.layout.push_back(Shifts(b + 1, rows, 0));
   }
   d.layout.push_back(TextGroup(b + 5, text, 1));
   d.layout.push_back(NetworkGroup(b + 4, b + 41, address, b + 42, speed, 1, b + 43));
@@ -49,7 +45,7 @@ DialogDef Member(int number, const char* model, std::array<int, 6> buttons, int 
 void AddContrast(DialogDef& d, int control) {
   d.fields.push_back(ContrastField(control));
   const int b = d.template_number * 100;
-  d.layout.push_back({b + 3, "Displej", 0, {{b + 31, "Kontrast LCD", control}}});
+  d.layout.push_back(Display(b + 3, b + 31, control, 0));
 }
 
 void AddParity(DialogDef& d, int combo, const std::vector<const char*>& items) {

@@ -10,32 +10,6 @@ using ui::ControlKind;
 
 namespace {
 
-constexpr const char* kBlank16 = "                ";
-
-DialogDef Base(int number, const char* model, std::array<int, 6> buttons, int text,
-               const char* text_initial, const char* text_preset) {
-  return {.template_number = number, .title = model, .header_name = model,
-          .read_button = buttons[0], .write_button = buttons[1], .cancel_button = buttons[2],
-          .open_button = buttons[3], .save_button = buttons[4], .preset_button = buttons[5],
-          .text_control = text, .text_initial = text_initial, .text_preset = text_preset};
-}
-
-// Labels and groups have no numbers of their own in the templates; ours sit
-// at 100 × template + n.
-struct ShiftRow {
-  int label;
-  const char* text;
-  int control;
-};
-LayoutGroup Shifts(int group, std::vector<ShiftRow> rows, int column) {
-  LayoutGroup g{group, "Posuv měřené hodnoty", column, {}};
-  for (const auto& r : rows) g.rows.push_back({r.label, r.text, r.control});
-  return g;
-}
-LayoutGroup Display(int group, int label, int contrast, int column) {
-  return {group, "Displej", column, {{label, "Kontrast LCD", contrast}}};
-}
-
 // Types 0 and 2: temperature and humidity, each driving one output.
 struct ThermoHygroIds {
   int contrast, temp, hum;
@@ -64,7 +38,7 @@ OutputControls Out(int b, int k, int current, int voltage, int in_lo, int in_hi,
 
 const DialogDef& NscDef() {
   static const DialogDef def = ThermoHygro(
-      Base(105, "NSC", {1009, 1010, 1024, 1028, 1035, 1023}, 1034, kBlank16, "NSC Kolvar s.r.o"),
+      MemberBase(105, "NSC", {1009, 1010, 1024, 1028, 1035, 1023}, 1034, kBlank16, "NSC Kolvar s.r.o"),
       {.contrast = 1029, .temp = 1007, .hum = 1008,
        .out1 = Out(10500, 1, 1011, 1012, 1013, 1014, 1015, 1016, 1032),
        .out2 = Out(10500, 2, 1017, 1018, 1019, 1020, 1021, 1022, 1030)});
@@ -73,7 +47,7 @@ const DialogDef& NscDef() {
 
 const DialogDef& BbaDef() {
   static const DialogDef def = ThermoHygro(
-      Base(111, "BBA", {1074, 1075, 1077, 1109, 1110, 1111}, 1098, kBlank16, "BBA Kolvar s.r.o"),
+      MemberBase(111, "BBA", {1074, 1075, 1077, 1109, 1110, 1111}, 1098, kBlank16, "BBA Kolvar s.r.o"),
       {.contrast = 1097, .temp = 1095, .hum = 1096,
        .out1 = Out(11100, 1, 1091, 1092, 1099, 1100, 1103, 1104, 1107),
        .out2 = Out(11100, 2, 1093, 1094, 1101, 1102, 1105, 1106, 1108)});
@@ -82,7 +56,7 @@ const DialogDef& BbaDef() {
 
 const DialogDef& Eha9Def() {
   static const DialogDef def = [] {
-    DialogDef d = Base(112, "EHA9", {1114, 1115, 1117, 1119, 1120, 1131}, 1134, "E-GQ6  Kolvar  ",
+    DialogDef d = MemberBase(112, "EHA9", {1114, 1115, 1117, 1119, 1120, 1131}, 1134, "E-GQ6  Kolvar  ",
                        "E-GQ6  Kolvar  ");
     d.speed_combo = 1151;
     d.fields = {
@@ -107,7 +81,7 @@ const DialogDef& Eha9Def() {
 
 const DialogDef& Uu5Def() {
   static const DialogDef def = [] {
-    DialogDef d = Base(113, "UU5", {1185, 1186, 1188, 1189, 1190, 1187}, 1158, "UU5 Kolvar s.r.o",
+    DialogDef d = MemberBase(113, "UU5", {1185, 1186, 1188, 1189, 1190, 1187}, 1158, "UU5 Kolvar s.r.o",
                        "UU5 Kolvar s.r.o");
     AddOutput(d, 1, Out(11300, 1, 1161, 1162, 1169, 1170, 1177, 1178, 1183), &kFrequencyInput, 0);
     AddOutput(d, 2, Out(11300, 2, 1163, 1164, 1171, 1172, 1179, 1180, 1184), &kFrequencyInput, 1);
@@ -119,7 +93,7 @@ const DialogDef& Uu5Def() {
 
 const DialogDef& NwyjDef() {
   static const DialogDef def = [] {
-    DialogDef d = Base(126, "NWYJ", {1303, 1304, 1302, 1299, 1300, 1301}, 1285, "Kolvar NWYJ     ",
+    DialogDef d = MemberBase(126, "NWYJ", {1303, 1304, 1302, 1299, 1300, 1301}, 1285, "Kolvar NWYJ     ",
                        "NWYJ Kolvar     ");
     d.fields = {AirSpeedShift(1305), ContrastField(1283)};
     AddOutput(d, 1, Out(12600, 1, 1287, 1288, 1291, 1292, 1295, 1296, 1298), &kAirSpeedInput, 0);
@@ -133,7 +107,7 @@ const DialogDef& NwyjDef() {
 
 const DialogDef& NdeupDef() {
   static const DialogDef def = [] {
-    DialogDef d = Base(142, "NDEUP", {2198, 2199, 2200, 2195, 2196, 2197}, 2168, kBlank16,
+    DialogDef d = MemberBase(142, "NDEUP", {2198, 2199, 2200, 2195, 2196, 2197}, 2168, kBlank16,
                        "NDEUP Kolvar    ");
     constexpr int kTransparency = 14236;
     d.fields = {IlluminanceShift(2162, 76), ContrastField(2166), Transparency(kTransparency)};
