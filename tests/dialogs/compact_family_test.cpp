@@ -148,6 +148,11 @@ const std::vector<Member>& Members() {
   return members;
 }
 
+bool IsComboKind(ui::ControlKind k) {
+  return k == ui::ControlKind::kSortedCombo || k == ui::ControlKind::kDropDownCombo ||
+         k == ui::ControlKind::kDropDownList;
+}
+
 std::uint16_t Pattern(int word) { return static_cast<std::uint16_t>(0x2100 + word); }
 
 class CompactFamilyTest : public testing::ConnectedTest,
@@ -230,6 +235,50 @@ INSTANTIATE_TEST_SUITE_P(Members, CompactFamilyTest, ::testing::ValuesIn(Members
                            std::erase(name, '-');
                            return name;
                          });
+
+}  // namespace
+}  // namespace travik
+
+namespace travik {
+namespace {
+
+// Every control a table names stands in its template, once, and no two
+// visible controls of a template overlap.
+TEST(CompactTemplates, HoldEveryControlTheirTablesNameWithoutOverlap) {
+  ASSERT_EQ(CompactDialogDefs().size(), 22u);
+  for (const DialogDef* def : CompactDialogDefs()) {
+    SCOPED_TRACE(def->header_name);
+    const ui::DialogTemplate* t = ui::FindTemplate(def->template_number);
+    ASSERT_NE(t, nullptr);
+    std::vector<int> named = {def->read_button, def->write_button, def->cancel_button,
+                              def->open_button, def->save_button,  def->preset_button,
+                              def->text_control};
+    if (def->speed_combo != 0) named.push_back(def->speed_combo);
+    if (def->parity_combo != 0) named.push_back(def->parity_combo);
+    for (const Field& f : def->fields) named.push_back(f.control);
+    for (const AnalogOutput& o : def->outputs)
+      named.insert(named.end(), {o.current_radio, o.voltage_radio, o.lo_label, o.hi_label,
+                                 o.safety_label});
+    for (const Choice& c : def->choices) named.push_back(c.control);
+    named.insert(named.end(), def->hidden.begin(), def->hidden.end());
+    for (int id : named) EXPECT_NE(t->Find(id), nullptr) << id;
+    std::set<int> ids;
+    for (const auto& c : t->controls) EXPECT_TRUE(ids.insert(c.id).second) << "twice: " << c.id;
+    for (std::size_t i = 0; i < t->controls.size(); ++i) {
+      const auto& a = t->controls[i];
+      if (a.kind == ui::ControlKind::kGroupBox) continue;
+      EXPECT_LE(a.x + a.w, t->w) << a.id;
+      EXPECT_LE(a.y + a.h, t->h + 70) << a.id;  // a combo's height includes its list
+      for (std::size_t j = i + 1; j < t->controls.size(); ++j) {
+        const auto& b = t->controls[j];
+        if (b.kind == ui::ControlKind::kGroupBox) continue;
+        const int ah = IsComboKind(a.kind) ? 12 : a.h, bh = IsComboKind(b.kind) ? 12 : b.h;
+        const bool apart = a.x + a.w <= b.x || b.x + b.w <= a.x || a.y + ah <= b.y || b.y + bh <= a.y;
+        EXPECT_TRUE(apart) << a.id << " overlaps " << b.id;
+      }
+    }
+  }
+}
 
 }  // namespace
 }  // namespace travik
