@@ -25,6 +25,15 @@ OutputModuleRun g_module;
 
 int RememberedTransmitter() { return G().Slots[kSlot].remembered; }
 
+// Ends a procedure after a failed exchange with the transmitter: idle before
+// the message box (whose loop keeps the timer running), then a close request.
+void Abandon(ui::Dialog& d, std::uint8_t& state, const char* message, const char* caption) {
+  state = 0;
+  CloseSlot(kSlot);
+  d.MessageBox(message, caption, ui::Icon::kError);
+  d.PostClose();
+}
+
 void ApplyLayout(ui::Dialog& d, const ValuesLayout& layout) {
   for (int row = 0; row < kValueRows; ++row) {
     if (layout.labels[row]) d.SetText(kValueLabelIds[row], *layout.labels[row]);
@@ -57,10 +66,7 @@ void ValuesDialog::OnInit(ui::Dialog& d) {
 }
 
 void ValuesDialog::Fail(ui::Dialog& d, const char* message) {
-  g_values.state = 0;
-  CloseSlot(kSlot);
-  d.MessageBox(message, kReadCaption, ui::Icon::kError);
-  d.PostClose();
+  Abandon(d, g_values.state, message, kReadCaption);
 }
 
 void ValuesDialog::OnTimer(ui::Dialog& d, int) {
@@ -143,11 +149,8 @@ void OutputModuleDialog::OnInit(ui::Dialog& d) {
 }
 
 void OutputModuleDialog::Fail(ui::Dialog& d, const char* message, bool lost_device) {
-  CloseSlot(kSlot);
   if (lost_device) G().DeviceOnline = 0;
-  g_module.state = 0;
-  d.MessageBox(message, kWriteCaption, ui::Icon::kError);
-  d.PostClose();
+  Abandon(d, g_module.state, message, kWriteCaption);
 }
 
 void OutputModuleDialog::RequestBlock(ui::Dialog& d, std::uint8_t block, std::uint8_t then,

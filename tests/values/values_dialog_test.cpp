@@ -21,16 +21,12 @@ class ValuesTest : public testing::ConnectedTest {
  protected:
   // The transmitter of `model`, with a calibration device beside it unless `calibrator` is false.
   void Bench(const char* model, bool calibrator = true) {
-    device = &s.sim().AddTransmitter(*sim::FindSimModel(model));
-    device->analog().MakeIdeal();
-    if (calibrator) {
+    Connect(model, nullptr, [&] {
+      device->analog().MakeIdeal();
+      if (!calibrator) return;
       cal = &sim::AddCalibrator(s.sim());
       sim::PutOnBench(*cal, device);
-    }
-    s.Start();
-    ui().Advance(700);
-    ASSERT_EQ(G().DeviceOnline, 1);
-    s.sim().ClearLog();
+    });
   }
   void Open(int expected) {
     ASSERT_EQ(ui().Click(res::kMainWindow, res::kButtonValues), "");
