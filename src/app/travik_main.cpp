@@ -73,6 +73,7 @@ int main(int argc, char** argv) {
     }
     sim = std::make_unique<travik::sim::SimBackend>();
     sim->UseRealClock();
+    sim->SetHistoryLimit(20000);
     auto& transmitter = travik::sim::AddBootableTransmitter(*sim, *m);
     transmitter.SetLiveValues(travik::sim::MovingValues(m->device_type));
     if (calibrator) travik::sim::PutOnBench(travik::sim::AddCalibrator(*sim), &transmitter);

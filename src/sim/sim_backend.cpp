@@ -184,6 +184,15 @@ void SimBackend::Record(Exchange kind, HidHandle handle, const std::uint8_t* byt
   LogEntry entry{kind, PathOf(handle), {}, ok, timed_out, handle};
   if (bytes != nullptr) entry.bytes.assign(bytes, bytes + length);
   log_.push_back(std::move(entry));
+  TrimHistory();
+}
+
+void SimBackend::TrimHistory() {
+  if (history_limit_ == 0) return;
+  if (log_.size() > history_limit_)
+    log_.erase(log_.begin(), log_.begin() + static_cast<std::ptrdiff_t>(log_.size() / 2));
+  if (handles_.size() > history_limit_)
+    std::erase_if(handles_, [](const auto& h) { return !h.second.open; });
 }
 
 std::vector<std::string> SimBackend::ListInterfaces() {

@@ -79,6 +79,10 @@ class SimBackend : public HidBackend {
   const std::vector<LogEntry>& Log() const { return log_; }
   std::vector<LogEntry> LogOf(Exchange kind) const;
   void ClearLog() { log_.clear(); }
+  // For long runs (the GUI's simulator polls 50 times a second): keeps at most
+  // about this many log entries and closed handles, dropping the oldest.
+  // 0, the default, keeps everything.
+  void SetHistoryLimit(std::size_t entries) { history_limit_ = entries; }
 
   // Handle bookkeeping: closes received per handle, closes of a handle that
   // was never opened or already closed, handles open now.
@@ -145,6 +149,8 @@ class SimBackend : public HidBackend {
   std::function<std::int64_t()> clock_;
   std::vector<LogEntry> log_;
   std::string last_open_error_;
+  std::size_t history_limit_ = 0;
+  void TrimHistory();
 };
 
 }  // namespace travik::sim

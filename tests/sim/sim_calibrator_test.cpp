@@ -2,6 +2,7 @@
 #include <cmath>
 #include <string>
 
+#include "protocol/frames.h"
 #include "sim/sim_bootloader.h"
 #include "sim/sim_calibrator.h"
 #include "sim/sim_live.h"
@@ -271,6 +272,18 @@ TEST_F(BenchTest, FaultsOfOneDeviceLeaveTheOtherAlone) {
   EXPECT_FALSE(SendTo(kCal, 0xA2, 0, 0, 0));
   bus.ClearFaults();
   EXPECT_TRUE(SendTo(kCal, 0xA2, 0, 0, 0));
+}
+
+TEST_F(BenchTest, AHistoryLimitKeepsALongPollingRunBounded) {
+  Wire("NSC");
+  bus.SetHistoryLimit(100);
+  ASSERT_TRUE(SendTo(kCal, 0xC0, 1));
+  G().Slots[kCal].remembered = 1;
+  for (int i = 0; i < 1000; ++i) ASSERT_TRUE(ReadInputRemembered(kCal));  // open, read, close
+  EXPECT_LE(bus.Log().size(), 100u);
+  EXPECT_EQ(bus.Log().back().kind, Exchange::kClose);
+  EXPECT_LE(bus.OpenHandles(), 2);
+  EXPECT_EQ(bus.StaleCloses(), 0);
 }
 
 TEST(MovingValues, SwingAroundTheStoredValueWithoutChangingSign) {

@@ -174,7 +174,12 @@ TEST_F(ValuesTest, WithoutACalibrationDeviceSlotTwoIsNeverRead) {
 TEST_F(ValuesTest, ACalibrationDeviceWithoutItsMarkIsNotUsed) {
   Bench("KDB");
   cal->set_product_string(u"Kolvar CxL-4 U/I");  // index 8 is 'x'
+  const int transmitter_at = G().Slots[1].remembered;
+  const int listed = G().Devices.count;
   Open(kValues);
+  // Enumerated on top of the main window's list: its position still holds.
+  EXPECT_EQ(G().Devices.count, 2 * listed);
+  EXPECT_EQ(G().Slots[1].remembered, transmitter_at);
   UntilFirstRecord();
   ui().Advance(10 * kValuesTickMs);
   EXPECT_EQ(Count(Exchange::kSetFeature, cal), 0);
