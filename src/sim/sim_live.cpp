@@ -11,7 +11,10 @@ SimTransmitter::LiveValueFn MovingValues(int device_type) {
   return [device_type](int word, std::uint16_t stored, std::int64_t now_ms) -> std::uint16_t {
     if (stored == 0) return stored;
     if (device_type == 4 && (word == 1 || word == 3)) return stored;
-    const bool unsigned_word = device_type == 4 || device_type == 30;
+    // Frequencies, illuminance, particle masses and sizes are unsigned words.
+    const bool unsigned_word = device_type == 4 || device_type == 30 ||
+                               ((device_type == 11 || device_type == 12) && word == 2) ||
+                               (device_type == 29 && (word == 5 || word == 11));
     const long value = unsigned_word ? long(stored) : long(static_cast<std::int16_t>(stored));
     const double amplitude = std::max(2.0, std::abs(value) * 0.03);
     const double period_ms = 20000.0 + 7000.0 * word;

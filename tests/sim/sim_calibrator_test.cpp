@@ -302,6 +302,13 @@ TEST(MovingValues, SwingAroundTheStoredValueWithoutChangingSign) {
   const auto freq = MovingValues(4);
   EXPECT_EQ(freq(3, 0x0001, 5000), 0x0001);
   for (std::int64_t t = 0; t < 60000; t += 500) EXPECT_GE(freq(0, 0xFFF0, t), 0xF000);
+  // An illuminance above 32767 lx moves as the unsigned word it is; the
+  // temperature beside it stays signed.
+  const auto lux = MovingValues(11);
+  for (std::int64_t t = 0; t < 60000; t += 500) {
+    EXPECT_NEAR(lux(2, 40000, t), 40000, 1200);
+    EXPECT_LT(static_cast<std::int16_t>(lux(0, static_cast<std::uint16_t>(-50), t)), 0);
+  }
 }
 
 }  // namespace
