@@ -6,6 +6,15 @@ using ui::ControlKind;
 
 namespace {
 
+// The calibration device's input buttons U1, U2, I1, I2 (hidden until it is
+// in use) and Cancel at the right edge, along one row.
+void AddButtonRow(ui::DialogTemplate& t, int first_input, int y) {
+  const char* names[] = {"U1", "U2", "I1", "I2"};
+  for (int i = 0; i < 4; ++i)
+    t.controls.push_back({first_input + i, ControlKind::kButton, names[i], 7 + 27 * i, y, 24, 14, ui::kStyleHidden});
+  t.controls.push_back({ui::kIdCancel, ControlKind::kButton, "Cancel", t.w - 57, y, 50, 14});
+}
+
 // Four label/value rows, top to bottom 1031/1009, 1029/1007, 1030/1008,
 // 1032/1010; the fourth row and the calibration device's input buttons
 // appear only when the code shows them.
@@ -24,12 +33,8 @@ ui::DialogTemplate ValuesTemplate() {
       {1008, ControlKind::kStatic, "", 106, 39, 99, 12, kValue},
       {1032, ControlKind::kStatic, "Data 4", 7, 57, 96, 8, ui::kStyleHidden},
       {1010, ControlKind::kStatic, "", 106, 55, 99, 12, kValue | ui::kStyleHidden},
-      {3, ControlKind::kButton, "U1", 7, 75, 24, 14, ui::kStyleHidden},
-      {4, ControlKind::kButton, "U2", 34, 75, 24, 14, ui::kStyleHidden},
-      {5, ControlKind::kButton, "I1", 61, 75, 24, 14, ui::kStyleHidden},
-      {6, ControlKind::kButton, "I2", 88, 75, 24, 14, ui::kStyleHidden},
-      {2, ControlKind::kButton, "Cancel", 155, 75, 50, 14},
   };
+  AddButtonRow(t, 3, 75);
   return t;
 }
 
@@ -57,12 +62,8 @@ ui::DialogTemplate OutputModuleTemplate() {
       {
           {1541, ControlKind::kStatic, "Analogový výstup", 7, 95, 90, 8, ui::kStyleHidden},
           {1553, ControlKind::kStatic, "", 100, 93, 80, 12, kValue | ui::kStyleHidden},
-          {1542, ControlKind::kButton, "U1", 7, 111, 24, 14, ui::kStyleHidden},
-          {1543, ControlKind::kButton, "U2", 34, 111, 24, 14, ui::kStyleHidden},
-          {1544, ControlKind::kButton, "I1", 61, 111, 24, 14, ui::kStyleHidden},
-          {1545, ControlKind::kButton, "I2", 88, 111, 24, 14, ui::kStyleHidden},
-          {2, ControlKind::kButton, "Cancel", 205, 111, 50, 14},
       });
+  AddButtonRow(t, 1542, 111);
   return t;
 }
 
