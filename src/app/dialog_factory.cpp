@@ -1,5 +1,7 @@
 #include "app/dialog_factory.h"
 
+#include "calibration/input_calibration.h"
+#include "calibration/output_calibration.h"
 #include "dialogs/compact/kdb_dialog.h"
 #include "firmware/bootloader_dialog.h"
 #include "resources/resources.h"
@@ -18,6 +20,10 @@ std::unique_ptr<ui::DialogProc> CreateDialogProc(int template_number) {
     case res::kDlgOffline:
       return std::make_unique<OfflineDialog>();
     case res::kDlgBootloader: return std::make_unique<BootloaderDialog>();
+    case res::kDlgOutputCalibration:
+      return std::make_unique<OutputCalibrationDialog>();
+    case res::kDlgInputCalibration:
+      return std::make_unique<InputCalibrationDialog>();
     case kDlgKdb:
       return std::make_unique<KdbDialog>();
     default:
