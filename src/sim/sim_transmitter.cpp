@@ -60,6 +60,7 @@ void SimTransmitter::SetLiveWord(int word, std::uint16_t value) {
 void SimTransmitter::PowerCycle() {
   std::copy(eeprom_.begin() + kLiveWords, eeprom_.end(), memory_.begin() + kLiveWords);
   calibration_ = eeprom_calibration_;
+  analog_.EndCalibration();
   identification_pending_ = false;
   read_block_ = 0;
   write_block_ = 0;
@@ -101,6 +102,7 @@ void SimTransmitter::HandleCommand(const CommandFrame& frame) {
       break;
     case 0xCD:  // save to EEPROM
       if ((obeyed = p2 <= 2 ? magic : p2 == kCalibrationArea && magic_or_zero)) SaveArea(p2);
+      if (obeyed && p2 == kCalibrationArea) analog_.EndCalibration();
       break;
     case 0xC8:
     case 0xC9:
@@ -116,6 +118,10 @@ void SimTransmitter::HandleCommand(const CommandFrame& frame) {
                                      static_cast<std::uint8_t>(frame.argument >> 8),
                                      static_cast<std::uint8_t>(frame.argument >> 16),
                                      static_cast<std::uint8_t>(frame.argument >> 24)});
+      // The calibration form carries its value in bytes 5-6; the dialog form zeros.
+      if (frame.argument != 0)
+        analog_.OnCalibrationPoint(frame.params[0], frame.params[1],
+                                   static_cast<std::uint16_t>(frame.argument & 0xFFFF));
       break;
     case 0xCA:
       if ((obeyed = magic)) OnRestartIntoBootloader();
@@ -128,6 +134,7 @@ void SimTransmitter::HandleCommand(const CommandFrame& frame) {
     ++ignored_commands_;
     return;
   }
+  if (frame.code != 0xF0) analog_.OnOtherCommand();
   last_code_ = frame.code;
   result_byte_ = frame.code == 0xCE && !jumper_fitted_ ? 1 : 0;
 }
@@ -146,7 +153,7 @@ void SimTransmitter::SaveArea(int area) {
 bool SimTransmitter::OnGetFeature(std::uint8_t* data, std::size_t length) {
   std::uint8_t reply[kFeatureReportSize] = {0,
                                             last_code_,
-                                            result_byte_,
+                                            analog_.PollStatus().value_or(result_byte_),
                                             0,
                                             0,
                                             static_cast<std::uint8_t>(status_word_ >> 8),

@@ -30,6 +30,7 @@
 #include <string_view>
 #include <vector>
 
+#include "sim/sim_analog.h"
 #include "sim/sim_device.h"
 
 namespace travik::sim {
@@ -100,6 +101,14 @@ class SimTransmitter : public SimDevice {
   // Memory and calibration from EEPROM; pending requests are forgotten.
   void PowerCycle();
 
+  // Analog outputs and inputs (sim_analog.h).
+  SimAnalog& analog() { return analog_; }
+  const SimAnalog& analog() const { return analog_; }
+  // What output `channel` (1, 2) puts out now, in V or mA.
+  double AnalogOutput(int channel, bool current) const {
+    return analog_.Output(channel, current, calibration_);
+  }
+
   // Observations for tests.
   int beep_count() const { return beep_count_; }
   bool host_transfer_active() const { return host_transfer_; }
@@ -135,6 +144,7 @@ class SimTransmitter : public SimDevice {
   CalibrationData calibration_;
   CalibrationData eeprom_calibration_;
   LiveValueFn live_;
+  SimAnalog analog_;
   bool jumper_fitted_ = true;
   std::uint16_t status_word_ = 0;
   std::uint8_t last_code_ = 0;
