@@ -57,25 +57,10 @@ double SimAnalog::Demand(int channel, bool current) const { return demand_[Index
 
 void SimAnalog::OnCalibrationPoint(std::uint8_t selector, std::uint8_t code, std::uint16_t value) {
   if (auto point = OutputPointOfCode(selector, code)) driven_[point->channel - 1] = {true, *point, value};
-  taking_ = true;
-  polls_left_ = busy_polls_;
 }
-
-void SimAnalog::OnOtherCommand() { taking_ = false; }
 
 void SimAnalog::EndCalibration() {
   driven_ = {};
-  taking_ = false;
-}
-
-std::optional<std::uint8_t> SimAnalog::PollStatus() {
-  if (!taking_) return std::nullopt;
-  if (polls_left_ < 0) return 0;
-  if (polls_left_ > 0) {
-    --polls_left_;
-    return 0;
-  }
-  return kPointTaken;
 }
 
 double SimAnalog::Output(int channel, bool current, const CalibrationData& data) const {

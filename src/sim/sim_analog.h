@@ -12,10 +12,6 @@
 // outputs exactly what it is asked. The constants are the last 0xF0 values
 // of each point in the transmitter's calibration data: those saved to area 3
 // survive a power cycle, the others are lost with it.
-//
-// Inputs. A set calibration point tells the transmitter to take its input as
-// the nominal; it is busy for a number of status polls and then reports 0xAA
-// in reply byte 2 until its next command.
 #pragma once
 
 #include <array>
@@ -27,7 +23,6 @@ namespace travik::sim {
 struct CalibrationData;
 
 inline constexpr std::uint16_t kNeutralConstant = 2048;
-inline constexpr std::uint8_t kPointTaken = 0xAA;
 
 struct AnalogErrors {
   double gain = 1.0;
@@ -56,16 +51,9 @@ class SimAnalog {
   void SetDemand(int channel, bool current, double value);
   double Demand(int channel, bool current) const;
 
-  // Status polls a taken point keeps the transmitter busy; -1: never ready.
-  void set_busy_polls(int polls) { busy_polls_ = polls; }
-  int busy_polls() const { return busy_polls_; }
-
   // What the transmitter does with its commands.
   void OnCalibrationPoint(std::uint8_t selector, std::uint8_t code, std::uint16_t value);
-  void OnOtherCommand();   // any other obeyed command ends the wait for 0xAA
   void EndCalibration();   // after the save of area 3 and at power-up
-  // Reply byte 2 while a point is being taken (nullopt: no point pending).
-  std::optional<std::uint8_t> PollStatus();
 
   // The output in V or mA, given the calibration data the transmitter holds.
   double Output(int channel, bool current, const CalibrationData& data) const;
@@ -81,9 +69,6 @@ class SimAnalog {
   std::array<AnalogErrors, 4> errors_{};
   std::array<double, 4> demand_{};
   std::array<Driven, 2> driven_{};  // per channel
-  int busy_polls_ = 2;
-  int polls_left_ = 0;
-  bool taking_ = false;
 };
 
 // The constant the data holds for a point (the neutral one when none).

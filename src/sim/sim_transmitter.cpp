@@ -61,6 +61,7 @@ void SimTransmitter::PowerCycle() {
   std::copy(eeprom_.begin() + kLiveWords, eeprom_.end(), memory_.begin() + kLiveWords);
   calibration_ = eeprom_calibration_;
   analog_.EndCalibration();
+  input_points_.Reset();
   identification_pending_ = false;
   read_block_ = 0;
   write_block_ = 0;
@@ -119,9 +120,11 @@ void SimTransmitter::HandleCommand(const CommandFrame& frame) {
                                      static_cast<std::uint8_t>(frame.argument >> 16),
                                      static_cast<std::uint8_t>(frame.argument >> 24)});
       // The calibration form carries its value in bytes 5-6; the dialog form zeros.
-      if (frame.argument != 0)
-        analog_.OnCalibrationPoint(frame.params[0], frame.params[1],
-                                   static_cast<std::uint16_t>(frame.argument & 0xFFFF));
+      if (frame.argument != 0) {
+        const auto value = static_cast<std::uint16_t>(frame.argument & 0xFFFF);
+        analog_.OnCalibrationPoint(frame.params[0], frame.params[1], value);
+        input_points_.Take(frame.params[0], frame.params[1], value, 0.0);
+      }
       break;
     case 0xCA:
       if ((obeyed = magic)) OnRestartIntoBootloader();
@@ -134,7 +137,7 @@ void SimTransmitter::HandleCommand(const CommandFrame& frame) {
     ++ignored_commands_;
     return;
   }
-  if (frame.code != 0xF0) analog_.OnOtherCommand();
+  if (frame.code != 0xF0) input_points_.OnOtherCommand();
   last_code_ = frame.code;
   result_byte_ = frame.code == 0xCE && !jumper_fitted_ ? 1 : 0;
 }
@@ -153,7 +156,7 @@ void SimTransmitter::SaveArea(int area) {
 bool SimTransmitter::OnGetFeature(std::uint8_t* data, std::size_t length) {
   std::uint8_t reply[kFeatureReportSize] = {0,
                                             last_code_,
-                                            analog_.PollStatus().value_or(result_byte_),
+                                            input_points_.PollStatus().value_or(result_byte_),
                                             0,
                                             0,
                                             static_cast<std::uint8_t>(status_word_ >> 8),

@@ -32,6 +32,7 @@
 
 #include "sim/sim_analog.h"
 #include "sim/sim_device.h"
+#include "sim/sim_input_points.h"
 
 namespace travik::sim {
 
@@ -108,6 +109,9 @@ class SimTransmitter : public SimDevice {
   double AnalogOutput(int channel, bool current) const {
     return analog_.Output(channel, current, calibration_);
   }
+  // Input calibration points (sim_input_points.h).
+  SimInputPoints& input_points() { return input_points_; }
+  const SimInputPoints& input_points() const { return input_points_; }
 
   // Observations for tests.
   int beep_count() const { return beep_count_; }
@@ -145,6 +149,7 @@ class SimTransmitter : public SimDevice {
   CalibrationData eeprom_calibration_;
   LiveValueFn live_;
   SimAnalog analog_;
+  SimInputPoints input_points_;
   bool jumper_fitted_ = true;
   std::uint16_t status_word_ = 0;
   std::uint8_t last_code_ = 0;

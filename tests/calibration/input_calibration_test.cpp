@@ -51,7 +51,7 @@ class InputBench : public test::CalibrationBench {
 
 TEST(InputCalibration, N3tNTIsCalibratedPointByPointAndStored) {
   InputBench b;
-  b.device->analog().set_busy_polls(1);
+  b.device->input_points().set_busy_polls(1);
   b.Connect();
   b.OpenCalibration(kDlg);
   EXPECT_FALSE(b.Enabled(kDlg, kIcCalibrate));
@@ -112,7 +112,7 @@ TEST(InputCalibration, N3tNTIsCalibratedPointByPointAndStored) {
 
 TEST(InputCalibration, DelaysBetweenTheSteps) {
   InputBench b;
-  b.device->analog().set_busy_polls(0);  // ready at the first poll
+  b.device->input_points().set_busy_polls(0);  // ready at the first poll
   b.Ready();
   const std::int64_t t0 = b.ui().Now();
   b.Calibrate();
@@ -134,7 +134,7 @@ TEST(InputCalibration, DelaysBetweenTheSteps) {
 
 TEST(InputCalibration, NeverReadyTransmitterIsAskedEvery51TicksAndCancelStillCloses) {
   InputBench b;
-  b.device->analog().set_busy_polls(-1);
+  b.device->input_points().set_busy_polls(-1);
   b.Ready();
   b.Calibrate();
   ASSERT_TRUE(b.RunUntil([&] { return InputRun().state == kIcWaitReady; }, 3000));
@@ -149,7 +149,7 @@ TEST(InputCalibration, NeverReadyTransmitterIsAskedEvery51TicksAndCancelStillClo
 
 TEST(InputCalibration, WaitForTheTransmitterEndsAfterAMinute) {
   InputBench b;
-  b.device->analog().set_busy_polls(-1);
+  b.device->input_points().set_busy_polls(-1);
   b.Ready();
   b.Calibrate();
   ASSERT_TRUE(b.RunUntil([&] { return InputRun().state == kIcWaitReady; }, 3000));
