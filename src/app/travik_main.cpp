@@ -9,6 +9,8 @@
 #include "core/globals.h"
 #include "sim/sim_backend.h"
 #include "sim/sim_bootloader.h"
+#include "sim/sim_calibrator.h"
+#include "sim/sim_live.h"
 #include "sim/sim_models.h"
 #include "ui/qt/qt_backend.h"
 
@@ -19,9 +21,11 @@
 namespace {
 
 void PrintHelp() {
-  std::cout << "Usage: travik [--simulate MODEL] [--trace]\n\n"
+  std::cout << "Usage: travik [--simulate MODEL [--calibrator]] [--trace]\n\n"
                "Service tool for Kolvar USB transmitters.\n\n"
                "  --simulate MODEL  attach a simulated transmitter instead of real devices\n"
+               "  --calibrator      with --simulate: a simulated calibration device beside it,\n"
+               "                    measuring the transmitter's analog outputs\n"
                "  --trace           print every HID frame and message box to standard error\n"
                "  --help            this text\n\n"
                "Simulated models:";
@@ -39,6 +43,7 @@ void PrintHelp() {
 int main(int argc, char** argv) {
   std::string model;
   bool trace = false;
+  bool calibrator = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
@@ -46,6 +51,8 @@ int main(int argc, char** argv) {
       return 0;
     } else if (arg == "--trace") {
       trace = true;
+    } else if (arg == "--calibrator") {
+      calibrator = true;
     } else if (arg == "--simulate" && i + 1 < argc) {
       model = argv[++i];
     } else if (arg.rfind("--simulate=", 0) == 0) {
@@ -66,9 +73,15 @@ int main(int argc, char** argv) {
     }
     sim = std::make_unique<travik::sim::SimBackend>();
     sim->UseRealClock();
-    travik::sim::AddBootableTransmitter(*sim, *m);
+    auto& transmitter = travik::sim::AddBootableTransmitter(*sim, *m);
+    transmitter.SetLiveValues(travik::sim::MovingValues(m->device_type));
+    if (calibrator) travik::sim::PutOnBench(travik::sim::AddCalibrator(*sim), &transmitter);
     travik::SetBackend(sim.get());
   } else {
+    if (calibrator) {
+      std::cerr << "travik: --calibrator goes with --simulate MODEL (see --help)\n";
+      return 2;
+    }
 #ifdef TRAVIK_HAVE_HIDAPI
     real = std::make_unique<travik::HidapiBackend>();
     travik::SetBackend(real.get());

@@ -6,6 +6,7 @@
 #include <functional>
 #include <iterator>
 
+#include "cli/scenario_bench.h"
 #include "core/globals.h"
 #include "core/text.h"
 #include "protocol/identification.h"
@@ -727,6 +728,7 @@ void ParseExpect(LineReader& r, bool simulated, bool for_wait, std::vector<Expec
   auto add = [&](std::optional<Expectation> e) {
     if (e && !r.Failed()) out.push_back(std::move(*e));
   };
+  if (ParseBenchExpect(r, simulated, out)) return;
 
   if (r.Accept("dialog")) {
     const int n = ParseDialog(r);

@@ -1,82 +1,151 @@
 #include "sim/sim_analog.h"
 
-#include "sim/sim_transmitter.h"
+#include <algorithm>
+#include <cmath>
 
 namespace travik::sim {
 namespace {
 
-// The converter input for a point of nominal n driven with constant c.
-double Drive(double nominal, std::uint16_t constant) {
-  return nominal * (1.0 + (static_cast<double>(constant) - kNeutralConstant) / 10000.0);
+constexpr double kConstantSpan = 32768.0;
+constexpr double kMaxVoltage = 110000.0;  // 11 V
+constexpr double kMaxCurrent = 220000.0;  // 22 mA
+
+// Numerical Recipes' LCG: small, and the same on every platform.
+std::uint32_t NextRandom(std::uint32_t& state) {
+  state = state * 1664525u + 1013904223u;
+  return state;
 }
 
-std::uint8_t CodeOf(const OutputPointId& p) {
-  return static_cast<std::uint8_t>((p.channel == 2 ? 0x08 : 0) | (p.current ? 0 : 0x04) |
-                                   (p.high ? 0x02 : 0));
-}
+// Uniform in [-1, 1].
+double Unit(std::uint32_t& state) { return (NextRandom(state) >> 8) / double(1u << 23) - 1.0; }
+
+int LowPoint(Terminal t) { return t == Terminal::kVoltage ? kPoint1V : kPoint2mA; }
+int HighPoint(Terminal t) { return t == Terminal::kVoltage ? kPoint10V : kPoint20mA; }
 
 }  // namespace
 
-std::optional<OutputPointId> OutputPointOfCode(std::uint8_t selector, std::uint8_t code) {
-  if ((selector != 1 && selector != 2) || (code & 0xF1) != 0) return std::nullopt;
-  const int channel = code & 0x08 ? 2 : 1;
-  if (channel != selector) return std::nullopt;
-  return OutputPointId{channel, (code & 0x04) == 0, (code & 0x02) != 0};
-}
-
-double PointNominal(bool current, bool high) {
-  if (current) return high ? 20.0 : 2.0;
-  return high ? 10.0 : 1.0;
-}
-
-std::uint16_t StoredConstant(const CalibrationData& data, const OutputPointId& point) {
-  const std::uint8_t code = CodeOf(point);
-  for (auto it = data.frames.rbegin(); it != data.frames.rend(); ++it) {
-    const auto& f = *it;
-    const std::uint16_t value = static_cast<std::uint16_t>(f[4] | f[5] << 8);
-    // Frames of the dialog form carry zeros in bytes 5-8.
-    if (f[0] == 0xF0 && f[1] == point.channel && f[2] == code && value != 0) return value;
+std::int64_t PointNominal(int point) {
+  switch (point) {
+    case kPoint2mA: return 20000;
+    case kPoint20mA: return 200000;
+    case kPoint1V: return 10000;
+    default: return 100000;
   }
-  return kNeutralConstant;
 }
 
-SimAnalog::SimAnalog() {
-  // A unit as it comes off the line: every output a little off.
-  errors_ = {{{1.012, -0.015}, {0.991, 0.030}, {0.988, 0.020}, {1.007, -0.025}}};
-  demand_ = {5.0, 12.0, 5.0, 12.0};
+Terminal PointTerminal(int point) {
+  return point == kPoint1V || point == kPoint10V ? Terminal::kVoltage : Terminal::kCurrent;
 }
 
-int SimAnalog::Index(int channel, bool current) { return (channel == 2 ? 2 : 0) + (current ? 1 : 0); }
-
-void SimAnalog::SetErrors(int channel, bool current, AnalogErrors errors) {
-  errors_[Index(channel, current)] = errors;
-}
-AnalogErrors SimAnalog::Errors(int channel, bool current) const { return errors_[Index(channel, current)]; }
-void SimAnalog::SetDemand(int channel, bool current, double value) { demand_[Index(channel, current)] = value; }
-double SimAnalog::Demand(int channel, bool current) const { return demand_[Index(channel, current)]; }
-
-void SimAnalog::OnCalibrationPoint(std::uint8_t selector, std::uint8_t code, std::uint16_t value) {
-  if (auto point = OutputPointOfCode(selector, code)) driven_[point->channel - 1] = {true, *point, value};
+bool DecodePointCode(std::uint8_t code, int& channel, int& point) {
+  if (code > 0x0E || code % 2 != 0) return false;
+  channel = code / 8;
+  point = (code / 2) % kCalibrationPoints;
+  return true;
 }
 
-void SimAnalog::EndCalibration() {
-  driven_ = {};
+SimReference ReferenceOfCode(std::uint8_t code) {
+  using K = SimReference::Kind;
+  switch (code) {
+    case 0xA0: return {K::kResistance, 100.0};
+    case 0xA1: return {K::kResistance, 200.0};
+    case 0xA2: return {K::kResistance, 1000.0};
+    case 0xA3: return {K::kResistance, 2000.0};
+    case 0xA4: return {K::kVoltage, 1.0};
+    case 0xA5: return {K::kVoltage, 10.0};
+    case 0xA6: return {K::kCurrent, 2.0};
+    case 0xA7: return {K::kCurrent, 20.0};
+    default: return {};
+  }
 }
 
-double SimAnalog::Output(int channel, bool current, const CalibrationData& data) const {
-  const AnalogErrors& e = errors_[Index(channel, current)];
-  const Driven& d = driven_[channel == 2 ? 1 : 0];
-  double x;
-  if (d.active && d.point.current == current) {
-    x = Drive(PointNominal(current, d.point.high), d.value);
+SimAnalogOutputs::SimAnalogOutputs(std::uint32_t seed) : random_(seed * 2654435761u + 1) {
+  for (auto& channel : errors_) {
+    for (auto& e : channel) {
+      e.gain = 1.0 + 0.015 * Unit(random_);
+      e.offset = std::round(40.0 * Unit(random_));
+    }
+  }
+  FactoryCalibrate();
+}
+
+UnitError SimAnalogOutputs::error(int channel, Terminal terminal) const {
+  return errors_[channel][static_cast<int>(terminal)];
+}
+
+void SimAnalogOutputs::SetError(int channel, Terminal terminal, UnitError error) {
+  if (error.gain > 0) errors_[channel][static_cast<int>(terminal)] = error;
+}
+
+void SimAnalogOutputs::MakeIdeal() {
+  for (auto& channel : errors_) channel.fill(UnitError{});
+  noise_ = 0;
+  FactoryCalibrate();
+}
+
+void SimAnalogOutputs::FactoryCalibrate() {
+  for (int c = 0; c < kAnalogChannels; ++c) {
+    for (int p = 0; p < kCalibrationPoints; ++p) {
+      const UnitError e = error(c, PointTerminal(p));
+      const double n = static_cast<double>(PointNominal(p));
+      const double k = kNeutralConstant + std::round(((n - e.offset) / (e.gain * n) - 1.0) * kConstantSpan);
+      constants_[c][p] = static_cast<std::uint16_t>(std::clamp(k, 1.0, 4095.0));
+    }
+  }
+  eeprom_constants_ = constants_;
+  drive_.fill(std::nullopt);
+}
+
+void SimAnalogOutputs::SetConstant(int channel, int point, std::uint16_t value) {
+  if (channel >= 0 && channel < kAnalogChannels && point >= 0 && point < kCalibrationPoints)
+    constants_[channel][point] = value;
+}
+
+void SimAnalogOutputs::Save() {
+  eeprom_constants_ = constants_;
+  EndDrive();
+}
+
+void SimAnalogOutputs::Reload() {
+  constants_ = eeprom_constants_;
+  EndDrive();
+}
+
+void SimAnalogOutputs::DrivePoint(int channel, int point, std::uint16_t constant) {
+  SetConstant(channel, point, constant);
+  drive_[channel] = point;
+}
+
+void SimAnalogOutputs::EndDrive() { drive_.fill(std::nullopt); }
+
+double SimAnalogOutputs::Code(int channel, Terminal terminal, double wanted) const {
+  auto corrected = [&](int point) {
+    return static_cast<double>(PointNominal(point)) *
+           (1.0 + (constants_[channel][point] - double(kNeutralConstant)) / kConstantSpan);
+  };
+  const int lo = LowPoint(terminal);
+  const int hi = HighPoint(terminal);
+  const double n_lo = static_cast<double>(PointNominal(lo));
+  const double n_hi = static_cast<double>(PointNominal(hi));
+  return corrected(lo) + (wanted - n_lo) * (corrected(hi) - corrected(lo)) / (n_hi - n_lo);
+}
+
+double SimAnalogOutputs::Noise() { return noise_ == 0 ? 0.0 : noise_ * Unit(random_); }
+
+double SimAnalogOutputs::Level(int channel, Terminal terminal, std::optional<double> wanted) {
+  if (channel < 0 || channel >= kAnalogChannels) return 0;
+  double code = 0;
+  if (const auto point = drive_[channel]) {
+    if (PointTerminal(*point) != terminal) return 0;
+    code = Code(channel, terminal, static_cast<double>(PointNominal(*point)));
+  } else if (wanted) {
+    code = Code(channel, terminal, *wanted);
   } else {
-    const double n_lo = PointNominal(current, false);
-    const double n_hi = PointNominal(current, true);
-    const double x_lo = Drive(n_lo, StoredConstant(data, {channel, current, false}));
-    const double x_hi = Drive(n_hi, StoredConstant(data, {channel, current, true}));
-    x = x_lo + (Demand(channel, current) - n_lo) * (x_hi - x_lo) / (n_hi - n_lo);
+    return 0;
   }
-  return e.gain * x + e.offset;
+  const UnitError e = error(channel, terminal);
+  const double level = e.gain * code + e.offset + Noise();
+  return std::clamp(level, 0.0, terminal == Terminal::kVoltage ? kMaxVoltage : kMaxCurrent);
 }
 
 }  // namespace travik::sim

@@ -9,13 +9,11 @@ namespace travik {
 namespace {
 
 constexpr int kDlg = res::kDlgInputCalibration;
-const std::string kTx = "sim/transmitter-1";
-const std::string kCal = "sim/calibrator";
-constexpr int M0 = 0xD4, M1 = 0x71, M2 = 0x3A, M3 = 0x5C;
+using sim::Exchange;
 
 class InputBench : public test::CalibrationBench {
  public:
-  InputBench() { Bench("N3tNT"); }
+  InputBench() : CalibrationBench("N3tNT") {}
 
   void Ready() {
     Connect();
@@ -26,27 +24,6 @@ class InputBench : public test::CalibrationBench {
   void Calibrate() { ASSERT_EQ(ui().Click(kDlg, kIcCalibrate), ""); }
   std::string Text(int id) { return CalibrationBench::Text(kDlg, id); }
   bool Finished() { return Text(kIcPointName) == "Calibartion finished :-)"; }
-
-  // Every exchange with the two devices, as "tx"/"cal", kind and bytes 1-8.
-  std::vector<std::string> Story() {
-    std::vector<std::string> out;
-    for (const auto& e : s.sim().Log()) {
-      if (e.kind == sim::Exchange::kOpen || e.kind == sim::Exchange::kClose) continue;
-      std::string line = e.path == kTx ? "tx " : e.path == kCal ? "cal " : e.path + " ";
-      line += sim::ExchangeName(e.kind);
-      if (e.kind == sim::Exchange::kSetFeature) {
-        char hex[4];
-        for (std::size_t i = 1; i < e.bytes.size(); ++i) {
-          std::snprintf(hex, sizeof hex, " %02X", e.bytes[i]);
-          line += hex;
-        }
-      }
-      if (!e.ok) line += " refused";
-      out.push_back(line);
-    }
-    return out;
-  }
-  const ui::MessageRecord& LastMessage() { return ui().Messages().back(); }
 };
 
 TEST(InputCalibration, N3tNTIsCalibratedPointByPointAndStored) {
@@ -55,10 +32,10 @@ TEST(InputCalibration, N3tNTIsCalibratedPointByPointAndStored) {
   b.Connect();
   b.OpenCalibration(kDlg);
   EXPECT_FALSE(b.Enabled(kDlg, kIcCalibrate));
-  EXPECT_EQ(b.Text(kIcCalibratorProduct), "Kolvar Calibrator A");
+  EXPECT_EQ(b.Text(kIcCalibratorProduct), "Kolvar CAL-4 U/I");
   ASSERT_TRUE(b.RunUntil([&] { return b.Enabled(kDlg, kIcCalibrate); }, 2000));
-  EXPECT_EQ(b.Text(kIcCalibratorId), "  CAL KOLVAR 2CH  ");
-  EXPECT_EQ(b.Text(kIcCalibratorFirmware), "  01.02.03");
+  EXPECT_EQ(b.Text(kIcCalibratorId), "  CAL-4 UI SN00042");
+  EXPECT_EQ(b.Text(kIcCalibratorFirmware), "  01.02.00");
   b.s.sim().ClearLog();
 
   b.Calibrate();
@@ -66,7 +43,7 @@ TEST(InputCalibration, N3tNTIsCalibratedPointByPointAndStored) {
   EXPECT_EQ(b.Text(kIcPointName), "RTD 100 ohm Lo");
   EXPECT_EQ(b.Text(kIcNominal), "100.00");
   EXPECT_FALSE(b.Enabled(kDlg, kIcCalibrate));
-  EXPECT_TRUE(b.cal->host_transfer);
+  EXPECT_TRUE(b.cal->source_role());
   // Each point is shown once the one before is taken; the first never under
   // its table name.
   std::vector<std::string> shown;
@@ -101,11 +78,16 @@ TEST(InputCalibration, N3tNTIsCalibratedPointByPointAndStored) {
   EXPECT_EQ(b.Story(), story);
   EXPECT_EQ(b.device->eeprom_writes(3), 1);
   EXPECT_EQ(b.device->eeprom_calibration().frames.size(), 4u);
-  EXPECT_EQ(b.cal->beeps, 1);
+  // Each point was taken while its reference was at the input.
+  const auto& taken = b.device->input_points().taken();
+  ASSERT_EQ(taken.size(), 4u);
+  const double ohms[] = {100, 200, 1000, 2000};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(taken[i].input, ohms[i]) << i;
+  EXPECT_EQ(b.cal->beep_count(), 1);
 
   ASSERT_EQ(b.ui().Click(kDlg, ui::kIdCancel), "");
   EXPECT_FALSE(b.ui().IsOpen(kDlg));
-  EXPECT_FALSE(b.cal->host_transfer);
+  EXPECT_FALSE(b.cal->source_role());
   EXPECT_EQ(b.Story().back(), "cal set-feature C9 00 00 00 D4 71 3A 5C");
   EXPECT_EQ(G().DeviceOnline, 1);
 }
@@ -158,15 +140,15 @@ TEST(InputCalibration, WaitForTheTransmitterEndsAfterAMinute) {
   EXPECT_NEAR(b.ui().Now() - t0, 60 * 51 * 20, 51 * 20);
   EXPECT_EQ(b.LastMessage().text, "Device status check timeout");
   EXPECT_EQ(b.LastMessage().caption, "SET info");
-  EXPECT_FALSE(b.cal->host_transfer);
+  EXPECT_FALSE(b.cal->source_role());
 }
 
 TEST(InputCalibration, RefusedPointIsReportedAndTheNextOneTaken) {
   InputBench b;
   b.Ready();
-  // C8, CE, A0, the first point, A1, then the second point. The transmitter
+  // The jumper query, the first point, then the second one. The transmitter
   // never hears of it and still reports the first one taken.
-  b.s.sim().FailNth(sim::Exchange::kSetFeature, 6);
+  b.s.sim().FailNth(Exchange::kSetFeature, 3, b.device);
   b.Calibrate();
   ASSERT_TRUE(b.RunUntil([&] { return !b.ui().Messages().empty(); }, 10000));
   EXPECT_EQ(b.LastMessage().text, "Calibration error");
@@ -184,7 +166,7 @@ TEST(InputCalibration, FailedStoreLeavesTheResultAndSendsNoResetOrBeep) {
   b.Ready();
   b.Calibrate();
   ASSERT_TRUE(b.RunUntil([&] { return InputRun().state == kIcStore; }, 60000));
-  b.s.sim().FailNth(sim::Exchange::kSetFeature, 1);
+  b.s.sim().FailNth(Exchange::kSetFeature, 1, b.device);
   b.s.sim().ClearLog();
   b.ui().Advance(20 * 60);
   EXPECT_EQ(b.Text(kIcPointName), "Calibartion Error :-(");
@@ -195,7 +177,7 @@ TEST(InputCalibration, FailedStoreLeavesTheResultAndSendsNoResetOrBeep) {
   EXPECT_TRUE(b.ui().IsOpen(kDlg));
   EXPECT_EQ(G().DeviceOnline, 0);
   EXPECT_EQ(b.Story(), (std::vector<std::string>{"tx set-feature CD 03 00 00 D4 71 3A 5C refused"}));
-  EXPECT_EQ(b.cal->beeps, 0);
+  EXPECT_EQ(b.cal->beep_count(), 0);
 }
 
 TEST(InputCalibration, OtherTypesAreUnsupportedAndTheSequenceStops) {
@@ -221,18 +203,21 @@ TEST(InputCalibration, FailuresCloseTheDialogAfterTheirMessage) {
     const char* text;
     const char* caption;
   } rows[] = {
-      {"begin host transfer", [](InputBench& b) { b.cal->refuse = {0xC8}; }, "Data read pointer error",
-       "SET info"},
-      {"jumper request", [](InputBench& b) { b.s.sim().FailNth(sim::Exchange::kSetFeature, 2); },
-       "Read sefety Jumper command error", "SET info"},
-      {"jumper status", [](InputBench& b) { b.s.sim().FailNth(sim::Exchange::kGetFeature, 1); },
-       "Read sefety Jumper command error", "SET info"},
-      {"signal", [](InputBench& b) { b.cal->refuse = {0xA0}; }, "Init commnand error", "SET info"},
-      {"status", [](InputBench& b) { b.s.sim().FailNth(sim::Exchange::kGetFeature, 2); },
-       "Device status check Error", "SET info"},
-      {"reset signal", [](InputBench& b) { b.s.sim().FailNth(sim::Exchange::kSetFeature, 13); },
+      // To the calibration device: C8, A0, A1, A2, A3, AF, A0, CF.
+      {"begin host transfer", [](InputBench& b) { b.s.sim().FailNth(Exchange::kSetFeature, 1, b.cal); },
+       "Data read pointer error", "SET info"},
+      {"signal", [](InputBench& b) { b.s.sim().FailNth(Exchange::kSetFeature, 2, b.cal); },
+       "Init commnand error", "SET info"},
+      {"reset signal", [](InputBench& b) { b.s.sim().FailNth(Exchange::kSetFeature, 7, b.cal); },
        "Deinit command error", "SET info"},
-      {"beep", [](InputBench& b) { b.cal->refuse = {0xCF}; }, "Beep command error", "SET info"},
+      {"beep", [](InputBench& b) { b.s.sim().FailNth(Exchange::kSetFeature, 8, b.cal); },
+       "Beep command error", "SET info"},
+      {"jumper request", [](InputBench& b) { b.s.sim().FailNth(Exchange::kSetFeature, 1, b.device); },
+       "Read sefety Jumper command error", "SET info"},
+      {"jumper status", [](InputBench& b) { b.s.sim().FailNth(Exchange::kGetFeature, 1, b.device); },
+       "Read sefety Jumper command error", "SET info"},
+      {"status", [](InputBench& b) { b.s.sim().FailNth(Exchange::kGetFeature, 2, b.device); },
+       "Device status check Error", "SET info"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -259,13 +244,13 @@ TEST(InputCalibration, OpeningFailures) {
   } rows[] = {
       {"no calibration device", [](InputBench& b) { b.s.sim().Unplug(*b.cal); },
        "Calibration device not detected", false},
-      {"init refused", [](InputBench& b) { b.cal->refuse = {0xCC}; }, "Calibration device ID read error",
-       false},
-      // Two opens to enumerate, two to find, the transmitter again, then it.
-      {"found but cannot be opened", [](InputBench& b) { b.s.sim().FailNth(sim::Exchange::kOpen, 6); },
+      {"init refused", [](InputBench& b) { b.s.sim().FailNth(Exchange::kSetFeature, 1, b.cal); },
        "Calibration device ID read error", false},
-      {"identification not sent", [](InputBench& b) { b.cal->refuse_reads = true; }, "HID device neodpovídá",
-       true},
+      // Two opens to enumerate, two to find, the transmitter again, then it.
+      {"found but cannot be opened", [](InputBench& b) { b.s.sim().FailNth(Exchange::kOpen, 6); },
+       "Calibration device ID read error", false},
+      {"identification not sent", [](InputBench& b) { b.s.sim().FailAll(Exchange::kReadInput, true, b.cal); },
+       "HID device neodpovídá", true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -288,7 +273,7 @@ TEST(InputCalibration, OpeningFailures) {
 TEST(InputCalibration, RefusedEndOfTransferIsReportedOnceAndTheDialogStillCloses) {
   InputBench b;
   b.Ready();
-  b.cal->refuse = {0xC9};
+  b.s.sim().FailAll(Exchange::kSetFeature, true, b.cal);
   ASSERT_EQ(b.ui().CloseBox(kDlg), "");
   EXPECT_FALSE(b.ui().IsOpen(kDlg));
   ASSERT_EQ(b.ui().Messages().size(), 1u);

@@ -1,80 +1,92 @@
-// Dialog 122 against a simulated transmitter and a scripted calibration
-// device, on the virtual clock.
+// Dialog 122 against a simulated transmitter and the calibration device
+// beside it, on the virtual clock.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 
+#include "calibration/calibrator.h"
 #include "calibration/output_calibration.h"
 #include "calibration_bench.h"
 
 namespace travik {
 namespace {
 
+using sim::CalInput;
+using sim::Exchange;
+using sim::Terminal;
+
 constexpr int kDlg = res::kDlgOutputCalibration;
-const std::string kTx = "sim/transmitter-1";
-const std::string kCal = "sim/calibrator";
 const std::string kBlank29(29, ' ');
 
 class OutputBench : public test::CalibrationBench {
  public:
-  explicit OutputBench(const char* model = "NSC") { Bench(model); }
+  explicit OutputBench(const char* model = "NSC") : CalibrationBench(model) {}
 
   // Connection and the dialog waiting for "Calibration".
   void Ready() {
     Connect();
     OpenCalibration(kDlg);
-    ASSERT_TRUE(RunUntil([&] { return Enabled(kDlg, kOcCalibrate); }, 2000));
+    ASSERT_TRUE(RunUntil([&] { return Enabled(kOcCalibrate); }, 2000));
   }
   void Calibrate() { ASSERT_EQ(ui().Click(kDlg, kOcCalibrate), ""); }
   std::string Text(int id) { return CalibrationBench::Text(kDlg, id); }
-  bool Finished() { return Text(kOcPointName) == "Kalibrace dokoncena"; }
-  bool Enabled(int window, int id) { return CalibrationBench::Enabled(window, id); }
   bool Enabled(int id) { return CalibrationBench::Enabled(kDlg, id); }
+  bool Finished() { return Text(kOcPointName) == "Kalibrace dokoncena"; }
 
   // Set-calibration-point values sent to the transmitter, by point code, in order.
   std::map<int, std::vector<std::uint16_t>> Writes() {
     std::map<int, std::vector<std::uint16_t>> out;
-    for (const auto& f : SentTo(kTx))
+    for (const auto& f : SentTo(*device))
       if (f[1] == 0xF0) out[f[3]].push_back(static_cast<std::uint16_t>(f[5] | f[6] << 8));
     return out;
   }
   std::vector<std::uint8_t> CalCodes() {
     std::vector<std::uint8_t> out;
-    for (const auto& f : SentTo(kCal)) out.push_back(f[1]);
+    for (const auto& f : SentTo(*cal)) out.push_back(f[1]);
     return out;
   }
-  const ui::MessageRecord& LastMessage() { return ui().Messages().back(); }
+  void FixAll(std::uint32_t volts, std::uint32_t amps) {
+    cal->SetFixedReading(CalInput::kU1, volts);
+    cal->SetFixedReading(CalInput::kU2, volts);
+    cal->SetFixedReading(CalInput::kI1, amps);
+    cal->SetFixedReading(CalInput::kI2, amps);
+  }
 };
 
 TEST(OutputCalibration, OpeningIdentifiesTheCalibrationDeviceAndStartsItsStream) {
   OutputBench b;
+  b.device->analog().set_noise(0);
   b.Connect();
   b.OpenCalibration(kDlg);
   for (int id : {kOcCalibrate, kOcPointName, kOcSteps, kOcReading}) EXPECT_FALSE(b.Enabled(id)) << id;
-  EXPECT_EQ(b.Text(kOcCalibratorProduct), "Kolvar Calibrator A");
+  EXPECT_EQ(b.Text(kOcCalibratorProduct), "Kolvar CAL-4 U/I");
   // The identification waits 50 ticks after init, then read block 1.
   b.ui().Advance(50 * 20);
   EXPECT_FALSE(b.Enabled(kOcCalibrate));
   b.ui().Advance(20);
   EXPECT_TRUE(b.Enabled(kOcCalibrate));
   EXPECT_TRUE(b.Enabled(kOcReading));
-  EXPECT_EQ(b.Text(kOcCalibratorId), "  CAL KOLVAR 2CH  ");
-  EXPECT_EQ(b.Text(kOcCalibratorFirmware), "  01.02.03");
-  EXPECT_EQ(b.SentTo(kCal), (std::vector<std::vector<std::uint8_t>>{
-                                test::Bytes({0, 0xCC, 0, 0, 0, 0xD4, 0x71, 0x3A, 0x5C}),
-                                test::Bytes({0, 0xC0, 1, 0, 0, 0xD4, 0x71, 0x3A, 0x5C})}));
-  // Every tick shows the reading: the unit's 5 V demand on U1, in volts.
+  EXPECT_EQ(b.Text(kOcCalibratorId), "  CAL-4 UI SN00042");
+  EXPECT_EQ(b.Text(kOcCalibratorFirmware), "  01.02.00");
+  EXPECT_EQ(b.SentTo(*b.cal), (std::vector<std::vector<std::uint8_t>>{
+                                  test::Bytes({0, 0xCC, 0, 0, 0, 0xD4, 0x71, 0x3A, 0x5C}),
+                                  test::Bytes({0, 0xC0, 1, 0, 0, 0xD4, 0x71, 0x3A, 0x5C})}));
+  // From then on every tick shows what U1 measures, in volts.
   b.ui().Advance(20);
-  EXPECT_EQ(b.Text(kOcReading), " 5.0450 V");
-  EXPECT_TRUE(b.SentTo(kTx).empty());
+  EXPECT_EQ(b.Text(kOcReading), FormatReading(b.cal->Measure(CalInput::kU1), false));
+  EXPECT_TRUE(b.SentTo(*b.device).empty());
 }
 
 TEST(OutputCalibration, UnitWithGainAndOffsetErrorsIsCalibratedAndKeepsItsConstants) {
   OutputBench b;
-  b.device->analog().SetErrors(1, false, {1.03, -0.02});
-  b.device->analog().SetErrors(1, true, {0.97, 0.05});
-  b.device->analog().SetErrors(2, false, {0.985, 0.011});
-  b.device->analog().SetErrors(2, true, {1.02, -0.04});
+  auto& analog = b.device->analog();
+  // A unit drifted away from its factory constants.
+  analog.SetError(0, Terminal::kVoltage, {1.03, -200});
+  analog.SetError(0, Terminal::kCurrent, {0.97, 500});
+  analog.SetError(1, Terminal::kVoltage, {0.985, 110});
+  analog.SetError(1, Terminal::kCurrent, {1.02, -400});
+  const double drifted = analog.Level(0, Terminal::kVoltage, 50000.0);
   b.Ready();
   b.Calibrate();
   EXPECT_FALSE(b.Enabled(kOcCalibrate));
@@ -85,24 +97,8 @@ TEST(OutputCalibration, UnitWithGainAndOffsetErrorsIsCalibratedAndKeepsItsConsta
   ASSERT_TRUE(b.RunUntil([&] { return b.Finished(); }, 400000));
   EXPECT_TRUE(b.ui().Messages().empty()) << b.LastMessage().text;
 
-  // Every point within its final range, with at most 12 writes.
-  const auto writes = b.Writes();
-  ASSERT_EQ(writes.size(), 8u);
-  for (const OutputPoint& p : OutputPoints()) {
-    SCOPED_TRACE(p.title);
-    const auto& values = writes.at(p.point_code);
-    EXPECT_LE(values.size(), 12u);
-    EXPECT_EQ(values.front(), 2048);
-    const auto point = sim::OutputPointOfCode(p.channel, p.point_code);
-    ASSERT_TRUE(point.has_value());
-    EXPECT_EQ(sim::StoredConstant(b.device->eeprom_calibration(), *point), values.back());
-    const auto e = b.device->analog().Errors(p.channel, p.current);
-    const double out =
-        e.gain * sim::PointNominal(p.current, point->high) * (1 + (values.back() - 2048) / 1e4) + e.offset;
-    EXPECT_NEAR(out * 10000, p.nominal, p.final);
-  }
   // The store, then the calibration device beeps; the dialog is ready again.
-  EXPECT_EQ(b.SentTo(kTx).back(), test::Bytes({0, 0xCD, 3, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(b.SentTo(*b.device).back(), test::Bytes({0, 0xCD, 3, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(b.CalCodes(), (std::vector<std::uint8_t>{0xCC, 0xC0, 0xA2, 0xA2, 0xA3, 0xA0, 0xA1, 0xCF}));
   EXPECT_EQ(b.Text(kOcSteps), kBlank29);
   EXPECT_EQ(b.Text(kOcTransmitterProduct), kBlank29);
@@ -110,12 +106,30 @@ TEST(OutputCalibration, UnitWithGainAndOffsetErrorsIsCalibratedAndKeepsItsConsta
   EXPECT_TRUE(b.Enabled(kOcCalibrate));
   EXPECT_EQ(b.device->eeprom_writes(3), 1);
 
-  // After a power cycle the unit puts out what it is asked (5.13 V before).
+  // Every point with at most 12 writes, its last one stored and driving the
+  // output within the final range.
+  const auto writes = b.Writes();
+  ASSERT_EQ(writes.size(), 8u);
+  analog.set_noise(0);
+  for (const OutputPoint& p : OutputPoints()) {
+    SCOPED_TRACE(p.title);
+    const auto& values = writes.at(p.point_code);
+    EXPECT_LE(values.size(), 12u);
+    EXPECT_EQ(values.front(), 2048);
+    int channel = 0, point = 0;
+    ASSERT_TRUE(sim::DecodePointCode(p.point_code, channel, point));
+    EXPECT_EQ(analog.eeprom_constants()[channel][point], values.back());
+    analog.DrivePoint(channel, point, values.back());
+    const double level = analog.Level(channel, sim::PointTerminal(point), std::nullopt);
+    EXPECT_NEAR(level, p.nominal, p.final);
+  }
+  // After a power cycle the unit puts out what it is asked.
   b.device->PowerCycle();
-  EXPECT_NEAR(b.device->AnalogOutput(1, false), 5.0, 0.002);
-  EXPECT_NEAR(b.device->AnalogOutput(1, true), 12.0, 0.004);
-  EXPECT_NEAR(b.device->AnalogOutput(2, false), 5.0, 0.002);
-  EXPECT_NEAR(b.device->AnalogOutput(2, true), 12.0, 0.004);
+  EXPECT_GT(std::abs(drifted - 50000.0), 1000.0);
+  EXPECT_NEAR(analog.Level(0, Terminal::kVoltage, 50000.0), 50000.0, 20);
+  EXPECT_NEAR(analog.Level(0, Terminal::kCurrent, 120000.0), 120000.0, 40);
+  EXPECT_NEAR(analog.Level(1, Terminal::kVoltage, 50000.0), 50000.0, 20);
+  EXPECT_NEAR(analog.Level(1, Terminal::kCurrent, 120000.0), 120000.0, 40);
 
   ASSERT_EQ(b.ui().Click(kDlg, ui::kIdCancel), "");
   EXPECT_FALSE(b.ui().IsOpen(kDlg));
@@ -125,7 +139,7 @@ TEST(OutputCalibration, UnitWithGainAndOffsetErrorsIsCalibratedAndKeepsItsConsta
 TEST(OutputCalibration, ReadingWithinTheAtOnceRangeTakesOneWriteAndEachWriteSettles100Ticks) {
   OutputBench b;
   // Voltage inputs read 10005: 1 V is accepted at once, 10 V never.
-  b.cal->reading = [](std::uint8_t input) { return input == 0xA2 || input == 0xA0 ? 10005u : 200000u; };
+  b.FixAll(10005, 200000);
   b.Ready();
   b.Calibrate();
   ASSERT_TRUE(b.RunUntil([&] { return !b.Writes().empty(); }, 3000));
@@ -136,6 +150,7 @@ TEST(OutputCalibration, ReadingWithinTheAtOnceRangeTakesOneWriteAndEachWriteSett
   EXPECT_EQ(b.ui().Now() - first, 104 * 20);
   EXPECT_EQ(b.Writes().at(0x04).size(), 1u);
   ASSERT_TRUE(b.RunUntil([&] { return !b.ui().Messages().empty(); }, 60000));
+  // Always below: 2048 + 1024 + ... + 1, and a last correction of 0.
   EXPECT_EQ(b.Writes().at(0x06).size(), 12u);
   EXPECT_EQ(b.Writes().at(0x06).back(), 4095);
   const auto& m = b.LastMessage();
@@ -155,24 +170,34 @@ TEST(OutputCalibration, ReadingWithinTheAtOnceRangeTakesOneWriteAndEachWriteSett
 // Readings that never reach the at-once range: the twelfth decides.
 TEST(OutputCalibration, TwelfthReadingWithinTheFinalRangeIsAcceptedOutsideItFails) {
   OutputBench b;
-  std::uint32_t volts = 9985;
-  b.cal->reading = [&](std::uint8_t input) { return input == 0xA2 ? volts : 0u; };
+  b.FixAll(9985, 0);
   b.Ready();
   b.Calibrate();
   ASSERT_TRUE(b.RunUntil([&] { return b.Writes().count(0x06) != 0; }, 60000));
   EXPECT_EQ(b.Writes().at(0x04).size(), 12u);
-  EXPECT_EQ(b.Writes().at(0x04).back(), 4095);
   EXPECT_TRUE(b.ui().Messages().empty());
   ASSERT_TRUE(b.RunUntil([&] { return !b.ui().Messages().empty(); }, 60000));
 
   // Started over on the same unit, now reading 9980: failed after the twelfth write.
   b.s.sim().ClearLog();
-  volts = 9980;
+  b.cal->SetFixedReading(CalInput::kU1, 9980);
   b.Calibrate();
   ASSERT_TRUE(b.RunUntil([&] { return b.ui().Messages().size() == 2; }, 60000));
   EXPECT_EQ(b.LastMessage().text, "Calibrated signal is Out of range");
   EXPECT_EQ(b.Writes().at(0x04).size(), 12u);
   EXPECT_EQ(b.Writes().count(0x06), 0u);
+}
+
+TEST(OutputCalibration, UnitBeyondTheConstantsReachFails) {
+  OutputBench b;
+  b.device->analog().SetError(0, Terminal::kVoltage, {1.3, 0});
+  b.Ready();
+  b.Calibrate();
+  ASSERT_TRUE(b.RunUntil([&] { return !b.ui().Messages().empty(); }, 60000));
+  EXPECT_EQ(b.LastMessage().text, "Calibrated signal is Out of range");
+  EXPECT_EQ(b.Writes().at(0x04).size(), 12u);
+  EXPECT_EQ(b.Writes().at(0x04).back(), 1);
+  EXPECT_EQ(b.device->eeprom_writes(3), 0);
 }
 
 TEST(OutputCalibration, TypeNineSkipsChannelTwo) {
@@ -181,18 +206,21 @@ TEST(OutputCalibration, TypeNineSkipsChannelTwo) {
   b.Calibrate();
   ASSERT_TRUE(b.RunUntil([&] { return b.Finished(); }, 400000));
   const auto writes = b.Writes();
+  EXPECT_EQ(writes.size(), 4u);
   for (int code : {0x04, 0x06, 0x00, 0x02}) EXPECT_EQ(writes.count(code), 1u) << code;
-  for (const auto& f : b.SentTo(kTx))
+  for (const auto& f : b.SentTo(*b.device)) {
     if (f[1] == 0xF0) {
       EXPECT_EQ(f[2], 1);
     }
+  }
   EXPECT_EQ(b.CalCodes(), (std::vector<std::uint8_t>{0xCC, 0xC0, 0xA2, 0xA2, 0xA3, 0xCF}));
-  EXPECT_EQ(b.SentTo(kTx).back()[1], 0xCD);
+  EXPECT_EQ(b.SentTo(*b.device).back()[1], 0xCD);
 }
 
 TEST(OutputCalibration, MissingJumperIsReportedAndTheRunGoesOnButNothingIsKept) {
   OutputBench b;
   b.device->set_jumper_fitted(false);
+  const auto factory = b.device->analog().eeprom_constants();
   b.Ready();
   b.Calibrate();
   ASSERT_TRUE(b.RunUntil([&] { return !b.ui().Messages().empty(); }, 3000));
@@ -204,7 +232,7 @@ TEST(OutputCalibration, MissingJumperIsReportedAndTheRunGoesOnButNothingIsKept) 
   EXPECT_EQ(b.ui().Messages().size(), 1u);
   EXPECT_EQ(b.device->eeprom_writes(3), 0);
   b.device->PowerCycle();
-  EXPECT_TRUE(b.device->calibration().frames.empty());
+  EXPECT_EQ(b.device->analog().constants(), factory);
 }
 
 struct Failure {
@@ -219,18 +247,23 @@ struct Failure {
 // Failures after "Calibration": what is said, and whether the dialog stays.
 TEST(OutputCalibration, FailuresDuringARun) {
   const Failure failures[] = {
-      {"calibration device stops answering", [](OutputBench& b) { b.cal->refuse_reads = true; },
+      {"calibration device stops answering",
+       [](OutputBench& b) { b.s.sim().FailAll(Exchange::kReadInput, true, b.cal); },
        "Calibration Data read error", "BOOT info", ui::Icon::kError, true},
-      {"channel selection refused", [](OutputBench& b) { b.cal->refuse = {0xA2}; },
+      {"channel selection refused", [](OutputBench& b) { b.s.sim().FailNth(Exchange::kSetFeature, 1, b.cal); },
        "Channel select error", "SET info", ui::Icon::kError, true},
       {"transmitter gone", [](OutputBench& b) { b.s.sim().Unplug(*b.device); },
        "Calibrated device not detected", "HID device info", ui::Icon::kInformation, true},
-      {"init refused", [](OutputBench& b) { b.s.sim().FailNth(sim::Exchange::kSetFeature, 2); },
+      {"init refused", [](OutputBench& b) { b.s.sim().FailNth(Exchange::kSetFeature, 1, b.device); },
        "Calibrated device ID read error", "HID device info", ui::Icon::kInformation, true},
-      {"identification not sent", [](OutputBench& b) { b.s.sim().TimeoutNthRead(51 + 2); },
+      {"identification not sent", [](OutputBench& b) { b.s.sim().TimeoutNthRead(1, b.device); },
        "HID device neodpovídá", "HID device info", ui::Icon::kInformation, true},
-      {"set calibration point refused", [](OutputBench& b) { b.s.sim().FailNth(sim::Exchange::kSetFeature, 5); },
-       "Calibration error", "CAL info", ui::Icon::kError, false},
+      {"jumper status not sent", [](OutputBench& b) { b.s.sim().FailNth(Exchange::kGetFeature, 1, b.device); },
+       "HID device neodpovídá", "HID device info", ui::Icon::kInformation, true},
+      // Init, jumper query, then the first point.
+      {"set calibration point refused",
+       [](OutputBench& b) { b.s.sim().FailNth(Exchange::kSetFeature, 3, b.device); }, "Calibration error",
+       "CAL info", ui::Icon::kError, false},
   };
   for (const Failure& f : failures) {
     SCOPED_TRACE(f.name);
@@ -259,12 +292,9 @@ TEST(OutputCalibration, StoreAndBeepFailures) {
   {
     OutputBench b;
     b.Ready();
-    b.device->analog().SetErrors(1, false, {1.0, 0.0});
     b.Calibrate();
-    // The store is the last command to the transmitter: refuse every one from
-    // the moment channel 2's last point is done.
     ASSERT_TRUE(b.RunUntil([&] { return OutputRun().state == kOcStore; }, 400000));
-    b.s.sim().FailAll(sim::Exchange::kSetFeature, true);
+    b.s.sim().FailNth(Exchange::kSetFeature, 1, b.device);
     ASSERT_TRUE(b.RunUntil([&] { return !b.ui().Messages().empty(); }, 1000));
     EXPECT_EQ(b.LastMessage().text, "Calibration data write to EEPROM error");
     EXPECT_EQ(b.LastMessage().caption, "CAL info");
@@ -273,11 +303,13 @@ TEST(OutputCalibration, StoreAndBeepFailures) {
     EXPECT_EQ(b.ui().Messages().size(), 1u);
     EXPECT_EQ(b.device->eeprom_writes(3), 0);
     EXPECT_NE(b.Text(kOcPointName), "Kalibrace dokoncena");
+    EXPECT_EQ(b.CalCodes().back(), 0xA1) << "no beep";
   }
   {
     OutputBench b;
     b.Ready();
-    b.cal->refuse = {0xCF};
+    // U1 twice, I1, U2, I2, then the beep.
+    b.s.sim().FailNth(Exchange::kSetFeature, 6, b.cal);
     b.Calibrate();
     ASSERT_TRUE(b.RunUntil([&] { return b.Finished(); }, 400000));
     ASSERT_EQ(b.ui().Messages().size(), 1u);
@@ -297,14 +329,17 @@ TEST(OutputCalibration, OpeningFailuresCloseTheDialog) {
   } rows[] = {
       {"no calibration device", [](OutputBench& b) { b.s.sim().Unplug(*b.cal); },
        "Calibration device not detected", "HID device info"},
-      {"init refused", [](OutputBench& b) { b.cal->refuse = {0xCC}; }, "Calibration device ID read error",
-       "HID device info"},
+      {"init refused", [](OutputBench& b) { b.s.sim().FailNth(Exchange::kSetFeature, 1, b.cal); },
+       "Calibration device ID read error", "HID device info"},
       // Opens: two to enumerate, two to find, then the transmitter and the
       // calibration device again to open it.
-      {"found but cannot be opened", [](OutputBench& b) { b.s.sim().FailNth(sim::Exchange::kOpen, 6); },
+      {"found but cannot be opened", [](OutputBench& b) { b.s.sim().FailNth(Exchange::kOpen, 6); },
        "Calibration Data read error", "BOOT info"},
-      {"read block 1 refused", [](OutputBench& b) { b.cal->refuse = {0xC0}; }, "Data read pointer error",
-       "SET info"},
+      {"read block 1 refused", [](OutputBench& b) { b.s.sim().FailNth(Exchange::kSetFeature, 2, b.cal); },
+       "Data read pointer error", "SET info"},
+      // The tick of state 2 reads twice: its reading, then the identification.
+      {"identification not sent", [](OutputBench& b) { b.s.sim().TimeoutNthRead(53, b.cal); },
+       "HID device neodpovídá", "HID device info"},
       {"no HID device at all",
        [](OutputBench& b) {
          b.s.sim().Unplug(*b.cal);
