@@ -6,6 +6,7 @@
 #include "firmware/bootloader_dialog.h"
 #include "resources/resources.h"
 #include "settings/settings_dialogs.h"
+#include "values/values_dialog.h"
 
 namespace travik {
 
@@ -20,6 +21,8 @@ std::unique_ptr<ui::DialogProc> CreateDialogProc(int template_number) {
     case res::kDlgOffline:
       return std::make_unique<OfflineDialog>();
     case res::kDlgBootloader: return std::make_unique<BootloaderDialog>();
+    case res::kDlgValues: return std::make_unique<ValuesDialog>();
+    case res::kDlgOutputModule: return std::make_unique<OutputModuleDialog>();
     case res::kDlgOutputCalibration:
       return std::make_unique<OutputCalibrationDialog>();
     case res::kDlgInputCalibration:

@@ -348,8 +348,8 @@ void OutputCalibrationDialog::OnTimer(ui::Dialog& d, int timer_id) {
     return;
   }
   if (r.streaming) {
-    r.reading = ReadingOf(G().InputReport.data());
-    d.SetText(kOcReading, FormatReading(r.reading, r.current_input));
+    r.reading = CalibratorReading(G().InputReport);
+    d.SetText(kOcReading, FormatCalibratorReading(r.reading, r.current_input));
   }
   switch (r.state) {
     case kOcDelay:

@@ -12,12 +12,6 @@
 namespace travik::sim {
 namespace {
 
-std::string Fit(std::string_view text, std::size_t size) {
-  std::string fitted(text.substr(0, std::min(text.size(), size)));
-  fitted.resize(size, ' ');
-  return fitted;
-}
-
 constexpr std::uint8_t kSelectFirst = 0xA0;
 constexpr std::uint8_t kSelectLast = 0xAF;
 
@@ -59,8 +53,8 @@ SimCalibrator::SimCalibrator(std::string path)
   SetFirmware("01.02.00");
 }
 
-void SimCalibrator::SetIdText(std::string_view text) { id_text_ = Fit(text, 16); }
-void SimCalibrator::SetFirmware(std::string_view text) { firmware_ = Fit(text, 8); }
+void SimCalibrator::SetIdText(std::string_view text) { id_text_ = FitText(text, 16); }
+void SimCalibrator::SetFirmware(std::string_view text) { firmware_ = FitText(text, 8); }
 
 void SimCalibrator::SetFixedReading(CalInput input, std::optional<std::uint32_t> reading) {
   fixed_[static_cast<int>(input)] = reading ? std::optional(std::min(*reading, kMaxCalReading)) : std::nullopt;

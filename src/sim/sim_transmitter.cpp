@@ -8,12 +8,6 @@
 namespace travik::sim {
 namespace {
 
-std::string Fit(std::string_view text, std::size_t size) {
-  std::string fitted(text.substr(0, std::min(text.size(), size)));
-  fitted.resize(size, ' ');
-  return fitted;
-}
-
 std::u16string DefaultProductString() { return u"Kolvar transmitter"; }
 
 // Every unit its own analog errors, the same on every run.
@@ -57,8 +51,8 @@ SimTransmitter::SimTransmitter(const SimModel& model, std::string path)
   SetFactoryMemory(SimDefaultMemory(model));
 }
 
-void SimTransmitter::SetIdText(std::string_view text) { id_text_ = Fit(text, 16); }
-void SimTransmitter::SetFirmware(std::string_view text) { firmware_ = Fit(text, 8); }
+void SimTransmitter::SetIdText(std::string_view text) { id_text_ = FitText(text, 16); }
+void SimTransmitter::SetFirmware(std::string_view text) { firmware_ = FitText(text, 8); }
 
 void SimTransmitter::SetFactoryMemory(const Memory& memory) {
   memory_ = memory;

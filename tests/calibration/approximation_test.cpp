@@ -1,7 +1,6 @@
 // The search of one output point and the texts the dialog writes, as plain logic.
 #include <gtest/gtest.h>
 
-#include "calibration/calibrator.h"
 #include "calibration/output_calibration.h"
 
 namespace travik {
@@ -61,20 +60,9 @@ TEST(Approximation, ConstantStaysWithinItsRange) {
   EXPECT_EQ(down.value, 1);
 }
 
-TEST(CalibrationTexts, StepsLineAndReadings) {
+TEST(CalibrationTexts, StepsLine) {
   EXPECT_EQ(StepsLine(12), "Zbyvajici pocet kroku 12 ");
   EXPECT_EQ(StepsLine(1), "Zbyvajici pocet kroku 1 ");
-  struct Row {
-    std::uint32_t reading;
-    bool current;
-    const char* text;
-  } rows[] = {{9999, false, " 0.9999 V"},     {100000, false, "10.0000 V"},
-              {200000, true, "20.0000 mA"},   {0, true, " 0.0000 mA"},
-              {999999, false, "99.9999 V"},   {1234567, false, "123.4567 V"},
-              {0xFFFFFF, true, "1677.7215 mA"}};
-  for (const Row& row : rows) EXPECT_EQ(FormatReading(row.reading, row.current), row.text);
-  const std::uint8_t report[8] = {0, 1, 2, 3, 4, 0x40, 0x0D, 0x03};
-  EXPECT_EQ(ReadingOf(report), 200000u);
 }
 
 TEST(CalibrationTexts, PointTableInTheOrderTheStatesRun) {

@@ -74,7 +74,7 @@ TEST(OutputCalibration, OpeningIdentifiesTheCalibrationDeviceAndStartsItsStream)
                                   test::Bytes({0, 0xC0, 1, 0, 0, 0xD4, 0x71, 0x3A, 0x5C})}));
   // From then on every tick shows what U1 measures, in volts.
   b.ui().Advance(20);
-  EXPECT_EQ(b.Text(kOcReading), FormatReading(b.cal->Measure(CalInput::kU1), false));
+  EXPECT_EQ(b.Text(kOcReading), FormatCalibratorReading(b.cal->Measure(CalInput::kU1), false));
   EXPECT_TRUE(b.SentTo(*b.device).empty());
 }
 
