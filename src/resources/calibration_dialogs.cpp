@@ -48,7 +48,7 @@ ui::DialogTemplate InputCalibrationTemplate() {
   t.number = kDlgInputCalibration;
   t.caption = "Analog Inputs: Auto calibration";
   t.w = 300;
-  t.h = 124;
+  t.h = 107;
   t.controls = {
       {3845, ControlKind::kGroupBox, "HID ID", 7, 7, 110, 28},
       {3842, ControlKind::kStatic, "", 13, 19, 98, 10},
@@ -59,8 +59,8 @@ ui::DialogTemplate InputCalibrationTemplate() {
       {3855, ControlKind::kEdit, "", 7, 42, 286, 14},
       {3857, ControlKind::kEdit, "", 7, 62, 180, 14},
       {3854, ControlKind::kEdit, "", 193, 62, 100, 14},
-      {3856, ControlKind::kButton, "Calibration", 7, 103, 60, 14},
-      {ui::kIdCancel, ControlKind::kButton, "CANCEL", 233, 103, 60, 14},
+      {3856, ControlKind::kButton, "Calibration", 7, 86, 60, 14},
+      {ui::kIdCancel, ControlKind::kButton, "CANCEL", 233, 86, 60, 14},
   };
   return t;
 }
