@@ -7,6 +7,7 @@
 #include "core/text.h"
 #include "hid/hid.h"
 #include "protocol/frames.h"
+#include "protocol/identification.h"
 
 namespace travik {
 namespace {
@@ -64,8 +65,8 @@ void Identify(ui::Dialog& d) {
     return;
   }
   const auto& report = G().InputReport;
-  d.SetText(kIcCalibratorId, RecordField(&report[1], 16));
-  d.SetText(kIcCalibratorFirmware, RecordField(&report[17], 8));
+  d.SetText(kIcCalibratorId, RecordText(&report[1], 16));
+  d.SetText(kIcCalibratorFirmware, RecordText(&report[17], 8));
   r.state = kIcIdle;
   d.Enable(kIcCalibrate, true);
 }
@@ -220,37 +221,28 @@ const SignalCode& Signal(std::uint8_t code) { return code <= 9 ? kSignals[code] 
 InputCalibrationRun& InputRun() { return g_run; }
 
 void InputCalibrationDialog::OnInit(ui::Dialog& d) {
-  auto& g = G();
   InputCalibrationRun& r = InputRun();
   r.calibrator_found = false;
   r.state = kIcIdle;
   d.Enable(kIcCalibrate, false);
   // On top of the main window's list: slot 1's remembered position stays valid.
-  const int count = EnumerateDevices();
-  if (count == 0) {
-    FailAndClose(d, "No USB HID device is connected", kHidCaption, ui::Icon::kInformation);
-    return;
-  }
-  const auto vendor = static_cast<std::uint16_t>(g.CalibratorIds.vendor);
-  const auto product = static_cast<std::uint16_t>(g.CalibratorIds.product);
-  if (!FindAndRemember(vendor, product, count, kCalibratorSlot)) {
-    FailAndClose(d, "Calibration device not detected", kHidCaption, ui::Icon::kInformation);
-    return;
-  }
-  // Found but not openable is reported as the refused init: without the device
-  // there is nothing to calibrate with.
-  bool ready = OpenByIds(vendor, product, count, kCalibratorSlot);
-  if (ready) {
-    char text[65] = {};
-    ReadProductText(text, 64, kCalibratorSlot);
-    d.SetText(kIcCalibratorProduct, Cp1250ToUtf8(text));
-    FrameInit();
-    ready = SendCommand(kCalibratorSlot);
-    CloseSlot(kCalibratorSlot);
-  }
-  if (!ready) {
-    FailAndClose(d, "Calibration device ID read error", kHidCaption, ui::Icon::kInformation);
-    return;
+  const Lookup found = LookUpDevice(d, EnumerateDevices(), G().CalibratorIds, kCalibratorSlot, kIcCalibratorProduct);
+  CloseSlot(kCalibratorSlot);
+  switch (found) {
+    case Lookup::kNoDevices:
+      FailAndClose(d, "No USB HID device is connected", kHidCaption, ui::Icon::kInformation);
+      return;
+    case Lookup::kNotFound:
+      FailAndClose(d, "Calibration device not detected", kHidCaption, ui::Icon::kInformation);
+      return;
+    // Found but not openable is reported as a refused init: without the
+    // device there is nothing to calibrate with.
+    case Lookup::kNotOpened:
+    case Lookup::kInitRefused:
+      FailAndClose(d, "Calibration device ID read error", kHidCaption, ui::Icon::kInformation);
+      return;
+    case Lookup::kReady:
+      break;
   }
   r.calibrator_found = true;
   Delay(kIcIdentify, 25);

@@ -7,6 +7,7 @@
 #include "core/text.h"
 #include "hid/hid.h"
 #include "protocol/frames.h"
+#include "protocol/identification.h"
 
 namespace travik {
 namespace {
@@ -68,8 +69,8 @@ void IdentifyCalibrator(ui::Dialog& d) {
     return;
   }
   const auto& report = G().InputReport;
-  d.SetText(kOcCalibratorId, RecordField(&report[1], 16));
-  d.SetText(kOcCalibratorFirmware, RecordField(&report[17], 8));
+  d.SetText(kOcCalibratorId, RecordText(&report[1], 16));
+  d.SetText(kOcCalibratorFirmware, RecordText(&report[17], 8));
   FrameReadBlock(1);
   if (!SendCommand(kCalibratorSlot)) {
     FailAndClose(d, "Data read pointer error", kSetCaption, ui::Icon::kError);
@@ -89,8 +90,8 @@ void IdentifyTransmitter(ui::Dialog& d) {
     return;
   }
   const auto& report = G().InputReport;
-  d.SetText(kOcTransmitterId, RecordField(&report[1], 16));
-  d.SetText(kOcTransmitterFirmware, RecordField(&report[17], 8));
+  d.SetText(kOcTransmitterId, RecordText(&report[1], 16));
+  d.SetText(kOcTransmitterFirmware, RecordText(&report[17], 8));
   FrameReadJumper();
   if (!SendCommand(kTransmitterSlot)) {
     NotResponding(d);
@@ -216,29 +217,26 @@ void Store(ui::Dialog& d) {
 // "Calibration": the transmitter is looked up afresh, so a unit swapped on the
 // bench after an out-of-range point is the one calibrated next.
 void StartCalibration(ui::Dialog& d) {
-  auto& g = G();
   OutputCalibrationRun& r = OutputRun();
   if (!SelectInput(d, kChannelU1, false)) return;
-  const int count = RebuildDeviceList();
-  if (count == 0) {
-    FailAndClose(d, "Calibrated device is not connected", kHidCaption, ui::Icon::kInformation);
-    return;
-  }
-  const auto vendor = static_cast<std::uint16_t>(g.TransmitterIds.vendor);
-  const auto product = static_cast<std::uint16_t>(g.TransmitterIds.product);
-  if (!FindAndRemember(vendor, product, count, kTransmitterSlot)) {
-    FailAndClose(d, "Calibrated device not detected", kHidCaption, ui::Icon::kInformation);
-    return;
-  }
-  if (!OpenByIds(vendor, product, count, kTransmitterSlot)) return;
-  r.transmitter_opened = true;
-  char text[65] = {};
-  ReadProductText(text, 64, kTransmitterSlot);
-  d.SetText(kOcTransmitterProduct, Cp1250ToUtf8(text));
-  FrameInit();
-  if (!SendCommand(kTransmitterSlot)) {
-    FailAndClose(d, "Calibrated device ID read error", kHidCaption, ui::Icon::kInformation);
-    return;
+  const Lookup found =
+      LookUpDevice(d, RebuildDeviceList(), G().TransmitterIds, kTransmitterSlot, kOcTransmitterProduct);
+  switch (found) {
+    case Lookup::kNoDevices:
+      FailAndClose(d, "Calibrated device is not connected", kHidCaption, ui::Icon::kInformation);
+      return;
+    case Lookup::kNotFound:
+      FailAndClose(d, "Calibrated device not detected", kHidCaption, ui::Icon::kInformation);
+      return;
+    case Lookup::kNotOpened:
+      return;
+    case Lookup::kInitRefused:
+      r.transmitter_opened = true;
+      FailAndClose(d, "Calibrated device ID read error", kHidCaption, ui::Icon::kInformation);
+      return;
+    case Lookup::kReady:
+      r.transmitter_opened = true;
+      break;
   }
   d.Enable(kOcCalibrate, false);
   SetManualButtons(d, false);
@@ -272,34 +270,25 @@ std::string StepsLine(std::uint8_t steps_left) {
 OutputCalibrationRun& OutputRun() { return g_run; }
 
 void OutputCalibrationDialog::OnInit(ui::Dialog& d) {
-  auto& g = G();
   OutputCalibrationRun& r = OutputRun();
   // Only what this opening opened is closed at its end.
   r.transmitter_opened = false;
   r.streaming = false;
   r.state = kOcIdle;
   for (int id : {kOcCalibrate, kOcPointName, kOcSteps, kOcReading}) d.Enable(id, false);
-  const int count = RebuildDeviceList();
-  if (count == 0) {
-    FailAndClose(d, "No USB HID device is connected", kHidCaption, ui::Icon::kInformation);
-    return;
-  }
-  const auto vendor = static_cast<std::uint16_t>(g.CalibratorIds.vendor);
-  const auto product = static_cast<std::uint16_t>(g.CalibratorIds.product);
-  if (!FindAndRemember(vendor, product, count, kCalibratorSlot)) {
-    FailAndClose(d, "Calibration device not detected", kHidCaption, ui::Icon::kInformation);
-    return;
-  }
-  // A device that cannot be opened is reported by the first tick's read.
-  if (OpenByIds(vendor, product, count, kCalibratorSlot)) {
-    char text[65] = {};
-    ReadProductText(text, 64, kCalibratorSlot);
-    d.SetText(kOcCalibratorProduct, Cp1250ToUtf8(text));
-    FrameInit();
-    if (!SendCommand(kCalibratorSlot)) {
+  switch (LookUpDevice(d, RebuildDeviceList(), G().CalibratorIds, kCalibratorSlot, kOcCalibratorProduct)) {
+    case Lookup::kNoDevices:
+      FailAndClose(d, "No USB HID device is connected", kHidCaption, ui::Icon::kInformation);
+      return;
+    case Lookup::kNotFound:
+      FailAndClose(d, "Calibration device not detected", kHidCaption, ui::Icon::kInformation);
+      return;
+    case Lookup::kInitRefused:
       FailAndClose(d, "Calibration device ID read error", kHidCaption, ui::Icon::kInformation);
       return;
-    }
+    case Lookup::kNotOpened:  // reported by the first tick's read
+    case Lookup::kReady:
+      break;
   }
   r.next_state = kOcIdentifyCalibrator;
   r.state = kOcDelay;
