@@ -52,30 +52,9 @@ TEST(Approximation, TwelfthReadingIsJudgedAgainstTheFinalRange) {
   }
 }
 
-TEST(Approximation, ConstantStaysWithinItsRange) {
-  Approximation down;
-  for (int i = 0; i < 11; ++i) Judge(down, Volt1(), 20000);
-  EXPECT_EQ(down.value, 1);
-  EXPECT_EQ(Judge(down, Volt1(), 20000), Verdict::kOutOfRange);
-  EXPECT_EQ(down.value, 1);
-}
-
 TEST(CalibrationTexts, StepsLine) {
   EXPECT_EQ(StepsLine(12), "Zbyvajici pocet kroku 12 ");
   EXPECT_EQ(StepsLine(1), "Zbyvajici pocet kroku 1 ");
-}
-
-TEST(CalibrationTexts, PointTableInTheOrderTheStatesRun) {
-  const auto& p = OutputPoints();
-  const std::uint8_t codes[8] = {0x04, 0x06, 0x00, 0x02, 0x0C, 0x0E, 0x08, 0x0A};
-  for (int i = 0; i < 8; ++i) {
-    EXPECT_EQ(p[i].point_code, codes[i]) << i;
-    EXPECT_EQ(p[i].channel, i < 4 ? 1 : 2) << i;
-    EXPECT_EQ(p[i].current, i % 4 >= 2) << i;
-  }
-  EXPECT_STREQ(p[6].title, "Kalibrace Proudu kanal 2 kalibracni bod 2mA");
-  EXPECT_EQ(p[6].select, 0xA1);
-  EXPECT_EQ(p[7].select, 0);
 }
 
 }  // namespace

@@ -54,30 +54,6 @@ class OutputBench : public test::CalibrationBench {
   }
 };
 
-TEST(OutputCalibration, OpeningIdentifiesTheCalibrationDeviceAndStartsItsStream) {
-  OutputBench b;
-  b.device->analog().set_noise(0);
-  b.Connect();
-  b.OpenCalibration(kDlg);
-  for (int id : {kOcCalibrate, kOcPointName, kOcSteps, kOcReading}) EXPECT_FALSE(b.Enabled(id)) << id;
-  EXPECT_EQ(b.Text(kOcCalibratorProduct), "Kolvar CAL-4 U/I");
-  // The identification waits 50 ticks after init, then read block 1.
-  b.ui().Advance(50 * 20);
-  EXPECT_FALSE(b.Enabled(kOcCalibrate));
-  b.ui().Advance(20);
-  EXPECT_TRUE(b.Enabled(kOcCalibrate));
-  EXPECT_TRUE(b.Enabled(kOcReading));
-  EXPECT_EQ(b.Text(kOcCalibratorId), "  CAL-4 UI SN00042");
-  EXPECT_EQ(b.Text(kOcCalibratorFirmware), "  01.02.00");
-  EXPECT_EQ(b.SentTo(*b.cal), (std::vector<std::vector<std::uint8_t>>{
-                                  test::Bytes({0, 0xCC, 0, 0, 0, 0xD4, 0x71, 0x3A, 0x5C}),
-                                  test::Bytes({0, 0xC0, 1, 0, 0, 0xD4, 0x71, 0x3A, 0x5C})}));
-  // From then on every tick shows what U1 measures, in volts.
-  b.ui().Advance(20);
-  EXPECT_EQ(b.Text(kOcReading), FormatCalibratorReading(b.cal->Measure(CalInput::kU1), false));
-  EXPECT_TRUE(b.SentTo(*b.device).empty());
-}
-
 TEST(OutputCalibration, UnitWithGainAndOffsetErrorsIsCalibratedAndKeepsItsConstants) {
   OutputBench b;
   auto& analog = b.device->analog();
@@ -186,18 +162,6 @@ TEST(OutputCalibration, TwelfthReadingWithinTheFinalRangeIsAcceptedOutsideItFail
   EXPECT_EQ(b.LastMessage().text, "Calibrated signal is Out of range");
   EXPECT_EQ(b.Writes().at(0x04).size(), 12u);
   EXPECT_EQ(b.Writes().count(0x06), 0u);
-}
-
-TEST(OutputCalibration, UnitBeyondTheConstantsReachFails) {
-  OutputBench b;
-  b.device->analog().SetError(0, Terminal::kVoltage, {1.3, 0});
-  b.Ready();
-  b.Calibrate();
-  ASSERT_TRUE(b.RunUntil([&] { return !b.ui().Messages().empty(); }, 60000));
-  EXPECT_EQ(b.LastMessage().text, "Calibrated signal is Out of range");
-  EXPECT_EQ(b.Writes().at(0x04).size(), 12u);
-  EXPECT_EQ(b.Writes().at(0x04).back(), 1);
-  EXPECT_EQ(b.device->eeprom_writes(3), 0);
 }
 
 TEST(OutputCalibration, TypeNineSkipsChannelTwo) {
