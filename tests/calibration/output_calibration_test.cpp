@@ -233,6 +233,8 @@ TEST(OutputCalibration, FailuresDuringARun) {
     SCOPED_TRACE(f.name);
     OutputBench b;
     b.Ready();
+    // The technician takes a moment to read each box; the dialog's timer runs on.
+    b.ui().SetMessageBoxDuration(500);
     f.arm(b);
     b.Calibrate();
     ASSERT_TRUE(b.RunUntil([&] { return !b.ui().Messages().empty(); }, 10000));
@@ -272,13 +274,16 @@ TEST(OutputCalibration, StoreAndBeepFailures) {
   {
     OutputBench b;
     b.Ready();
-    // U1 twice, I1, U2, I2, then the beep.
+    // U1 twice, I1, U2, I2, then the beep. The box stays up a while: the
+    // store must not run again under it.
     b.s.sim().FailNth(Exchange::kSetFeature, 6, b.cal);
+    b.ui().SetMessageBoxDuration(500);
     b.Calibrate();
     ASSERT_TRUE(b.RunUntil([&] { return b.Finished(); }, 400000));
     ASSERT_EQ(b.ui().Messages().size(), 1u);
     EXPECT_EQ(b.LastMessage().text, "Speaker beep error");
     EXPECT_EQ(b.LastMessage().caption, "CAL info");
+    b.ui().Advance(1000);
     EXPECT_EQ(b.device->eeprom_writes(3), 1);
     EXPECT_TRUE(b.Enabled(kOcCalibrate));
   }
