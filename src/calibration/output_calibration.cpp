@@ -4,7 +4,6 @@
 
 #include "calibration/calibrator.h"
 #include "core/globals.h"
-#include "core/text.h"
 #include "hid/hid.h"
 #include "protocol/frames.h"
 #include "protocol/identification.h"
@@ -149,7 +148,6 @@ void RunPoint(ui::Dialog& d) {
       d.SetText(kOcPointName, p.title);
       r.search = Approximation{};
       d.SetText(kOcSteps, StepsLine(r.search.steps_left));
-      r.writes = 0;
       r.phase = kOcWrite;
       return;
     case kOcMeasure:
@@ -178,7 +176,6 @@ void RunPoint(ui::Dialog& d) {
         d.MessageBox("Calibration error", kCalCaption, ui::Icon::kError);
         return;
       }
-      ++r.writes;
       r.phase = kOcMeasure;
       r.settle = kOcSettleTicks;
       return;

@@ -33,7 +33,7 @@ inline constexpr int kOcTimer = 1;
 inline constexpr int kOcTickMs = 20;
 // Ticks between a write and the reading that judges it.
 inline constexpr std::uint8_t kOcSettleTicks = 100;
-inline constexpr std::uint8_t kOcSteps12 = 12;
+inline constexpr std::uint8_t kOcStepsPerPoint = 12;
 inline constexpr std::uint16_t kOcFirstTrial = 2048;
 inline constexpr std::uint32_t kOcFirstStep = 1024;
 
@@ -72,7 +72,7 @@ const std::array<OutputPoint, 8>& OutputPoints();
 struct Approximation {
   std::uint16_t value = kOcFirstTrial;
   std::uint32_t step = kOcFirstStep;
-  std::uint8_t steps_left = kOcSteps12;
+  std::uint8_t steps_left = kOcStepsPerPoint;
 };
 
 enum class Verdict { kAccepted, kWriteAgain, kOutOfRange };
@@ -97,8 +97,6 @@ struct OutputCalibrationRun {
   // Reports are measurements only once read block 1 was accepted; before,
   // the device sends its identification record.
   bool streaming = false;
-  // Writes sent for the current point (for tests and the trace).
-  int writes = 0;
 };
 
 // The one run; its variables persist between openings as the dialog's do.
