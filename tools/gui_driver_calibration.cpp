@@ -75,9 +75,11 @@ int Shot(const std::string& path, const char* model, int dialog, int calibrate, 
 int Shots(const std::vector<std::string>& args) {
   if (args.empty()) return 2;
   const std::string& dir = args[0];
-  // The 10 V point of channel 1 under way; the second point of the inputs.
+  // The 1 V point of channel 1 under way; the second point of the inputs, and
+  // their end.
   return Shot(dir + "/dialog_122_output_calibration.png", "NSC", kOut, kOcCalibrate, 9000) |
-         Shot(dir + "/dialog_336_input_calibration.png", "N3tNT", kIn, kIcCalibrate, 7000);
+         Shot(dir + "/dialog_336_input_calibration.png", "N3tNT", kIn, kIcCalibrate, 7000) |
+         Shot(dir + "/dialog_336_input_calibration_done.png", "N3tNT", kIn, kIcCalibrate, 24000);
 }
 
 struct RunFigures {
