@@ -222,7 +222,7 @@ InputCalibrationRun& InputRun() { return g_run; }
 
 void InputCalibrationDialog::OnInit(ui::Dialog& d) {
   InputCalibrationRun& r = InputRun();
-  r.calibrator_found = false;
+  r.calibrator_ready = false;
   r.state = kIcIdle;
   d.Enable(kIcCalibrate, false);
   // On top of the main window's list: slot 1's remembered position stays valid.
@@ -244,7 +244,7 @@ void InputCalibrationDialog::OnInit(ui::Dialog& d) {
     case Lookup::kReady:
       break;
   }
-  r.calibrator_found = true;
+  r.calibrator_ready = true;
   Delay(kIcIdentify, 25);
   d.SetTimer(kIcTimer, kIcTickMs);
   d.TickNow(kIcTimer);
@@ -263,14 +263,14 @@ void InputCalibrationDialog::OnClose(ui::Dialog& d) { Close(d, kIcClosed); }
 // it open for ever, each close request bringing the same message back.
 void InputCalibrationDialog::Close(ui::Dialog& d, int result) {
   InputCalibrationRun& r = InputRun();
-  if (r.calibrator_found) {
+  if (r.calibrator_ready) {
     FrameEndTransfer();
     if (!SendCommandRemembered(kCalibratorSlot)) {
       r.state = kIcIdle;
       d.MessageBox("Data read pointer error", kSetCaption, ui::Icon::kError);
     }
   }
-  r.calibrator_found = false;
+  r.calibrator_ready = false;
   CloseSlot(kCalibratorSlot);
   d.KillTimer(kIcTimer);
   d.End(result);

@@ -65,9 +65,9 @@ struct InputCalibrationRun {
   std::array<std::uint8_t, 8> points{};
   std::array<std::uint8_t, 8> parameters{};
   std::uint32_t polls = 0;
-  // The calibration device was found by this opening: only then is it told
-  // anything, the end of the host transfer included.
-  bool calibrator_found = false;
+  // This opening found and opened the calibration device and it took its
+  // init: only then is it told anything, the end of the host transfer included.
+  bool calibrator_ready = false;
 };
 
 InputCalibrationRun& InputRun();
