@@ -1,5 +1,7 @@
 #include "app/dialog_factory.h"
 
+#include "calibration/input_calibration.h"
+#include "calibration/output_calibration.h"
 #include "dialogs/compact/compact_family.h"
 #include "firmware/bootloader_dialog.h"
 #include "resources/resources.h"
@@ -21,6 +23,10 @@ std::unique_ptr<ui::DialogProc> CreateDialogProc(int template_number) {
     case res::kDlgBootloader: return std::make_unique<BootloaderDialog>();
     case res::kDlgValues: return std::make_unique<ValuesDialog>();
     case res::kDlgOutputModule: return std::make_unique<OutputModuleDialog>();
+    case res::kDlgOutputCalibration:
+      return std::make_unique<OutputCalibrationDialog>();
+    case res::kDlgInputCalibration:
+      return std::make_unique<InputCalibrationDialog>();
     default:
       return CreateCompactDialog(template_number);
   }

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "cli/scenario_bench.h"
+#include "cli/scenario_calibration.h"
 #include "core/globals.h"
 #include "core/text.h"
 #include "protocol/identification.h"
@@ -730,6 +731,7 @@ void ParseExpect(LineReader& r, bool simulated, bool for_wait, std::vector<Expec
     if (e && !r.Failed()) out.push_back(std::move(*e));
   };
   if (ParseBenchExpect(r, simulated, out)) return;
+  if (ParseCalibrationExpect(r, simulated, out)) return;
 
   if (r.Accept("dialog")) {
     const int n = ParseDialog(r);

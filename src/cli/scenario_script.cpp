@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "cli/scenario_bench.h"
+#include "cli/scenario_calibration.h"
 #include "cli/scenario_expect.h"
 #include "cli/scenario_lexer.h"
 #include "core/globals.h"
@@ -333,7 +334,7 @@ bool ParseSetup(LineReader& r, const std::string& word, Statement& st) {
     });
     return true;
   }
-  return ParseBenchSetup(r, word, st);
+  return ParseBenchSetup(r, word, st) || ParseCalibrationSetup(r, word, st);
 }
 
 int MenuCommandOf(LineReader& r) {
@@ -569,7 +570,7 @@ bool IsSetupWord(const std::string& w) {
                                  "word",   "text",   "jumper",  "user",     "unplug",  "replug",
                                  "power",  "refuse", "timeout", "clear"};
   return std::any_of(std::begin(kWords), std::end(kWords), [&](const char* k) { return w == k; }) ||
-         IsBenchSetupWord(w);
+         IsBenchSetupWord(w) || IsCalibrationSetupWord(w);
 }
 
 // Splits "wait until … within D" at its bound; the rest is parsed as a state.

@@ -9,7 +9,7 @@ const DialogTemplate* FindTemplate(int number) {
     std::map<int, DialogTemplate> m;
     for (auto table : {res::MainTemplates, res::SettingsTemplates, res::TransferTemplates,
                        res::CompactTemplates, res::FirmwareTemplates,
-                       res::ValuesTemplates})
+                       res::ValuesTemplates, res::CalibrationTemplates})
       for (auto& t : table()) m.emplace(t.number, std::move(t));
     return m;
   }();

@@ -68,6 +68,7 @@ void SimTransmitter::PowerCycle() {
   std::copy(eeprom_.begin() + kLiveWords, eeprom_.end(), memory_.begin() + kLiveWords);
   calibration_ = eeprom_calibration_;
   analog_.Reload();
+  input_points_.Reset();
   identification_pending_ = false;
   read_block_ = 0;
   write_block_ = 0;
@@ -130,6 +131,12 @@ void SimTransmitter::HandleCommand(const CommandFrame& frame) {
                                      static_cast<std::uint8_t>(frame.argument >> 8),
                                      static_cast<std::uint8_t>(frame.argument >> 16),
                                      static_cast<std::uint8_t>(frame.argument >> 24)});
+      // A transmitter with inputs takes its input as the point's nominal.
+      if (device_type_ == kAnalogInputType && frame.argument != 0) {
+        const SimReference seen = InputSignal();
+        input_points_.Take(frame.params[0], frame.params[1], static_cast<std::uint16_t>(frame.argument & 0xFFFF),
+                           seen.kind == SimReference::Kind::kResistance ? seen.value : 0.0);
+      }
       break;
     }
     case 0xCA:
@@ -143,6 +150,7 @@ void SimTransmitter::HandleCommand(const CommandFrame& frame) {
     ++ignored_commands_;
     return;
   }
+  if (frame.code != 0xF0) input_points_.OnOtherCommand();
   last_code_ = frame.code;
   result_byte_ = frame.code == 0xCE && !jumper_fitted_ ? 1 : 0;
 }
@@ -163,7 +171,7 @@ void SimTransmitter::SaveArea(int area) {
 bool SimTransmitter::OnGetFeature(std::uint8_t* data, std::size_t length) {
   std::uint8_t reply[kFeatureReportSize] = {0,
                                             last_code_,
-                                            result_byte_,
+                                            input_points_.PollStatus().value_or(result_byte_),
                                             0,
                                             0,
                                             static_cast<std::uint8_t>(status_word_ >> 8),

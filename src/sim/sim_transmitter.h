@@ -30,7 +30,7 @@
 // onto 0 ... 10 V and 4 ... 20 mA at once. A calibration-form 0xF0 frame
 // (channel 1 or 2, the channel's point code, a nonzero constant in bytes 5-6)
 // drives a calibration point; type 48, whose inputs are calibrated instead,
-// only records it.
+// takes its input as the point's nominal (sim_input_points.h).
 #pragma once
 
 #include <array>
@@ -43,6 +43,7 @@
 
 #include "sim/sim_analog.h"
 #include "sim/sim_device.h"
+#include "sim/sim_input_points.h"
 
 namespace travik::sim {
 
@@ -124,6 +125,10 @@ class SimTransmitter : public SimDevice {
   // Memory and calibration from EEPROM; pending requests are forgotten.
   void PowerCycle();
 
+  // Input calibration points (sim_input_points.h).
+  SimInputPoints& input_points() { return input_points_; }
+  const SimInputPoints& input_points() const { return input_points_; }
+
   // Observations for tests.
   int beep_count() const { return beep_count_; }
   bool host_transfer_active() const { return host_transfer_; }
@@ -165,6 +170,7 @@ class SimTransmitter : public SimDevice {
   int device_type_ = -1;
   SimAnalogOutputs analog_;
   std::function<SimReference()> input_source_;
+  SimInputPoints input_points_;
   bool jumper_fitted_ = true;
   std::uint16_t status_word_ = 0;
   std::uint8_t last_code_ = 0;
