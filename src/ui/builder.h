@@ -21,6 +21,11 @@ class GroupLayout {
   // One control across the group's width.
   GroupLayout& Full(int id, ControlKind kind, const std::string& caption = {}, int h = 12,
                     std::uint32_t style = kStyleNone);
+  // Room for controls placed by hand inside the group.
+  GroupLayout& Space(int h) {
+    y_ += h;
+    return *this;
+  }
   // Hidden rows still take their place, as in a fixed template.
   int Bottom() const { return y_ + 6; }
   TemplateBuilder& End();

@@ -1,0 +1,20 @@
+// Configuration dialog of the KDB7DY temperature, humidity and CO2
+// transmitter with a colour LCD: the fullest member of the multi-channel family.
+#pragma once
+
+#include "dialogs/multichannel/multichannel_dialog.h"
+
+namespace travik {
+
+const MultiChannelDef& Kdb7dyDialogDef();
+
+class Kdb7dyDialog : public MultiChannelDialog {
+ public:
+  Kdb7dyDialog();
+  void OnInit(ui::Dialog& d) override;
+
+ protected:
+  void OnOtherCommand(ui::Dialog& d, int id, ui::Notify code) override;
+};
+
+}  // namespace travik
