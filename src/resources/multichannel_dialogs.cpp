@@ -76,7 +76,7 @@ ui::DialogTemplate Kdb7dy() {
   text.Full(3869, ControlKind::kEdit).End();
   auto net = b.Group(3870, "Síťové nastavení", x1, text.Bottom(), w1);
   net.Row(3871, "Adresa", 3874, ControlKind::kEdit)
-      .Row(3872, "Rychlost", 3875, ControlKind::kDropDownList, 50)
+      .Row(3872, "Rychlost", 3875, ControlKind::kSortedCombo, 50)
       .Row(3873, "Parita", 3876, ControlKind::kDropDownList, 50)
       .End();
   auto menu = b.Group(4023, "Povolení Menu", x1, net.Bottom(), w1);

@@ -26,6 +26,9 @@ class GroupLayout {
     y_ += h;
     return *this;
   }
+  // Two controls side by side across the group (a pair of radio buttons).
+  GroupLayout& Pair(int first_id, const std::string& first, int second_id,
+                    const std::string& second, ControlKind kind);
   // Hidden rows still take their place, as in a fixed template.
   int Bottom() const { return y_ + 6; }
   TemplateBuilder& End();

@@ -107,11 +107,11 @@ TEST(ActiveTime, ComboEntriesAndRecordTexts) {
   EXPECT_FALSE(ActiveTimeFromRecord(""));
 }
 
-TEST(Records, DigitsAndWordLayout) {
-  EXPECT_EQ(Digits(1027, 5), "01027");
-  EXPECT_EQ(Digits(65534, 5), "65534");
-  EXPECT_EQ(Digits(7, 2), "07");
-  EXPECT_EQ(Digits(151, 2), "151");
+TEST(Records, WidthsAndWordLayout) {
+  EXPECT_EQ(RecordWidth(1027, 5), 5);
+  EXPECT_EQ(RecordWidth(7, 2), 2);
+  EXPECT_EQ(RecordWidth(151, 2), 3);
+  EXPECT_EQ(RecordWidth(65535, 1), 5);
   EXPECT_EQ(SymbolWord(0, 0), 92);
   EXPECT_EQ(SymbolWord(2, 15), 139);
   EXPECT_EQ(LinkWord(2), 88);

@@ -11,7 +11,6 @@ const MultiChannelDef& Kdb7dyDialogDef();
 class Kdb7dyDialog : public MultiChannelDialog {
  public:
   Kdb7dyDialog();
-  void OnInit(ui::Dialog& d) override;
 
  protected:
   void OnOtherCommand(ui::Dialog& d, int id, ui::Notify code) override;

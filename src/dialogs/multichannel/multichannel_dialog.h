@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "config/compact_dialog.h"
 #include "config/config_file.h"
+#include "dialogs/config_dialog.h"
 #include "dialogs/multichannel/multichannel_words.h"
 #include "resources/bitmaps.h"
 #include "ui/ui.h"
@@ -57,13 +57,6 @@ struct McQuickSelect {
   int word = 0;
 };
 
-// A check box on one bit of a word (word 39: "Menu nepřístupné", CO2 calibration).
-struct McBitCheck {
-  int control = 0;
-  int word = 0;
-  int bit = 0;
-};
-
 struct McDigitalOutput {
   int two_state_radio = 0;
   int pwm_radio = 0;
@@ -78,49 +71,29 @@ struct McWordValue {
   std::uint16_t value = 0;
 };
 
+// A member's table: the shared part (fields, text, serial line with parity,
+// check boxes on word 39, texts, buttons, timer) and the family's own.
 struct MultiChannelDef {
-  int template_number = 0;
-  const char* model = "";  // file header, file message, button captions
-  int timer_ms = 5;
-  int read_button = 0;
-  int write_button = 0;
-  int cancel_button = 0;
-  int open_button = 0;
-  int save_button = 0;
-  int preset_button = 0;
-
-  // Edits with their words, formats, live checks (in the timer's order) and
-  // default texts.
-  std::vector<CompactField> fields;
-  int text_control = 0;
-  const char* text_open_default = "";
-  const char* text_preset_default = "";
+  DialogDef dialog;
 
   int active_time_combo = 0;  // word 35, "5s" ... "60s"
-  int baud_combo = 0;         // word 49 low byte
-  int parity_combo = 0;       // word 49 high byte
   std::vector<McQuickSelect> quick_select;
   std::vector<McChannel> channels;
   std::vector<McColourCombo> colours;
   std::vector<McDisplayMode> modes;
+  McDigitalOutput output;
   // Bitmap resources by stored index: SymbolBitmapList (its first 64 or all
   // 152 entries), ColourBitmapList, BargraphBitmapList.
   std::span<const int> symbol_bitmaps{res::kSymbolBitmapList};
   std::span<const int> colour_bitmaps{res::kColourBitmapList};
   std::span<const int> bargraph_bitmaps{res::kBargraphBitmapList};
-  std::vector<McBitCheck> bit_checks;
-  McDigitalOutput output;
   // The user-menu status check and the 0xC8/0xC9 bracket around transfers
   // (the LCD members); without, the block transfer runs alone.
   bool host_transfer = true;
   const char* write_menu_message = "Nelze načíst data pokud je aktivní uživatelské menu.";
-
-  // The words the combos, radio buttons and check boxes edit, at opening and
-  // on "Přednastavení".
+  // The words the family's combos and radio buttons edit, at opening and on
+  // "Přednastavení".
   std::vector<McWordValue> word_defaults;
-  std::vector<ControlText> labels;
-  std::vector<int> hidden;            // hidden whenever the dialog opens
-  std::vector<int> offline_disabled;  // besides the read and write buttons
 };
 
 inline constexpr const char* kUserMenuMessage = "Nelze načíst data pokud je aktivní uživatelské menu.";
@@ -128,51 +101,51 @@ inline constexpr const char* kCommunicationError = "Chyba komunikace se zaříze
 inline constexpr const char* kStepCountMessage = "Hodnota počtu krokù je mimo rozsah";
 inline constexpr const char* kLinkTakenMessage = "Volba je již používána jiným režimem";
 
-class MultiChannelDialog : public ui::DialogProc {
+class MultiChannelDialog : public ConfigDialog {
  public:
   explicit MultiChannelDialog(const MultiChannelDef& def);
 
   void OnInit(ui::Dialog& d) override;
   void OnCommand(ui::Dialog& d, int id, ui::Notify code) override;
-  void OnTimer(ui::Dialog& d, int timer_id) override;
-  void OnClose(ui::Dialog& d) override;
   void OnDestroy(ui::Dialog& d) override;
   int OnMeasureItem(ui::Dialog& d, int id) override;
   void OnDrawItem(ui::Dialog& d, const ui::DrawItem& item) override;
 
-  // The working copy of a word (global, per template).
+  // The working copy of one of the family's words (global, per template).
   std::uint16_t& Working(int word);
 
  protected:
-  // Commands the table does not know (a member's own buttons).
-  virtual void OnOtherCommand(ui::Dialog& /*d*/, int /*id*/, ui::Notify /*code*/) {}
+  void CrossFieldRules(ui::Dialog& d) override;
+  bool BeforeTransfer(ui::Dialog& d, bool write) override;
+  bool AfterTransfer(ui::Dialog& d, bool write) override;
+  void AfterRead(ui::Dialog& d) override;
+  void BeforeWrite(ui::Dialog& d) override;
+  void AfterLoad(ui::Dialog& d, const ConfigFile& file) override;
+  void BeforeSave(ui::Dialog& d, ConfigFile& file) override;
 
-  void Read(ui::Dialog& d);
-  void Write(ui::Dialog& d);
-  void Save(ui::Dialog& d);
-  void Load(ui::Dialog& d);
-  void SetDefaults(ui::Dialog& d, bool preset);
-  // Every working copy into its control (combos, radios, boxes, output).
+  // The family's words into their controls (combos, radios, output).
   void ShowWords(ui::Dialog& d);
   void EnableModeSymbols(ui::Dialog& d, int mode);
   void ShowDigitalOutput(ui::Dialog& d);
   // A failed status or command report: message, device lost, dialog closed.
   void CommunicationFailed(ui::Dialog& d);
 
-  const MultiChannelDef& def_;
+  const MultiChannelDef& mc_;
 
  private:
   bool LoadBitmaps();
   void FillCombos(ui::Dialog& d);
-  bool UserMenuAllowsTransfer(ui::Dialog& d, const char* message);
+  void FillBitmapCombos(ui::Dialog& d);
+  void SetWordDefaults(ui::Dialog& d);
+  void Preset(ui::Dialog& d);
   bool SendBracket(ui::Dialog& d, bool begin);
   bool OnSelection(ui::Dialog& d, int id);
   bool OnClick(ui::Dialog& d, int id);
   void ChooseLink(ui::Dialog& d, int mode);
   void ChooseQuickSelect(ui::Dialog& d, const McQuickSelect& q);
+  void ChoosePwm(ui::Dialog& d);
   void SetFrequency(ui::Dialog& d);
-  void StepCountCheck(ui::Dialog& d);
-  // Every word the member edits, once each.
+  // The family's words (not the table's fields and choices), once each.
   std::vector<int> Words() const;
 
   std::vector<const ui::Bitmap*> symbols_;

@@ -125,15 +125,10 @@ const std::array<std::string_view, kLinkEntries>& LinkTexts() {
   return texts;
 }
 
-const std::array<std::string_view, kParityEntries>& ParityTexts() {
-  static constexpr std::array<std::string_view, kParityEntries> texts = {"none", " odd", "even"};
-  return texts;
-}
-
-std::string Digits(unsigned value, int width) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%0*u", width, value);
-  return buffer;
+int RecordWidth(unsigned value, int least) {
+  int digits = 1;
+  for (unsigned v = value; v >= 10; v /= 10) ++digits;
+  return std::max(least, digits);
 }
 
 }  // namespace travik::mc

@@ -98,11 +98,8 @@ inline constexpr int LinkWord(int mode) { return 84 + 2 * mode; }    // mode 0-2
 inline constexpr int StatesWord(int mode) { return 85 + 2 * mode; }
 inline constexpr int SymbolWord(int mode, int symbol) { return 92 + 16 * mode + symbol; }
 
-// --- Serial line parity (word 49 high byte) ---------------------------------
-inline constexpr int kParityEntries = 3;
-const std::array<std::string_view, kParityEntries>& ParityTexts();
-
-// Record texts of the family: "%05u", "%02u".
-std::string Digits(unsigned value, int width);
+// Digits of a record that holds `value` with at least `least` digits: a
+// symbol index above 99 keeps its third digit rather than losing it.
+int RecordWidth(unsigned value, int least);
 
 }  // namespace travik::mc

@@ -125,6 +125,7 @@ class OwnerDrawCombo final : public QComboBox {
 
 bool IsCombo(ControlKind kind) {
   return kind == ControlKind::kDropDownList || kind == ControlKind::kSortedCombo ||
+         kind == ControlKind::kDropDownCombo ||
          kind == ControlKind::kOwnerDrawCombo;
 }
 
@@ -375,10 +376,11 @@ QWidget* Window::MakeControl(const ControlTemplate& c, std::size_t index) {
       return new QGroupBox(caption, surface_);
     case ControlKind::kDropDownList:
     case ControlKind::kSortedCombo:
+    case ControlKind::kDropDownCombo:
     case ControlKind::kOwnerDrawCombo: {
       auto* combo = c.kind == ControlKind::kOwnerDrawCombo ? new OwnerDrawCombo(*this, id, surface_)
                                                            : new QComboBox(surface_);
-      if (c.kind == ControlKind::kSortedCombo) {
+      if (c.kind == ControlKind::kSortedCombo || c.kind == ControlKind::kDropDownCombo) {
         // A drop-down combo: its text can be set to anything, the user only picks.
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
