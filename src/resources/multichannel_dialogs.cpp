@@ -13,7 +13,7 @@ using ui::ControlKind;
 namespace {
 
 constexpr int kRow = 16;
-constexpr int kSymbolComboW = 34;
+constexpr int kSymbolComboW = 30;
 
 }  // namespace
 
@@ -60,9 +60,9 @@ int AddDisplayMode(ui::TemplateBuilder& b, const DisplayModeIds& ids, int x, int
 namespace {
 
 ui::DialogTemplate Kdb7dy() {
-  ui::TemplateBuilder b(kDlgKdb7dy, "KDB7DY", 800, 366);
+  ui::TemplateBuilder b(kDlgKdb7dy, "KDB7DY", 682, 412);
   // Column 1: shifts, screen saver, text, network, menu, quick select.
-  const int x1 = 7, w1 = 145;
+  const int x1 = 7, w1 = 135;
   auto shifts = b.Group(3858, "Posuv měřené hodnoty", x1, 7, w1);
   shifts.Row(3859, "Teplota [°C]", 3861, ControlKind::kEdit)
       .Row(3860, "Vlhkost [%RH]", 3862, ControlKind::kEdit)
@@ -87,7 +87,7 @@ ui::DialogTemplate Kdb7dy() {
       .End();
 
   // Column 2: the three channels.
-  const int x2 = x1 + w1 + 5, w2 = 165;
+  const int x2 = x1 + w1 + 5, w2 = 155;
   AddChannelGroup(b,
                   {3877, "Teplota - konfigurační parametry", 3878, "Spodní limit [°C]", 3881, 3879,
                    "Horní limit [°C]", 3882, 3880, "Žádaná [°C]", 3883, 3884, "Korekce Teploty",
@@ -105,7 +105,7 @@ ui::DialogTemplate Kdb7dy() {
                   x2, 7 + 224, w2);
 
   // Column 3: CO2 limits and calibration, digital output, colours.
-  const int x3 = x2 + w2 + 5, w3 = 160;
+  const int x3 = x2 + w2 + 5, w3 = 145;
   auto limits = b.Group(4064, "Limity indikace CO2", x3, 7, w3);
   limits.Row(4065, "Spodní limit", 4067, ControlKind::kEdit)
       .Row(4066, "Horní limit", 4068, ControlKind::kEdit)
@@ -122,18 +122,18 @@ ui::DialogTemplate Kdb7dy() {
       .End();
   const int cy = output.Bottom();
   auto colours = b.Group(4011, "Nastavení barev", x3, cy, w3);
-  b.Add(4012, ControlKind::kStatic, "Symboly", x3 + 6, cy + 12, 70, 8);
-  b.Add(4016, ControlKind::kStatic, "Měřená", x3 + 82, cy + 12, 70, 8);
+  b.Add(4012, ControlKind::kStatic, "Symboly", x3 + 6, cy + 12, 66, 8);
+  b.Add(4016, ControlKind::kStatic, "Měřená", x3 + 78, cy + 12, 60, 8);
   const int colour_rows[3][4] = {
       {4013, 4046, 4017, 4018}, {4014, 4047, 4019, 4020}, {4015, 4048, 4022, 4021}};
   const char* const left[3] = {"Vlevo", "Uprostřed", "Vpravo"};
   const char* const right[3] = {"Teplota", "Vlhkost", "CO2"};
   for (int r = 0; r < 3; ++r) {
     const int ry = cy + 24 + r * kRow;
-    b.Add(colour_rows[r][0], ControlKind::kStatic, left[r], x3 + 6, ry + 3, 38, 8);
-    b.Add(colour_rows[r][1], ControlKind::kOwnerDrawCombo, "", x3 + 44, ry, kSymbolComboW, 80);
-    b.Add(colour_rows[r][2], ControlKind::kStatic, right[r], x3 + 82, ry + 3, 38, 8);
-    b.Add(colour_rows[r][3], ControlKind::kOwnerDrawCombo, "", x3 + 120, ry, kSymbolComboW, 80);
+    b.Add(colour_rows[r][0], ControlKind::kStatic, left[r], x3 + 6, ry + 3, 36, 8);
+    b.Add(colour_rows[r][1], ControlKind::kOwnerDrawCombo, "", x3 + 42, ry, kSymbolComboW, 80);
+    b.Add(colour_rows[r][2], ControlKind::kStatic, right[r], x3 + 78, ry + 3, 31, 8);
+    b.Add(colour_rows[r][3], ControlKind::kOwnerDrawCombo, "", x3 + 109, ry, kSymbolComboW, 80);
   }
   for (auto& c : b.Get().controls)
     if (c.id == 4011) c.h = 24 + 3 * kRow + 4;
@@ -151,23 +151,19 @@ ui::DialogTemplate Kdb7dy() {
   // Column 4: the display modes.
   const int x4 = x3 + w3 + 5;
   int my = 7;
-  my = AddDisplayMode(b, {3901, "Režim 1", 3902, 4049, 3903, 3904, 3906, 2}, x4, my, 4) + 4;
-  my = AddDisplayMode(b, {3937, "Režim 2", 3938, 3939, 3940, 3941, 3943, 2}, x4, my, 4) + 4;
-  my = AddDisplayMode(b, {3974, "Režim 3", 3975, 3976, 3977, 3978, 3980, 2}, x4, my, 4) + 4;
+  my = AddDisplayMode(b, {3901, "Režim 1", 3902, 4049, 3903, 3904, 3906, 2}, x4, my, 3) + 4;
+  my = AddDisplayMode(b, {3937, "Režim 2", 3938, 3939, 3940, 3941, 3943, 2}, x4, my, 3) + 4;
+  my = AddDisplayMode(b, {3974, "Režim 3", 3975, 3976, 3977, 3978, 3980, 2}, x4, my, 3) + 4;
 
-  // Buttons along the bottom.
-  const int by = 345;
+  // Buttons in two rows under the first three columns.
+  const int by = 371;
   const struct {
     int id;
     const char* text;
-  } buttons[] = {{4040, "Otevřít Nastavení"}, {4041, "Uložit Nastavení"}, {4042, "Přednastavení"},
-                 {4043, "Načíst KDB7DY"},     {4044, "Zapsat KDB7DY"},    {4045, "Cancel"}};
-  int bx = 7;
-  for (const auto& button : buttons) {
-    b.Add(button.id, ControlKind::kButton, button.text, bx, by, 80, 14);
-    bx += 86;
-    if (button.id == 4042) bx += 40;
-  }
+  } buttons[] = {{4043, "Načíst KDB7DY"},     {4044, "Zapsat KDB7DY"},    {4045, "Cancel"},
+                 {4040, "Otevřít Nastavení"}, {4041, "Uložit Nastavení"}, {4042, "Přednastavení"}};
+  for (int i = 0; i < 6; ++i)
+    b.Add(buttons[i].id, ControlKind::kButton, buttons[i].text, 7 + (i % 3) * 90, by + (i / 3) * 18, 80, 14);
   (void)my;
   return b.Build();
 }
