@@ -1,7 +1,7 @@
 // travik-gui-driver subcommands for the multi-channel dialogs, on the real
 // windows against a simulated KDB7DY:
 //   kdb7dy-shots DIR   screenshots of dialog 337 (under Xvfb with a large screen)
-//   kdb7dy-idle [S]    CPU used by the program while dialog 337 sits idle S seconds (30)
+//   kdb7dy-idle [S] [main]  CPU used while dialog 337 (or the main window alone) sits idle S seconds (30)
 //   kdb7dy-bench       read and write through dialog 337 against their tick schedule
 #include <sys/resource.h>
 
@@ -28,11 +28,15 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kDlg = res::kDlgKdb7dy;
 
-double CpuSeconds() {
+struct Cpu {
+  double user = 0, system = 0;
+  long wakeups = 0;  // voluntary context switches: the event loop waiting
+};
+Cpu CpuNow() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   auto s = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-  return s(usage.ru_utime) + s(usage.ru_stime);
+  return {s(usage.ru_utime), s(usage.ru_stime), usage.ru_nvcsw};
 }
 
 // Runs the program against a simulated KDB7DY; `steps` are scheduled from the start.
@@ -72,22 +76,28 @@ int Shots(const std::vector<std::string>& args) {
   });
 }
 
+// "main" as the second argument measures the main window alone, for comparison.
 int Idle(const std::vector<std::string>& args) {
   const int seconds = args.empty() ? 30 : std::stoi(args[0]);
-  double cpu0 = 0;
+  const bool dialog = args.size() < 2 || args[1] != "main";
+  Cpu cpu0;
   Clock::time_point t0;
   return Run([&](ui::QtBackend& ui) {
-    ui.After(1000, [&ui] { ui.Click(res::kMainWindow, res::kButtonConfig); });
+    if (dialog) ui.After(1000, [&ui] { ui.Click(res::kMainWindow, res::kButtonConfig); });
     // The dialog has read the device by 3 s; from then on it only ticks.
     ui.After(3000, [&] {
-      cpu0 = CpuSeconds();
+      cpu0 = CpuNow();
       t0 = Clock::now();
     });
     ui.After(3000 + seconds * 1000, [&] {
-      const double cpu = CpuSeconds() - cpu0;
+      const Cpu now = CpuNow();
+      const double user = now.user - cpu0.user, system = now.system - cpu0.system;
       const double wall = std::chrono::duration<double>(Clock::now() - t0).count();
-      std::printf("dialog 337 idle %.1f s: CPU %.3f s = %.2f %% of a core (timer 1 every 5 ms, %s open)\n",
-                  wall, cpu, 100.0 * cpu / wall, ui.FindWindow(kDlg) != nullptr ? "dialog" : "NO DIALOG");
+      std::printf("%s idle %.1f s: CPU %.3f s = %.2f %% of a core (user %.2f %%, system %.2f %%), "
+                  "%.0f wake-ups/s\n",
+                  ui.FindWindow(kDlg) != nullptr ? "dialog 337 (timer 1 every 5 ms)" : "main window alone",
+                  wall, user + system, 100.0 * (user + system) / wall, 100.0 * user / wall,
+                  100.0 * system / wall, static_cast<double>(now.wakeups - cpu0.wakeups) / wall);
       ui.Click(kDlg, 4045);
     });
     ui.After(3500 + seconds * 1000, [&ui] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
@@ -135,7 +145,7 @@ int Bench(const std::vector<std::string>&) {
 }
 
 travik::driver::Register shots("kdb7dy-shots", "DIR", Shots);
-travik::driver::Register idle("kdb7dy-idle", "[SECONDS]", Idle);
+travik::driver::Register idle("kdb7dy-idle", "[SECONDS] [main]", Idle);
 travik::driver::Register bench("kdb7dy-bench", "", Bench);
 
 }  // namespace

@@ -204,6 +204,12 @@ void ConfigDialog::ParseFields(ui::Dialog& d) {
 }
 
 void ConfigDialog::OnTimer(ui::Dialog& d, int) {
+  // The checks and rules look at the controls, the focus and what commands
+  // set: when none of that has moved since their last run, they would find
+  // what they found then (the LCD dialogs tick every 5 ms).
+  const std::uint64_t serial = d.StateSerial();
+  if (serial == checked_serial_) return;
+  checked_serial_ = serial;
   for (const Field& f : def_.fields) RunCheck(d, f, FieldMax(f));
   for (const HiAboveLo& rule : def_.hi_above_lo) {
     // Waits while the user is typing the Hi limit.

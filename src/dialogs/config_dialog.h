@@ -168,6 +168,7 @@ class ConfigDialog : public ui::DialogProc {
   std::vector<std::int32_t> values_{};       // per field
   std::vector<int> kinds_{};                 // per output: 0 current, 1 voltage
   std::vector<int> choice_values_{};
+  std::uint64_t checked_serial_ = ~std::uint64_t{0};  // StateSerial at the last checks
 };
 
 // Texts the dialog sets at opening: group captions, labels, check boxes,

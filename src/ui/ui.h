@@ -112,6 +112,12 @@ class Dialog {
   virtual std::optional<std::string> ChooseSaveFile(const std::vector<FileFilter>& filters,
                                                     std::string_view default_extension) = 0;
 
+  // A number that moves on whenever anything a procedure can see of the
+  // windows may have changed: a text, check, selection or enabled state, the
+  // focus or the active window, any input. Equal values mean nothing changed
+  // in between, so work that depends only on the controls can be skipped.
+  virtual std::uint64_t StateSerial() const = 0;
+
   // Sends this window a timer message now, as the procedures do at creation.
   void TickNow(int timer_id) { DeliverTimer(timer_id); }
 

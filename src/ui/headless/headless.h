@@ -136,6 +136,7 @@ class HeadlessBackend : public Backend {
   };
   std::deque<Posted> posted_;
   std::uint64_t window_serial_ = 0;
+  std::uint64_t state_serial_ = 0;  // Dialog::StateSerial, for every window
 
   std::deque<std::function<void()>> requests_;
   std::deque<std::optional<std::string>> file_answers_;

@@ -314,6 +314,7 @@ void Window::Build() {
     item.widget = widget;
     items_.push_back(item);
   }
+  for (std::size_t i = 0; i < items_.size(); ++i) index_.emplace(items_[i].id, i);
   // Group boxes are frames behind the controls they surround.
   for (auto it = items_.rbegin(); it != items_.rend(); ++it)
     if (it->kind == ControlKind::kGroupBox) it->widget->lower();
@@ -435,6 +436,7 @@ void Window::GroupRadios() {
 }
 
 void Window::RadioClicked(std::size_t index) {
+  backend_.Touch();
   if (ended_) return;
   const Item& clicked = items_[index];
   static_cast<QAbstractButton*>(clicked.widget)->setChecked(true);
@@ -463,15 +465,21 @@ int Window::Run() {
 
 void Window::Command(int id, Notify code) {
   if (ended_) return;
+  backend_.Touch();
   proc_.OnCommand(*this, id, code);
+  backend_.Touch();
 }
 
+std::uint64_t Window::StateSerial() const { return backend_.StateSerial(); }
+
 void Window::CloseRequested() {
+  backend_.Touch();
   if (ended_) return;
   proc_.OnClose(*this);
 }
 
 void Window::EscapePressed() {
+  backend_.Touch();
   if (ended_) return;
   const Item* cancel = Find(kIdCancel);
   if (cancel != nullptr && cancel->widget != nullptr && !cancel->widget->isEnabledTo(surface_))
@@ -512,9 +520,8 @@ void Window::PaintTexts(QWidget& surface) {
 }
 
 const Window::Item* Window::Find(int id) const {
-  for (const Item& item : items_)
-    if (item.id == id) return &item;
-  return nullptr;
+  auto it = index_.find(id);
+  return it == index_.end() ? nullptr : &items_[it->second];
 }
 
 Window::Item* Window::Find(int id) {
@@ -535,10 +542,10 @@ std::string Window::GetText(int id, std::size_t max_chars) const {
   QWidget* w = item->widget;
   if (w == nullptr) {
     text = item->painted;
+  } else if (auto* line = qobject_cast<QLineEdit*>(w)) {  // the range checks' many reads first
+    text = line->text();
   } else if (auto* label = qobject_cast<QLabel*>(w)) {
     text = label->text();
-  } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
-    text = line->text();
   } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
     text = plain->toPlainText();
   } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
@@ -552,6 +559,7 @@ std::string Window::GetText(int id, std::size_t max_chars) const {
 }
 
 void Window::SetText(int id, std::string_view utf8) {
+  backend_.Touch();
   Item* item = Find(id);
   if (item == nullptr) return;
   const QString text = Q(utf8);
@@ -584,6 +592,7 @@ void Window::SetText(int id, std::string_view utf8) {
 }
 
 void Window::Enable(int id, bool enabled) {
+  backend_.Touch();
   if (QWidget* w = Control(id)) w->setEnabled(enabled);
 }
 
@@ -594,6 +603,7 @@ bool Window::IsEnabled(int id) const {
 }
 
 void Window::Show(int id, bool visible) {
+  backend_.Touch();
   Item* item = Find(id);
   if (item == nullptr) return;
   if (item->widget != nullptr) {
@@ -611,6 +621,7 @@ bool Window::IsVisible(int id) const {
 }
 
 void Window::Check(int id, bool checked) {
+  backend_.Touch();
   auto* button = qobject_cast<QAbstractButton*>(Control(id));
   if (button != nullptr && button->isCheckable()) button->setChecked(checked);
 }
@@ -632,10 +643,12 @@ bool Window::HasFocus(int id) const {
 }
 
 void Window::SetFocus(int id) {
+  backend_.Touch();
   if (QWidget* w = Control(id)) w->setFocus(Qt::OtherFocusReason);
 }
 
 void Window::ComboReset(int id) {
+  backend_.Touch();
   QComboBox* combo = Combo(id);
   if (combo == nullptr) return;
   combo->clear();
@@ -643,6 +656,7 @@ void Window::ComboReset(int id) {
 }
 
 int Window::ComboAdd(int id, std::string_view utf8) {
+  backend_.Touch();
   QComboBox* combo = Combo(id);
   if (combo == nullptr) return -1;
   const Item* item = Find(id);
@@ -664,6 +678,7 @@ int Window::ComboAdd(int id, std::string_view utf8) {
 }
 
 void Window::ComboSetSel(int id, int position) {
+  backend_.Touch();
   QComboBox* combo = Combo(id);
   if (combo == nullptr) return;
   if (position < 0 || position >= combo->count()) {
@@ -699,6 +714,7 @@ void Window::ComboSetImage(int id, int position, const QImage& image) {
 }
 
 void Window::ComboSetItemData(int id, int position, std::uintptr_t data) {
+  backend_.Touch();
   QComboBox* combo = Combo(id);
   if (combo == nullptr || position < 0 || position >= combo->count()) return;
   combo->setItemData(position, QVariant::fromValue<qulonglong>(data), Qt::UserRole);
@@ -737,50 +753,89 @@ void Window::PaintOwnerDrawn(int id, int position, bool selected, QPainter& pain
   painter.drawImage(area.topLeft(), image);
 }
 
-void Window::SetCaption(std::string_view text) { top_->setWindowTitle(Q(text)); }
+void Window::SetCaption(std::string_view text) {
+  backend_.Touch();
+  top_->setWindowTitle(Q(text));
+}
 
-void Window::ShowWindow(bool visible) { top_->setVisible(visible); }
+void Window::ShowWindow(bool visible) {
+  backend_.Touch();
+  top_->setVisible(visible);
+}
 
 bool Window::IsWindowVisible() const { return top_->isVisible(); }
+
+QTimer& Window::SlotTimer(TimerSlot& slot, int timer_id, std::size_t k) {
+  while (slot.timers.size() <= k) {
+    auto timer = std::make_unique<QTimer>();
+    timer->setTimerType(Qt::PreciseTimer);
+    QObject::connect(timer.get(), &QTimer::timeout, top_, [this, timer_id] { TimerElapsed(timer_id); });
+    slot.timers.push_back(std::move(timer));
+  }
+  return *slot.timers[k];
+}
 
 void Window::SetTimer(int timer_id, int period_ms) {
   if (ended_) return;
   std::unique_ptr<TimerSlot>& slot = timers_[timer_id];
-  if (!slot) {
-    slot = std::make_unique<TimerSlot>();
-    slot->timer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&slot->timer, &QTimer::timeout, top_,
-                     [this, timer_id] { TimerElapsed(timer_id); });
-  }
-  slot->timer.start(std::max(period_ms, 1));
+  if (!slot) slot = std::make_unique<TimerSlot>();
+  slot->period = std::max(period_ms, 1);
+  slot->active = true;
+  SlotTimer(*slot, timer_id, 0).start(slot->period);
 }
 
 void Window::KillTimer(int timer_id) {
   auto it = timers_.find(timer_id);
-  if (it != timers_.end()) it->second->timer.stop();
+  if (it == timers_.end()) return;
+  it->second->active = false;
+  for (auto& timer : it->second->timers) timer->stop();
 }
 
 void Window::StopTimers() {
-  for (auto& [id, slot] : timers_) slot->timer.stop();
+  for (auto& [id, slot] : timers_) {
+    slot->active = false;
+    for (auto& timer : slot->timers) timer->stop();
+  }
 }
 
-// Qt does not start a timer's handler again while the previous one still runs
-// (a message box shown from it, say); Windows does, and the procedures count on
-// their timers going on under their own message boxes. So the timeout only
-// posts the tick, at most one pending per timer, as Windows keeps one timer
-// message at most.
+// The handler runs straight from the timeout. Qt does not deliver a timer
+// again while its own handler runs (a message box shown from it, say);
+// Windows does, and the procedures count on their timers going on under their
+// own message boxes: every nested loop (Nested) starts a stand-in timer for
+// each handler on the stack.
 void Window::TimerElapsed(int timer_id) {
-  TimerSlot& slot = *timers_.at(timer_id);
-  if (slot.pending) return;
-  slot.pending = true;
-  QMetaObject::invokeMethod(top_, [this, timer_id] { TimerDue(timer_id); }, Qt::QueuedConnection);
+  auto it = timers_.find(timer_id);
+  if (it == timers_.end() || ended_ || !it->second->active) return;
+  TimerSlot& slot = *it->second;
+  ++slot.running;
+  proc_.OnTimer(*this, timer_id);
+  --slot.running;
 }
 
-void Window::TimerDue(int timer_id) {
-  TimerSlot& slot = *timers_.at(timer_id);
-  slot.pending = false;
-  if (ended_ || !slot.timer.isActive()) return;
-  proc_.OnTimer(*this, timer_id);
+void Window::ArmStandIns(std::vector<QTimer*>& armed) {
+  for (auto& [id, slot] : timers_) {
+    if (!slot->active || slot->running == 0) continue;
+    QTimer& stand_in = SlotTimer(*slot, id, static_cast<std::size_t>(slot->running));
+    if (stand_in.isActive()) continue;
+    stand_in.start(slot->period);
+    armed.push_back(&stand_in);
+  }
+}
+
+template <typename Loop>
+auto Window::Nested(Loop loop) {
+  std::vector<QTimer*> armed;
+  for (Window* window : backend_.windows_) window->ArmStandIns(armed);
+  backend_.Touch();
+  struct Disarm {
+    std::vector<QTimer*>& armed;
+    QtBackend& backend;
+    ~Disarm() {
+      for (QTimer* timer : armed) timer->stop();
+      backend.Touch();
+    }
+  } disarm{armed, backend_};
+  return loop();
 }
 
 void Window::DeliverTimer(int timer_id) { proc_.OnTimer(*this, timer_id); }
@@ -800,8 +855,10 @@ void Window::End(int code) {
 int Window::RunModal(int template_number, DialogProc& proc) {
   const DialogTemplate* tpl = backend_.Template(template_number);
   if (tpl == nullptr) return -1;
-  Window child(backend_, *tpl, proc, top_);
-  return child.Run();
+  return Nested([&] {
+    Window child(backend_, *tpl, proc, top_);
+    return child.Run();
+  });
 }
 
 int Window::MessageBox(std::string_view text, std::string_view caption, Icon icon,
@@ -832,7 +889,7 @@ int Window::MessageBox(std::string_view text, std::string_view caption, Icon ico
   // The tool lays its messages out with blanks and line breaks: plain text keeps them.
   QMessageBox box(qicon, Q(caption), Q(text), set, top_);
   box.setTextFormat(Qt::PlainText);
-  box.exec();
+  Nested([&] { return box.exec(); });
   QMessageBox::StandardButton answer = box.standardButton(box.clickedButton());
   if (answer == QMessageBox::NoButton) answer = closed;
   switch (answer) {
@@ -849,7 +906,8 @@ std::optional<std::string> Window::ChooseOpenFile(const std::vector<FileFilter>&
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  if (Nested([&] { return dialog.exec(); }) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return std::nullopt;
   return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }
 
@@ -863,7 +921,8 @@ std::optional<std::string> Window::ChooseSaveFile(const std::vector<FileFilter>&
   QString suffix = Q(default_extension);
   while (suffix.startsWith(u'.')) suffix.remove(0, 1);
   dialog.setDefaultSuffix(suffix);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  if (Nested([&] { return dialog.exec(); }) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return std::nullopt;
   return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }
 

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <map>
+#include <unordered_map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -134,6 +135,7 @@ class Window final : public Dialog {
   std::string ComboItem(int id, int position) const override;
   void ComboSetItemData(int id, int position, std::uintptr_t data) override;
   std::uintptr_t ComboItemData(int id, int position) const override;
+  std::uint64_t StateSerial() const override;
   void SetCaption(std::string_view text) override;
   void ShowWindow(bool visible) override;
   bool IsWindowVisible() const override;
@@ -162,9 +164,16 @@ class Window final : public Dialog {
     bool visible = true;        // painted text
   };
   struct TimerSlot {
-    QTimer timer;
-    bool pending = false;
+    int period = 1;
+    bool active = false;
+    int running = 0;  // this timer's handlers on the stack
+    // [0] is the timer; [k] stands in while k of its handlers are running.
+    std::vector<std::unique_ptr<QTimer>> timers;
   };
+  // Runs a nested message loop: stand-ins for the timers whose handlers are
+  // running, so that they go on ticking under it.
+  template <typename Loop>
+  auto Nested(Loop loop);
 
   void Build();
   void BuildMenus(QMainWindow& frame);
@@ -173,7 +182,8 @@ class Window final : public Dialog {
   void Command(int id, Notify code);
   void RadioClicked(std::size_t index);
   void TimerElapsed(int timer_id);
-  void TimerDue(int timer_id);
+  QTimer& SlotTimer(TimerSlot& slot, int timer_id, std::size_t k);
+  void ArmStandIns(std::vector<QTimer*>& armed);
   void StopTimers();
   const Item* Find(int id) const;
   Item* Find(int id);
@@ -187,6 +197,7 @@ class Window final : public Dialog {
   Surface* surface_ = nullptr;
   DialogUnits units_;
   std::vector<Item> items_;      // template order
+  std::unordered_map<int, std::size_t> index_;  // identifier -> first item
   std::map<int, std::unique_ptr<TimerSlot>> timers_;
   QEventLoop loop_;
   bool looping_ = false;
