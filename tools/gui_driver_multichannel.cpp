@@ -107,13 +107,13 @@ int Idle(const std::vector<std::string>& args) {
 int Bench(const std::vector<std::string>&) {
   constexpr int kRuns = 5;
   std::vector<double> reads, writes;
+  std::function<void(int)> run;  // outlives the scheduling below
   return Run([&](ui::QtBackend& ui) {
     auto timed = [&ui](int id) {
       const auto t0 = Clock::now();
       ui.Click(kDlg, id);  // returns when the transfer and its bracket are done
       return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
     };
-    std::function<void(int)> run;
     run = [&, timed](int left) {
       reads.push_back(timed(4043));
       writes.push_back(timed(4044));
