@@ -20,7 +20,7 @@ std::unique_ptr<ui::DialogProc> CreateDialogProc(int template_number) {
       return std::make_unique<OfflineDialog>();
     case res::kDlgBootloader: return std::make_unique<BootloaderDialog>();
     case res::kDlgKdb7dy:
-      return std::make_unique<Kdb7dyDialog>();
+      return std::make_unique<MultiChannelDialog>(Kdb7dyDialogDef());
     default:
       return CreateCompactDialog(template_number);
   }

@@ -5,8 +5,6 @@
 
 #include "config/format.h"
 #include "core/globals.h"
-#include "core/text.h"
-#include "protocol/frames.h"
 #include "resources/resources.h"
 
 namespace travik {
@@ -90,7 +88,6 @@ const MultiChannelDef& Kdb7dyDialogDef() {
                         {.kind = ChoiceKind::kCheckBit, .control = 4070, .word = 39, .mask = 2},
                     },
                 .texts = {{kCalibrationValue, "400"}},
-                // Never offered: the group is hidden whenever the dialog opens.
                 .hidden = {4071, 4072, kCalibrationValue, kWriteCalibration},
                 .offline_disabled = {kCalibrationValue, kWriteCalibration},
                 .read_at_open = ReadAtOpen::kYes,
@@ -105,6 +102,9 @@ const MultiChannelDef& Kdb7dyDialogDef() {
         .modes = {StandardMode(0, 4049, 3904, 3906, 2), StandardMode(1, 3939, 3941, 3943, 2),
                   StandardMode(2, 3976, 3978, 3980, 2)},
         .output = {4031, 4032, 4034, 4036, 4039, 4037},
+        // Never offered: the group is hidden whenever the dialog opens.
+        .calibration_edit = kCalibrationValue,
+        .calibration_button = kWriteCalibration,
         .word_defaults = {{35, 5}, {29, 10}, {30, 10}, {50, 1}, {51, 65534}, {68, 1}, {69, 1026},
                           {73, 1027}, {36, 0x222}, {37, 0x333}},
     };
@@ -147,21 +147,6 @@ const MultiChannelDef& Kdb7dyDialogDef() {
     return d;
   }();
   return def;
-}
-
-Kdb7dyDialog::Kdb7dyDialog() : MultiChannelDialog(Kdb7dyDialogDef()) {}
-
-void Kdb7dyDialog::OnOtherCommand(ui::Dialog& d, int id, ui::Notify code) {
-  if (id != kWriteCalibration || code != ui::Notify::kClicked) return;
-  // Not offered: the group stays hidden, as on the device's own tool.
-  const auto value = static_cast<std::uint16_t>(ParseInt(Utf8ToCp1250(d.GetText(kCalibrationValue, 9))));
-  FrameCalibrationValue(value);
-  if (SendCommandRemembered(1)) {
-    d.MessageBox("Kalibrační data zapsána", "SET info", ui::Icon::kInformation);
-    return;
-  }
-  d.MessageBox("Chyba při zápisu kalbračních dat", "SET info", ui::Icon::kError);
-  d.PostClose();
 }
 
 }  // namespace travik

@@ -8,12 +8,4 @@ namespace travik {
 
 const MultiChannelDef& Kdb7dyDialogDef();
 
-class Kdb7dyDialog : public MultiChannelDialog {
- public:
-  Kdb7dyDialog();
-
- protected:
-  void OnOtherCommand(ui::Dialog& d, int id, ui::Notify code) override;
-};
-
 }  // namespace travik

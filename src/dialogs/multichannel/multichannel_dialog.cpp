@@ -243,6 +243,7 @@ void MultiChannelDialog::OnCommand(ui::Dialog& d, int id, ui::Notify code) {
   if (code == ui::Notify::kSelChange && OnSelection(d, id)) return;
   if (code == ui::Notify::kClicked) {
     if (id == def_.preset_button) return Preset(d);
+    if (id == mc_.calibration_button && id != 0) return WriteCalibrationValue(d);
     if (OnClick(d, id)) return;
   }
   ConfigDialog::OnCommand(d, id, code);
@@ -322,6 +323,17 @@ bool MultiChannelDialog::OnClick(ui::Dialog& d, int id) {
     return true;
   }
   return false;
+}
+
+void MultiChannelDialog::WriteCalibrationValue(ui::Dialog& d) {
+  const std::int32_t value = ParseInt(Utf8ToCp1250(d.GetText(mc_.calibration_edit, kNumberChars)));
+  FrameCalibrationValue(static_cast<std::uint16_t>(value));
+  if (SendCommandRemembered(1)) {
+    d.MessageBox("Kalibrační data zapsána", kSetCaption, ui::Icon::kInformation);
+    return;
+  }
+  d.MessageBox("Chyba při zápisu kalbračních dat", kSetCaption, ui::Icon::kError);
+  d.PostClose();
 }
 
 void MultiChannelDialog::ChooseLink(ui::Dialog& d, int mode) {

@@ -90,6 +90,10 @@ struct MultiChannelDef {
   // The user-menu status check and the 0xC8/0xC9 bracket around transfers
   // (the LCD members); without, the block transfer runs alone.
   bool host_transfer = true;
+  // "Zápsat kalibraci": sends the edit's value with the write-calibration-value
+  // command (0xF0, dialog form); 0 when the member has none.
+  int calibration_edit = 0;
+  int calibration_button = 0;
   const char* write_menu_message = "Nelze načíst data pokud je aktivní uživatelské menu.";
   // The words the family's combos and radio buttons edit, at opening and on
   // "Přednastavení".
@@ -145,6 +149,7 @@ class MultiChannelDialog : public ConfigDialog {
   void ChooseQuickSelect(ui::Dialog& d, const McQuickSelect& q);
   void ChoosePwm(ui::Dialog& d);
   void SetFrequency(ui::Dialog& d);
+  void WriteCalibrationValue(ui::Dialog& d);
   // The family's words (not the table's fields and choices), once each.
   std::vector<int> Words() const;
 
