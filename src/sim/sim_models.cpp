@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "sim/sim_member_words.h"
+
 namespace travik::sim {
 namespace {
 
@@ -148,6 +150,7 @@ SimTransmitter::Memory SimDefaultMemory(const SimModel& model) {
     m[94] = 40;
     m[95] = 200;
   }
+  PutMemberConfigWords(t, m);
   return m;
 }
 
