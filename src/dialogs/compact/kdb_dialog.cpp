@@ -1,88 +1,62 @@
-#include "dialogs/compact/kdb_dialog.h"
-
-#include <cstdint>
-
-#include "config/format.h"
-#include "core/globals.h"
+// KDB: CO2, temperature and humidity; the model the other compact dialogs vary.
+#include "dialogs/compact/compact_family.h"
 
 namespace travik {
 
-namespace {
-constexpr int kLoEdit = 2326;
-constexpr int kHiEdit = 2325;
-}  // namespace
+using F = FieldFormat;
+using C = CheckKind;
+using ui::ControlKind;
 
-const CompactDialogDef& KdbDialogDef() {
-  static const CompactDialogDef def = [] {
-    CompactDialogDef d;
-    d.template_number = kDlgKdb;
-    d.model = "KDB";
-    d.read_button = 1345;
-    d.write_button = 1347;
-    d.cancel_button = 1349;
-    d.open_button = 1344;
-    d.save_button = 1346;
-    d.preset_button = 1348;
-    d.speed_combo = 1343;
-    d.text_control = 1338;
-    d.text_open_default = "KDB Kolvar      ";
-    d.text_preset_default = "KDB Kolvar s.r.o";
-    d.fields = {
-        {1341, 48, FieldFormat::kUnsigned, CheckKind::kUnsignedInt, 254, 1, "1", "1"},
-        {1332, 76, FieldFormat::kTenths, CheckKind::kTenths, 200, -200, "0.0", "0.0"},
-        {1334, 77, FieldFormat::kTenths, CheckKind::kTenths, 200, -200, "0.0", "0.0"},
-        // The CO2 shift is whole ppm but checked with the tenths rule, so 250
-        // becomes "200.0" and is written as 200.
-        {1336, 81, FieldFormat::kSigned, CheckKind::kTenths, 2000, -2000, "0", "0"},
-        {kLoEdit, 62, FieldFormat::kSigned, CheckKind::kNone, 0, 0, "800", "800"},
-        {kHiEdit, 63, FieldFormat::kSigned, CheckKind::kNone, 0, 0, "1000", "1000"},
-    };
-    d.labels = {
-        {1330, "Posuv měřené hodnoty"}, {1331, "Teplota [°C]"},
-        {1333, "Vlhkost [%RH]"},        {1335, "Konc. CO2 [ppm]"},
-        {1337, "Textové pole"},         {1339, "Síťové nastavení"},
-        {1340, "Adresa"},               {1342, "Rychlost"},
-        {2322, "Limity indikace CO2"},  {2324, "Spodní limit"},
-        {2323, "Horní limit"},          {2327, "Zápis kalibrační hodnoty"},
-        {2328, "Kalibrační hodnota"},   {2330, "Zápsat kalibraci"},
-        {1344, "Otevřít Nastavení"},    {1346, "Uložit Nastavení"},
-        {1348, "Přednastavení"},        {1345, "Načíst KDB"},
-        {1347, "Zapsat KDB"},
-    };
-    d.offline_disabled = {2329, 2330};
-    return d;
-  }();
+const DialogDef& KdbDialogDef() {
+  static const DialogDef def{
+      .template_number = kDlgKdb,
+      .title = "KDB",
+      .header_name = "KDB",
+      .read_button = 1345, .write_button = 1347, .cancel_button = 1349,
+      .open_button = 1344, .save_button = 1346, .preset_button = 1348,
+      .text_control = 1338,
+      .text_initial = "KDB Kolvar      ",
+      .text_preset = "KDB Kolvar s.r.o",
+      .speed_combo = 1343,
+      .fields = {
+          {.control = 1341, .word = 48, .format = F::kUnsigned, .check = C::kUnsignedInt,
+           .min = 1, .max = 254, .initial = "1"},
+          {.control = 1332, .word = 76, .format = F::kTenths, .check = C::kTenths,
+           .min = -200, .max = 200, .initial = "0.0"},
+          {.control = 1334, .word = 77, .format = F::kTenths, .check = C::kTenths,
+           .min = -200, .max = 200, .initial = "0.0"},
+          // Whole ppm checked with the tenths rule: 250 becomes "200.0", written as 200.
+          {.control = 1336, .word = 81, .format = F::kSigned, .check = C::kTenths,
+           .min = -2000, .max = 2000, .initial = "0"},
+          {.control = 2326, .word = 62, .initial = "800"},
+          {.control = 2325, .word = 63, .initial = "1000"},
+      },
+      .fixed_words = {kContrast110},
+      .hi_above_lo = {{.lo = 2326, .hi = 2325}},
+      .texts = {{2329, "400"}},
+      // The calibration-value group of the template takes no part.
+      .hidden = {2327, 2328, 2329, 2330},
+      .offline_disabled = {2329, 2330},
+      .read_at_open = ReadAtOpen::kNo,
+      // Older firmware has no CO2 indication limits to show; the hidden
+      // fields still go out on a write.
+      .old_firmware_group = 4,
+      .old_firmware_hides = {2322, 2323, 2324, 2325, 2326, 2327, 2328, 2329, 2330},
+      .layout = {
+          {1330, "Posuv měřené hodnoty", 0,
+           {{1331, "Teplota [°C]", 1332}, {1333, "Vlhkost [%RH]", 1334},
+            {1335, "Konc. CO2 [ppm]", 1336}}},
+          {2322, "Limity indikace CO2", 0,
+           {{2324, "Spodní limit", 2326}, {2323, "Horní limit", 2325}}},
+          {1337, "Textové pole", 1, {{.control = 1338}}},
+          {1339, "Síťové nastavení", 1,
+           {{1340, "Adresa", 1341}, {1342, "Rychlost", 1343, ControlKind::kSortedCombo, 0, 50}}},
+          {2327, "Zápis kalibrační hodnoty", 1,
+           {{2328, "Kalibrační hodnota", 2329},
+            {.text = "Zápsat kalibraci", .control = 2330, .kind = ControlKind::kButton}}},
+      },
+  };
   return def;
-}
-
-KdbDialog::KdbDialog() : CompactDialog(KdbDialogDef()) {}
-
-void KdbDialog::OnOpening(ui::Dialog& d) {
-  d.SetText(2329, "400");
-  const auto& digits = G().FirmwareDigits;
-  const int firmware_group = 10 * digits[4] + digits[5];
-  // Older firmware has no CO2 indication limits to show; the hidden fields
-  // still go out on a write.
-  if (G().DeviceOnline == 1 && firmware_group <= 4)
-    for (int id = 2322; id <= 2330; ++id) d.Show(id, false);
-  for (int id = 2327; id <= 2330; ++id) d.Show(id, false);
-}
-
-void KdbDialog::CrossFieldRules(ui::Dialog& d) {
-  // Waits while the user is typing the Hi limit.
-  if (d.HasFocus(kHiEdit)) return;
-  const auto lo = static_cast<std::int16_t>(ParseInt(d.GetText(kLoEdit, 9)));
-  const auto hi = static_cast<std::int16_t>(ParseInt(d.GetText(kHiEdit, 9)));
-  if (hi > lo) return;
-  if (lo == INT16_MAX) {
-    // No Hi can lie above the largest Lo; moving Lo down one keeps the rule
-    // from firing on every tick.
-    d.SetText(kLoEdit, FormatInt(INT16_MAX - 1));
-    d.SetText(kHiEdit, FormatInt(INT16_MAX));
-  } else {
-    d.SetText(kHiEdit, FormatInt(lo + 1));
-  }
-  d.MessageBox("Hodnota Hi mensí než hodnota Lo", "Nastavená hodnota", ui::Icon::kInformation);
 }
 
 }  // namespace travik
