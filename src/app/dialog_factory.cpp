@@ -1,6 +1,7 @@
 #include "app/dialog_factory.h"
 
 #include "dialogs/compact/compact_family.h"
+#include "dialogs/multichannel/rack_analog_dialog.h"
 #include "firmware/bootloader_dialog.h"
 #include "resources/resources.h"
 #include "settings/settings_dialogs.h"
@@ -19,6 +20,8 @@ std::unique_ptr<ui::DialogProc> CreateDialogProc(int template_number) {
       return std::make_unique<OfflineDialog>();
     case res::kDlgBootloader: return std::make_unique<BootloaderDialog>();
     default:
+      if (const RackAnalogDef* rack = FindRackAnalogDef(template_number))
+        return std::make_unique<RackAnalogDialog>(*rack);
       return CreateCompactDialog(template_number);
   }
 }
