@@ -1,0 +1,233 @@
+#include "dialogs/multichannel/member_tables.h"
+
+#include <deque>
+#include <string>
+#include <tuple>
+
+namespace travik {
+
+namespace {
+
+using F = FieldFormat;
+using C = CheckKind;
+
+struct ButtonIds {
+  int open, read, save, write, preset, cancel;
+};
+
+DialogDef Base(int number, const char* title, const char* header, ButtonIds b, int text,
+               const char* text_initial, const char* text_preset, int speed, int parity,
+               int timer_ms) {
+  DialogDef d;
+  d.template_number = number;
+  d.title = title;
+  d.header_name = header;
+  d.open_button = b.open;
+  d.read_button = b.read;
+  d.save_button = b.save;
+  d.write_button = b.write;
+  d.preset_button = b.preset;
+  d.cancel_button = b.cancel;
+  d.text_control = text;
+  d.text_initial = text_initial;
+  d.text_preset = text_preset;
+  d.speed_combo = speed;
+  d.parity_combo = parity;
+  if (parity != 0) d.parity_items = kModbusParityItems;
+  d.timer_ms = timer_ms;
+  return d;
+}
+
+Field Address(int control) {
+  return {.control = control, .word = 48, .format = F::kUnsigned, .check = C::kUnsignedInt,
+          .min = 1, .max = 254, .initial = "1"};
+}
+Field Shift(int control, int word) {
+  return {.control = control, .word = word, .format = F::kTenths, .check = C::kTenths,
+          .min = -200, .max = 200, .initial = "0.0"};
+}
+Field Co2Shift(int control) {
+  return {.control = control, .word = 81, .format = F::kSigned, .check = C::kSignedInt,
+          .min = -2000, .max = 2000, .initial = "0"};
+}
+Field Percent(int control, int word, const char* initial, int record = kRecordOfWord) {
+  return {.control = control, .word = word, .format = F::kUnsigned, .check = C::kUnsignedInt,
+          .min = 0, .max = 100, .initial = initial, .record = record};
+}
+// Temperature limits and setpoint in tenths, -20.0 to 200.0 (or unchecked).
+Field Temperature(int control, int word, const char* initial, C check = C::kTenths) {
+  return {.control = control, .word = word, .format = F::kTenths, .check = check, .min = -200,
+          .max = 2000, .initial = initial};
+}
+Field Whole(int control, int word, const char* initial, C check, int min, int max) {
+  return {.control = control, .word = word, .format = F::kSigned, .check = check, .min = min,
+          .max = max, .initial = initial};
+}
+Field Unchecked(int control, int word, const char* initial) {
+  return {.control = control, .word = word, .format = F::kSigned, .initial = initial};
+}
+// The CO2 calibration value: shown and sent by its button, kept nowhere.
+Field CalibrationValue(int control) {
+  return {.control = control, .format = F::kUnsigned, .initial = "400", .record = kNoWord};
+}
+Choice MenuLocked(int control) {
+  return {.kind = ChoiceKind::kCheckBit, .control = control, .word = 39, .mask = 1};
+}
+
+// Rack LCD line: the UC-RGJ's controls, each member's own where it has them.
+struct RackIds {
+  int shift_t, shift_h, day, night, switch_lo, switch_hi, address;
+  int t_lo, t_hi, t_set, h_lo, h_hi, h_set;
+  int day_record;  // 33 (UC-RGJ, UC-BCN) or 34 (UC-VWW, UC-MXB)
+};
+
+DialogDef RackLcd(int number, const char* model, const char* header, const RackIds& r,
+                  bool humidity) {
+  const std::string name = model;
+  static std::deque<std::string> texts;  // the members' default texts, alive for the run
+  std::string opening = "Kolvar " + name;
+  opening.resize(16, ' ');
+  const char* initial = texts.emplace_back(opening).c_str();
+  const char* preset = texts.emplace_back(name + " Kolvar     ").c_str();
+  DialogDef d = Base(number, model, header, {3019, 3020, 3021, 3022, 3023, 3024}, 2959, initial,
+                     preset, 2969, 3186, 5);
+  auto& f = d.fields;
+  f.push_back(Shift(r.shift_t, 76));
+  if (humidity) f.push_back(Shift(r.shift_h, 77));
+  f.push_back(Percent(r.day, 34, "30", r.day_record));
+  f.push_back(Percent(r.night, 38, "10"));
+  f.push_back(Unchecked(r.switch_lo, 56, "20"));
+  f.push_back(Unchecked(r.switch_hi, 57, "30"));
+  f.push_back(Address(r.address));
+  f.push_back(Temperature(r.t_lo, 52, "-5.0"));
+  f.push_back(Temperature(r.t_hi, 53, "5.0"));
+  f.push_back(Temperature(r.t_set, 8, "0.0"));
+  if (humidity) {
+    f.push_back(Whole(r.h_lo, 54, "20", C::kSignedInt, -100, 100));
+    f.push_back(Whole(r.h_hi, 55, "80", C::kSignedInt, -100, 100));
+    f.push_back(Whole(r.h_set, 9, "40", C::kSignedInt, -100, 100));
+  }
+  d.choices.push_back(MenuLocked(2995));
+  return d;
+}
+
+}  // namespace
+
+const std::vector<const DialogDef*>& MultiChannelMemberDefs() {
+  static const DialogDef rgj = [] {
+    DialogDef d = RackLcd(154, "UC-RGJ", "UCRGJ6Y",
+                          {2956, 2957, 2963, 2977, 3208, 3210, 2968, 2974, 2975, 2976, 2986, 2987,
+                           2988, 33},
+                          true);
+    d.fields.insert(d.fields.begin() + 2, Co2Shift(3175));
+    for (auto [control, word, initial] : {std::tuple{3181, 62, "800"}, std::tuple{3178, 63, "2000"},
+                                          std::tuple{3177, 13, "1000"}, std::tuple{3191, 64, "1000"},
+                                          std::tuple{3193, 65, "2000"}})
+      d.fields.push_back(Whole(control, word, initial, C::kSignedInt, 0, 5000));
+    d.fields.push_back(CalibrationValue(3195));
+    d.offline_disabled = {3195, 3197};
+    return d;
+  }();
+  static const DialogDef vww = RackLcd(
+      152, "UC-VWW", "UCVWW7Q",
+      {2558, 2560, 2564, 2581, 3208, 3210, 2571, 2577, 2578, 2579, 2589, 2590, 2591, 34}, true);
+  static const DialogDef mxb = RackLcd(
+      153, "UC-MXB", "UCMXB7K", {2747, 0, 2753, 2764, 3203, 3204, 2951, 2762, 2763, 2952, 0, 0, 0, 34},
+      false);
+  static const DialogDef bcn = [] {
+    DialogDef d = RackLcd(157, "UC-BCN", "UCBCN7U",
+                          {3216, 3217, 3445, 3446, 3264, 3265, 3227, 3233, 3234, 3235, 3243, 3244,
+                           3245, 33},
+                          true);
+    d.fields.push_back(Whole(3253, 58, "200", C::kSignedInt, 0, 30000));
+    d.fields.push_back(Whole(3254, 59, "1000", C::kSignedInt, 0, 30000));
+    d.fields.push_back(Whole(3255, 11, "500", C::kSignedInt, 0, 30000));
+    return d;
+  }();
+  static const DialogDef rgjh = [] {
+    DialogDef d = Base(158, "UC-RGJ-H", "UCRGJ6YA", {3486, 3487, 3488, 3489, 3490, 3491}, 3456,
+                       "Kolvar UC-RGJ-H ", "UC-RGJ-H Kolvar ", 3461, 3462, 5);
+    d.fields = {Shift(3452, 76),
+                Shift(3453, 77),
+                Co2Shift(3454),
+                Address(3460),
+                Whole(3465, 64, "1000", C::kSignedInt, 0, 5000),
+                Whole(3466, 65, "2000", C::kSignedInt, 0, 5000),
+                CalibrationValue(3482)};
+    d.offline_disabled = {3482, 3484};
+    return d;
+  }();
+  static const DialogDef bbh7qs = [] {
+    DialogDef d = Base(151, "BBH7QS", "BBH7QS", {2512, 2515, 2513, 2516, 2514, 2517}, 2342,
+                       "Kolvar BBH7QS   ", "BBH7QS Kolvar   ", 2347, 2348, 5);
+    d.fields = {Percent(2339, 33, "15"),
+                Address(2346),
+                Shift(2334, 76),
+                Shift(2335, 77),
+                Temperature(2354, 8, "0.0"),
+                Temperature(2353, 53, "5.0"),
+                Temperature(2352, 52, "-5.0"),
+                Whole(2366, 9, "40", C::kSignedInt, -100, 100),
+                Whole(2365, 55, "80", C::kSignedInt, -100, 100),
+                Whole(2364, 54, "20", C::kSignedInt, -100, 100)};
+    d.choices.push_back(MenuLocked(2496));
+    return d;
+  }();
+  static const DialogDef bbh7t = [] {
+    DialogDef d = Base(133, "BBH7T", "BBH7T", {1509, 1515, 1510, 1516, 1514, 1517}, 1391,
+                       "Kolvar BBH7T    ", "BBH7T Kolvar    ", 1396, 0, 5);
+    // Setpoints and limits go out as typed: this member checks none of them.
+    d.fields = {ContrastField(1389),
+                Address(1395),
+                Shift(1385, 76),
+                Shift(1386, 77),
+                Temperature(1519, 8, "0.0", C::kNone),
+                Temperature(1525, 53, "5.0", C::kNone),
+                Temperature(1527, 52, "-5.0", C::kNone),
+                Unchecked(1529, 9, "40"),
+                Unchecked(1530, 55, "80"),
+                Unchecked(1533, 54, "20")};
+    d.choices.push_back(MenuLocked(1556));
+    return d;
+  }();
+  static const DialogDef jbc3s = [] {
+    DialogDef d = Base(135, "JBC3S", "JBC3S", {1600, 1603, 1601, 1604, 1602, 1605}, 1564,
+                       "Kolvar JBC3S    ", "JBC3S Kolvar    ", 1569, 0, 5);
+    d.fields = {ContrastField(1562),
+                Address(1568),
+                Shift(1559, 76),
+                Temperature(1572, 8, "0.0"),
+                Temperature(1574, 53, "5.0"),
+                Temperature(1576, 52, "-5.0")};
+    d.choices.push_back(MenuLocked(1583));
+    return d;
+  }();
+  static const DialogDef bbh7h = [] {
+    DialogDef d = Base(138, "BBH7H", "BBH7H", {2090, 2091, 2092, 2093, 2094, 2095}, 2055,
+                       "Kolvar BBH7H    ", "BBH7H Kolvar    ", 2060, 2062, 20);
+    // The lower potentiometer limit is checked against the upper one by the dialog.
+    d.fields = {Shift(2052, 76),
+                Shift(2053, 77),
+                Address(2059),
+                Temperature(2068, 53, "5.0"),
+                Temperature(2067, 52, "-5.0", C::kNone)};
+    return d;
+  }();
+  static const DialogDef bbh8l = [] {
+    DialogDef d = Base(145, "BBH8L", "BBH8L", {2226, 2227, 2228, 2229, 2230, 2231}, 2232,
+                       "Kolvar BBH8L    ", "BBH8L Kolvar    ", 2214, 2215, 20);
+    d.fields = {Shift(2206, 76), Shift(2207, 77), Address(2213)};
+    return d;
+  }();
+  static const std::vector<const DialogDef*> defs = {&rgj,    &vww,   &mxb,   &bcn,   &rgjh,
+                                                     &bbh7qs, &bbh7t, &jbc3s, &bbh7h, &bbh8l};
+  return defs;
+}
+
+const DialogDef* FindMultiChannelMemberDef(int template_number) {
+  for (const DialogDef* def : MultiChannelMemberDefs())
+    if (def->template_number == template_number) return def;
+  return nullptr;
+}
+
+}  // namespace travik
