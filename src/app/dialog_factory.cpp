@@ -1,6 +1,7 @@
 #include "app/dialog_factory.h"
 
 #include "dialogs/compact/compact_family.h"
+#include "dialogs/multichannel/bbh7h_dialog.h"
 #include "dialogs/multichannel/member_tables.h"
 #include "dialogs/multichannel/rack_analog_dialog.h"
 #include "firmware/bootloader_dialog.h"
@@ -23,8 +24,10 @@ std::unique_ptr<ui::DialogProc> CreateDialogProc(int template_number) {
     default:
       if (const RackAnalogDef* rack = FindRackAnalogDef(template_number))
         return std::make_unique<RackAnalogDialog>(*rack);
-      if (const DialogDef* member = FindMultiChannelMemberDef(template_number))
+      if (const DialogDef* member = FindMultiChannelMemberDef(template_number)) {
+        if (template_number == 138) return std::make_unique<Bbh7hDialog>(*member);
         return std::make_unique<ConfigDialog>(*member);
+      }
       return CreateCompactDialog(template_number);
   }
 }
