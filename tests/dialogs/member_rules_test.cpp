@@ -2,6 +2,9 @@
 // does not reach.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "support/connected.h"
 
 namespace travik {
@@ -63,6 +66,61 @@ TEST_F(MemberRulesTest, Bbh8lAndBbh7hShowNoParityBeforeTheFirstRead) {
   EXPECT_EQ(ui().Control(145, 2215)->items.size(), 3u);
   EXPECT_EQ(Text(145, 2214), "19200Bd");
   EXPECT_EQ(Text(145, 2232), "Kolvar BBH8L    ");
+}
+
+TEST_F(MemberRulesTest, EveryMemberOpensOffLineWithItsNamesAndNoDeviceButtons) {
+  struct Row {
+    int button, tpl, read, write;
+    const char* name;
+  };
+  const Row rows[] = {
+      {30, 154, 3020, 3022, "UCRGJ6Y"}, {31, 152, 3020, 3022, "UCVWW7Q"},
+      {32, 153, 3020, 3022, "UCMXB7K"}, {33, 157, 3020, 3022, "UCBCN7U"},
+      {34, 158, 3487, 3489, "UC-RGJ-H"}, {26, 151, 2515, 2516, "BBH7QS"},
+      {13, 133, 1515, 1516, "BBH7T"},   {14, 135, 1603, 1604, "JBC3S"},
+      {18, 138, 2091, 2093, "BBH7H"},   {21, 145, 2227, 2229, "BBH8L"},
+      {36, 160, 3603, 3604, "UCRGQ"},   {38, 162, 3741, 3743, "UCRGQR"},
+      {35, 159, 3551, 3553, "UCVWC"},   {39, 163, 3801, 3803, "UCMXH"},
+      {37, 161, 3681, 3683, "UCBCM"},
+  };
+  s.Start();
+  ui().Advance(310);
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    ASSERT_EQ(ui().Click(res::kMainWindow, res::kButtonConfig), "");
+    ASSERT_EQ(ui().Click(res::kDlgOffline, r.button), "");
+    ASSERT_EQ(ui().TopTemplate(), r.tpl);
+    EXPECT_EQ(Text(r.tpl, r.read), std::string("Načíst ") + r.name);
+    EXPECT_EQ(Text(r.tpl, r.write), std::string("Zapsat ") + r.name);
+    EXPECT_FALSE(Enabled(r.tpl, r.read));
+    EXPECT_FALSE(Enabled(r.tpl, r.write));
+    ASSERT_EQ(ui().CloseBox(r.tpl), "");
+    ASSERT_FALSE(ui().IsOpen(r.tpl));
+  }
+  // The opening corrected nothing.
+  for (std::size_t i = base_; i < ui().Messages().size(); ++i)
+    EXPECT_NE(ui().Messages()[i].text, "Hodnota mimo rozsah");
+}
+
+TEST_F(MemberRulesTest, UcRgjHRefusesAnotherModelsFileByItsModelName) {
+  OpenOffline(34, 158);
+  const auto path = std::filesystem::temp_directory_path() / "ucrgjh_test.kvc";
+  ui().QueueFileAnswer(path.string());
+  ASSERT_EQ(ui().Click(158, 3488), "");
+  // The UC-RGJ's file is not the UC-RGJ-H's, though its name starts alike.
+  std::string bytes;
+  {
+    std::ifstream in(path, std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  ASSERT_EQ(bytes.substr(0, 16), "  UCRGJ6YA      ");
+  bytes.replace(0, 16, "  UCRGJ6Y       ");
+  std::ofstream(path, std::ios::binary) << bytes;
+  ui().QueueFileAnswer(path.string());
+  ASSERT_EQ(ui().Click(158, 3486), "");
+  ASSERT_FALSE(ui().Messages().empty());
+  EXPECT_EQ(ui().Messages().back().text, "Konfigurační soubor není určen pro zařízení UC-RGJ-H");
+  std::filesystem::remove(path);
 }
 
 }  // namespace

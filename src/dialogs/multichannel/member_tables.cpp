@@ -147,6 +147,9 @@ const std::vector<const DialogDef*>& MultiChannelMemberDefs() {
   static const DialogDef rgjh = [] {
     DialogDef d = Base(158, "UC-RGJ-H", "UCRGJ6YA", {3486, 3487, 3488, 3489, 3490, 3491}, 3456,
                        "Kolvar UC-RGJ-H ", "UC-RGJ-H Kolvar ", 3461, 3462, 5);
+    // Its buttons and the refusal of another model's file name the model.
+    d.button_name = "UC-RGJ-H";
+    d.message_name = "UC-RGJ-H";
     d.fields = {Shift(3452, 76),
                 Shift(3453, 77),
                 Co2Shift(3454),
