@@ -36,6 +36,53 @@ int PreviewTemplate(const std::vector<std::string>& args) {
   return ui.RunMainWindow(number, proc);
 }
 
+struct Shot {
+  const char* model;
+  int tpl;
+  int cancel;
+  const char* file;
+};
+
+constexpr Shot kShots[] = {
+    {"UC-RGJ", 154, 3024, "dialog_154_uc_rgj.png"},   {"UC-VWW", 152, 3024, "dialog_152_uc_vww.png"},
+    {"UC-MXB", 153, 3024, "dialog_153_uc_mxb.png"},   {"UC-BCN", 157, 3024, "dialog_157_uc_bcn.png"},
+    {"UC-RGJ-H", 158, 3491, "dialog_158_uc_rgj_h.png"}, {"BBH7QS", 151, 2517, "dialog_151_bbh7qs.png"},
+    {"BBH7T", 133, 1517, "dialog_133_bbh7t.png"},     {"JBC3S", 135, 1605, "dialog_135_jbc3s.png"},
+    {"BBH7H", 138, 2095, "dialog_138_bbh7h.png"},     {"BBH8L", 145, 2231, "dialog_145_bbh8l.png"},
+    {"UC-RGQ", 160, 3605, "dialog_160_uc_rgq.png"},   {"UC-RGQ-A", 162, 3745, "dialog_162_uc_rgq_a.png"},
+    {"UC-VWC", 159, 3555, "dialog_159_uc_vwc.png"},   {"UC-MXH", 163, 3805, "dialog_163_uc_mxh.png"},
+    {"UC-BCM", 161, 3685, "dialog_161_uc_bcm.png"},
+};
+
+// Each member on line: KONFIGURACE opens its dialog, which reads the device.
+int MemberShot(const std::string& dir, const Shot& shot) {
+  sim::SimBackend sim;
+  sim.UseRealClock();
+  sim.AddTransmitter(*sim::FindSimModel(shot.model));
+  SetBackend(&sim);
+  ui::QtBackend ui;
+  ui.After(1000, [&] { ui.Click(res::kMainWindow, res::kButtonConfig); });
+  ui.After(3800, [&] {
+    if (!ui.GrabWindow(shot.tpl, dir + "/" + shot.file))
+      std::fprintf(stderr, "no window %d for %s\n", shot.tpl, shot.file);
+  });
+  ui.After(3900, [&] { ui.Click(shot.tpl, shot.cancel); });
+  ui.After(4100, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+  const int code = RunProgram(ui);
+  SetBackend(nullptr);
+  return code;
+}
+
+int MemberShots(const std::vector<std::string>& args) {
+  if (args.empty()) return 2;
+  int code = 0;
+  for (const Shot& shot : kShots)
+    if (args.size() < 2 || args[1] == shot.model) code |= MemberShot(args[0], shot);
+  return code;
+}
+
+travik::driver::Register shots("shots-members", "shots-members DIR [MODEL]", MemberShots);
+
 travik::driver::Register preview("preview-template", "preview-template NUMBER PNG", PreviewTemplate);
 
 }  // namespace

@@ -82,9 +82,10 @@ RackAnalogDef Build(const MemberSpec& m) {
   }
   f.push_back(Tenths(m.shift_t, 76, -200, 200, "0.0"));
   if (m.shift_h != 0) f.push_back(Tenths(m.shift_h, 77, -200, 200, "0.0"));
+  // Whole ppm like the KDB7DY's, read by the tenths check: -200.0 to 200.0.
   if (m.shift_co2 != 0)
-    f.push_back({.control = m.shift_co2, .word = 81, .format = F::kSigned,
-                 .check = C::kSignedInt, .min = -2000, .max = 2000, .initial = "0"});
+    f.push_back({.control = m.shift_co2, .word = 81, .format = F::kSigned, .check = C::kTenths,
+                 .min = -2000, .max = 2000, .initial = "0"});
   // Output 1's input range: checked here when its source is fixed, by the
   // dialog when the source can be chosen.
   for (int k = 0; k < 2; ++k) {
