@@ -5,32 +5,14 @@
 #include <filesystem>
 #include <fstream>
 
-#include "support/connected.h"
+#include "member_test_support.h"
 
 namespace travik {
 namespace {
 
 constexpr int kBbh7h = 138, kLower = 2067, kUpper = 2068;
 
-class MemberRulesTest : public testing::ConnectedTest {
- protected:
-  // Opens a member off line through its OFF LINE button.
-  void OpenOffline(int button, int tpl) {
-    s.Start();
-    ui().Advance(310);
-    ASSERT_EQ(ui().Click(res::kMainWindow, res::kButtonConfig), "");
-    ASSERT_EQ(ui().Click(res::kDlgOffline, button), "");
-    ASSERT_EQ(ui().TopTemplate(), tpl);
-    base_ = ui().Messages().size();
-  }
-  std::size_t Corrections() {
-    std::size_t n = 0;
-    for (std::size_t i = base_; i < ui().Messages().size(); ++i)
-      n += ui().Messages()[i].text == "Hodnota mimo rozsah";
-    return n;
-  }
-  std::size_t base_ = 0;
-};
+class MemberRulesTest : public testing::OfflineMemberTest {};
 
 TEST_F(MemberRulesTest, Bbh7hLowerPotentiometerLimitStaysBelowTheUpper) {
   OpenOffline(18, kBbh7h);

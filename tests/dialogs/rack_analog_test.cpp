@@ -2,7 +2,7 @@
 // its opening state off line, and "Přednastavení".
 #include <gtest/gtest.h>
 
-#include "support/connected.h"
+#include "member_test_support.h"
 
 namespace travik {
 namespace {
@@ -12,25 +12,11 @@ constexpr int kCurrent1 = 3568, kVoltage1 = 3569, kTemperature = 3607, kHumidity
 constexpr int kInLo = 3572, kInHi = 3573, kOutLo = 3577, kOutHi = 3576, kSafety1 = 3579;
 constexpr int kCurrent2 = 3581, kPreset = 3602;
 
-class RackAnalogTest : public testing::ConnectedTest {
+class RackAnalogTest : public testing::OfflineMemberTest {
  protected:
-  void OpenOffline() {
-    s.Start();
-    ui().Advance(310);
-    ASSERT_EQ(ui().Click(res::kMainWindow, res::kButtonConfig), "");
-    ASSERT_EQ(ui().Click(res::kDlgOffline, 36), "");  // "UC-RGQ"
-    ASSERT_EQ(ui().TopTemplate(), kRgq);
-    base_ = ui().Messages().size();
-  }
+  void OpenOffline() { OfflineMemberTest::OpenOffline(36, kRgq); }  // "UC-RGQ"
   std::string T(int id) { return Text(kRgq, id); }
   bool Checked(int id) { return ui().Control(kRgq, id)->checked; }
-  std::size_t Corrections() {
-    std::size_t n = 0;
-    for (std::size_t i = base_; i < ui().Messages().size(); ++i)
-      n += ui().Messages()[i].text == "Hodnota mimo rozsah";
-    return n;
-  }
-  std::size_t base_ = 0;
 };
 
 TEST_F(RackAnalogTest, OpensOfflineWithDefaultsAndHiddenGroups) {
