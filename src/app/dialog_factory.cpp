@@ -2,6 +2,7 @@
 
 #include "dialogs/compact/compact_family.h"
 #include "dialogs/multichannel/bbh7h_dialog.h"
+#include "dialogs/multichannel/kdb7dy_dialog.h"
 #include "dialogs/multichannel/member_tables.h"
 #include "dialogs/multichannel/rack_analog_dialog.h"
 #include "firmware/bootloader_dialog.h"
@@ -21,12 +22,14 @@ std::unique_ptr<ui::DialogProc> CreateDialogProc(int template_number) {
     case res::kDlgOffline:
       return std::make_unique<OfflineDialog>();
     case res::kDlgBootloader: return std::make_unique<BootloaderDialog>();
+    case res::kDlgKdb7dy:
+      return std::make_unique<Kdb7dyDialog>();
     default:
       if (const RackAnalogDef* rack = FindRackAnalogDef(template_number))
         return std::make_unique<RackAnalogDialog>(*rack);
-      if (const DialogDef* member = FindMultiChannelMemberDef(template_number)) {
+      if (const MultiChannelDef* member = FindMultiChannelMemberDef(template_number)) {
         if (template_number == 138) return std::make_unique<Bbh7hDialog>(*member);
-        return std::make_unique<ConfigDialog>(*member);
+        return std::make_unique<MultiChannelDialog>(*member);
       }
       return CreateCompactDialog(template_number);
   }

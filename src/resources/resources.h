@@ -38,6 +38,7 @@ inline constexpr int kDlgReadPopup = 109;
 inline constexpr int kDlgBootloader = 120;
 inline constexpr int kDlgUsbCal = 121;
 inline constexpr int kDlgOffline = 124;
+inline constexpr int kDlgKdb7dy = 337;
 
 // Tables of templates, one function per resource file.
 std::vector<ui::DialogTemplate> MainTemplates();
@@ -45,6 +46,7 @@ std::vector<ui::DialogTemplate> SettingsTemplates();
 std::vector<ui::DialogTemplate> TransferTemplates();
 std::vector<ui::DialogTemplate> CompactTemplates();
 std::vector<ui::DialogTemplate> FirmwareTemplates();
+std::vector<ui::DialogTemplate> MultiChannelTemplates();
 std::vector<ui::DialogTemplate> RackLcdTemplates();
 std::vector<ui::DialogTemplate> RackAnalogTemplates();
 std::vector<ui::DialogTemplate> MultiChannelMemberTemplates();

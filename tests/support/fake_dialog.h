@@ -51,6 +51,8 @@ class FakeDialog : public ui::Dialog {
   int ComboGetSel(int) const override { return -1; }
   int ComboCount(int) const override { return 0; }
   std::string ComboItem(int, int) const override { return {}; }
+  void ComboSetItemData(int, int, std::uintptr_t) override {}
+  std::uintptr_t ComboItemData(int, int) const override { return 0; }
   void SetCaption(std::string_view) override {}
   void ShowWindow(bool) override {}
   bool IsWindowVisible() const override { return true; }

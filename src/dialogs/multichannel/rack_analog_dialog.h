@@ -1,15 +1,14 @@
 // Configuration dialogs of the rack transmitters with two analog outputs:
 // UC-RGQ (type 39), UC-RGQ-A (40), UC-VWC (37), UC-MXH (38), UC-BCM (41).
-// The shared dialog does fields, output kinds, the menu flag, files and the
-// plain block transfer; this adds what the line has of its own: output 1's
-// source (high byte of word 68) with the input checks and labels following
-// it, the seven-colour combos of word 36, the active-display time, and the
-// hidden CO2 calibration-value write.
+// The family's framework does the fields, output kinds, colours, time,
+// bargraph, files and the plain block transfer; this adds output 1's source
+// (high byte of word 68) with the input checks and labels following it, and
+// the colour word's second record (37).
 #pragma once
 
 #include <vector>
 
-#include "dialogs/config_dialog.h"
+#include "dialogs/multichannel/multichannel_dialog.h"
 
 namespace travik {
 
@@ -21,26 +20,16 @@ struct AnalogSource {
   int in_lo_label = 0, in_hi_label = 0;
 };
 
-struct ColourCombo {
-  int control;
-  int nibble;  // of word 36: 0 temperature, 1 humidity, 2 CO2 or TVOC
-};
-
 struct RackAnalogDef {
-  DialogDef base;
+  MultiChannelDef mc;
   AnalogSource source;
-  int time_combo = 0;  // 0: no LCD
-  std::vector<ColourCombo> colours;
-  int calibration_edit = 0, calibration_button = 0;
-  int bargraph = 0, bargraph_kind = 0;  // UC-MXH: ChannelFlags of word 75
 };
 
-class RackAnalogDialog : public ConfigDialog {
+class RackAnalogDialog : public MultiChannelDialog {
  public:
   explicit RackAnalogDialog(const RackAnalogDef& def);
 
   int Source() const { return source_; }
-  std::uint16_t ColourWord() const { return colours_; }
 
  protected:
   void OnOpening(ui::Dialog& d) override;
@@ -54,14 +43,9 @@ class RackAnalogDialog : public ConfigDialog {
 
  private:
   void ShowSource(ui::Dialog& d);
-  void ShowColours(ui::Dialog& d);
-  void ShowBargraph(ui::Dialog& d);
 
   const RackAnalogDef& rack_;
-  int source_ = 0;            // 0 temperature, 1 humidity
-  std::uint16_t colours_ = 0x222;
-  int seconds_ = 5;
-  std::uint16_t flags_ = 1;  // bargraph ChannelFlags
+  int source_ = 0;  // 0 temperature, 1 humidity
 };
 
 // The five members' tables, by template number; nullptr for others.

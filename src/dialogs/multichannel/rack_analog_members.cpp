@@ -3,11 +3,19 @@
 // pattern for the quantities they measure (our choice where nothing is given).
 #include "dialogs/multichannel/rack_analog_dialog.h"
 
+#include <span>
 #include <tuple>
+
+#include "resources/bitmaps.h"
 
 namespace travik {
 
 namespace {
+
+struct ColourCombo {
+  int control;
+  int nibble;  // of word 36: 0 temperature, 1 humidity, 2 CO2 or TVOC
+};
 
 using F = FieldFormat;
 using C = CheckKind;
@@ -37,7 +45,7 @@ struct MemberSpec {
   int shift_t = 0, shift_h = 0, shift_co2 = 0;
   bool lcd = false;
   int day = 0, night = 0, time = 0, menu = 0;
-  std::vector<ColourCombo> colours{};
+  std::vector<ColourCombo> colours{};  // word 36
   int switch_lo = 0, switch_hi = 0;
   int hidden_first = 0, hidden_last = 0;  // switching-limit controls, hidden at opening
   OutputSpec out1, out2;
@@ -55,7 +63,7 @@ Field Tenths(int control, int word, int min, int max, const char* initial) {
 
 RackAnalogDef Build(const MemberSpec& m) {
   RackAnalogDef r;
-  DialogDef& d = r.base;
+  DialogDef& d = r.mc.dialog;
   d.template_number = m.template_number;
   d.title = m.title;
   d.header_name = m.header;
@@ -137,13 +145,24 @@ RackAnalogDef Build(const MemberSpec& m) {
   for (int id = m.cal_first; id != 0 && id <= m.cal_last; ++id) d.hidden.push_back(id);
   if (m.cal_button != 0) d.offline_disabled.push_back(m.cal_button);
 
+  // The family's words: time, colours (seven), the UC-MXH's bargraph; no
+  // bracket around the transfers.
+  MultiChannelDef& mc = r.mc;
+  mc.host_transfer = false;
+  mc.colour_bitmaps = std::span(res::kColourBitmapList).first(7);
+  mc.word_defaults = {{36, 0x222}};
+  if (m.lcd) {
+    mc.active_time_combo = m.time;
+    mc.word_defaults.push_back({35, 5});
+  }
+  for (const ColourCombo& c : m.colours) mc.colours.push_back({c.control, 36, c.nibble});
+  if (m.bargraph != 0) {
+    mc.channels.push_back({.word = 75, .bargraph_combo = m.bargraph, .kind_text = m.bargraph_kind});
+    mc.word_defaults.push_back({75, 1});
+  }
+  mc.calibration_edit = m.cal_edit;
+  mc.calibration_button = m.cal_button;
   r.source = m.source;
-  r.time_combo = m.lcd ? m.time : 0;
-  r.colours = m.colours;
-  r.calibration_edit = m.cal_edit;
-  r.calibration_button = m.cal_button;
-  r.bargraph = m.bargraph;
-  r.bargraph_kind = m.bargraph_kind;
   return r;
 }
 
@@ -234,7 +253,7 @@ const std::vector<const RackAnalogDef*>& RackAnalogDefs() {
 
 const RackAnalogDef* FindRackAnalogDef(int template_number) {
   for (const RackAnalogDef* def : RackAnalogDefs())
-    if (def->base.template_number == template_number) return def;
+    if (def->mc.dialog.template_number == template_number) return def;
   return nullptr;
 }
 

@@ -70,6 +70,7 @@ class HeadlessBackend::Window : public Dialog {
   void ComboReset(int id) override {
     if (ControlState* c = Get(id)) {
       c->items.clear();
+      c->item_data.clear();
       c->selection = -1;
       c->text.clear();
     }
@@ -83,6 +84,7 @@ class HeadlessBackend::Window : public Dialog {
       while (pos < c->items.size() && SortKey(c->items[pos]) <= SortKey(text)) ++pos;
     }
     c->items.insert(c->items.begin() + static_cast<std::ptrdiff_t>(pos), std::string(text));
+    c->item_data.insert(c->item_data.begin() + static_cast<std::ptrdiff_t>(pos), 0);
     if (c->selection >= static_cast<int>(pos)) ++c->selection;
     return static_cast<int>(pos);
   }
@@ -109,6 +111,17 @@ class HeadlessBackend::Window : public Dialog {
     const ControlState* c = Get(id);
     if (c == nullptr || position < 0 || position >= static_cast<int>(c->items.size())) return {};
     return c->items[static_cast<std::size_t>(position)];
+  }
+
+  void ComboSetItemData(int id, int position, std::uintptr_t data) override {
+    ControlState* c = Get(id);
+    if (c == nullptr || position < 0 || position >= static_cast<int>(c->items.size())) return;
+    c->item_data[static_cast<std::size_t>(position)] = data;
+  }
+  std::uintptr_t ComboItemData(int id, int position) const override {
+    const ControlState* c = Get(id);
+    if (c == nullptr || position < 0 || position >= static_cast<int>(c->items.size())) return 0;
+    return c->item_data[static_cast<std::size_t>(position)];
   }
 
   void SetCaption(std::string_view text) override { caption_ = std::string(text); }
@@ -575,6 +588,25 @@ bool HeadlessBackend::IsOpen(int template_number) const { return Find(template_n
 int HeadlessBackend::TopTemplate() const {
   Window* w = TopWindow();
   return w == nullptr ? 0 : w->TemplateNumber();
+}
+
+Bitmap HeadlessBackend::DrawComboItem(int template_number, int id, int position) {
+  Bitmap canvas;
+  Window* w = Find(template_number);
+  if (w == nullptr || w->Get(id) == nullptr) return canvas;
+  // The procedure runs on the program thread, as all of its code does.
+  Request([&] {
+    const int height = std::max(16, w->Proc().OnMeasureItem(*w, id));
+    canvas = Bitmap(120, height, 0xFFFFFF);
+    DrawItem item;
+    item.control = id;
+    item.item = position;
+    item.data = w->ComboItemData(id, position);
+    item.rect = {0, 0, canvas.width, canvas.height};
+    item.canvas = &canvas;
+    w->Proc().OnDrawItem(*w, item);
+  });
+  return canvas;
 }
 
 std::optional<ControlState> HeadlessBackend::Control(int template_number, int id) const {

@@ -20,6 +20,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
+#include <QStylePainter>
 
 #include <algorithm>
 #include <cstring>
@@ -73,6 +75,52 @@ class OpenListOnClick final : public QObject {
 
  private:
   QComboBox* combo_;
+};
+
+// Owner-drawn combos: the list's items and the closed combo's field are
+// painted by the dialog procedure, as WM_DRAWITEM does on Windows.
+class OwnerDrawDelegate final : public QStyledItemDelegate {
+ public:
+  OwnerDrawDelegate(Window& window, int id, QObject* parent)
+      : QStyledItemDelegate(parent), window_(window), id_(id) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const bool selected = (option.state & QStyle::State_Selected) != 0;
+    window_.PaintOwnerDrawn(id_, index.row(), selected, *painter, option.rect);
+  }
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+    return QSize(option.rect.width(), window_.OwnerDrawnItemHeight(id_));
+  }
+
+ private:
+  Window& window_;
+  int id_;
+};
+
+class OwnerDrawCombo final : public QComboBox {
+ public:
+  OwnerDrawCombo(Window& window, int id, QWidget* parent)
+      : QComboBox(parent), window_(window), id_(id) {
+    setItemDelegate(new OwnerDrawDelegate(window, id, this));
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.currentText.clear();
+    option.currentIcon = QIcon();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    window_.PaintOwnerDrawn(id_, currentIndex(), false, painter, field);
+  }
+
+ private:
+  Window& window_;
+  int id_;
 };
 
 bool IsCombo(ControlKind kind) {
@@ -330,7 +378,8 @@ QWidget* Window::MakeControl(const ControlTemplate& c, std::size_t index) {
     case ControlKind::kSortedCombo:
     case ControlKind::kDropDownCombo:
     case ControlKind::kOwnerDrawCombo: {
-      auto* combo = new QComboBox(surface_);
+      auto* combo = c.kind == ControlKind::kOwnerDrawCombo ? new OwnerDrawCombo(*this, id, surface_)
+                                                           : new QComboBox(surface_);
       if (c.kind == ControlKind::kSortedCombo || c.kind == ControlKind::kDropDownCombo) {
         // A drop-down combo: its text can be set to anything, the user only picks.
         combo->setEditable(true);
@@ -647,6 +696,45 @@ void Window::ComboSetImage(int id, int position, const QImage& image) {
   QComboBox* combo = Combo(id);
   if (combo == nullptr || position < 0 || position >= combo->count()) return;
   combo->setItemIcon(position, QIcon(QPixmap::fromImage(image)));
+}
+
+void Window::ComboSetItemData(int id, int position, std::uintptr_t data) {
+  QComboBox* combo = Combo(id);
+  if (combo == nullptr || position < 0 || position >= combo->count()) return;
+  combo->setItemData(position, QVariant::fromValue<qulonglong>(data), Qt::UserRole);
+}
+
+std::uintptr_t Window::ComboItemData(int id, int position) const {
+  const QComboBox* combo = Combo(id);
+  if (combo == nullptr || position < 0 || position >= combo->count()) return 0;
+  return static_cast<std::uintptr_t>(combo->itemData(position, Qt::UserRole).toULongLong());
+}
+
+int Window::OwnerDrawnItemHeight(int id) {
+  return std::max(16, proc_.OnMeasureItem(*this, id));
+}
+
+void Window::PaintOwnerDrawn(int id, int position, bool selected, QPainter& painter,
+                             const QRect& area) {
+  if (area.width() <= 0 || area.height() <= 0) return;
+  const QPalette& palette = surface_->palette();
+  const QColor back = palette.color(selected ? QPalette::Highlight : QPalette::Base);
+  Bitmap canvas(area.width(), area.height(), back.rgb() & 0xFFFFFFu);
+  DrawItem item;
+  item.control = id;
+  item.item = position;
+  item.data = ComboItemData(id, position);
+  item.rect = {0, 0, area.width(), area.height()};
+  item.selected = selected;
+  item.base_unit_x = units_.base_x;
+  item.canvas = &canvas;
+  if (position >= 0) proc_.OnDrawItem(*this, item);
+  QImage image(area.width(), area.height(), QImage::Format_RGB32);
+  for (int y = 0; y < canvas.height; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < canvas.width; ++x) line[x] = 0xFF000000u | canvas.At(x, y);
+  }
+  painter.drawImage(area.topLeft(), image);
 }
 
 void Window::SetCaption(std::string_view text) { top_->setWindowTitle(Q(text)); }

@@ -20,6 +20,8 @@
 
 class QComboBox;
 class QImage;
+class QPainter;
+class QRect;
 
 namespace travik::ui {
 
@@ -102,6 +104,9 @@ class Window final : public Dialog {
 
   // An item image for an owner-drawn combo (24 x 16 pixels).
   void ComboSetImage(int id, int position, const QImage& image);
+  // Owner drawing: the procedure paints one item of combo `id` into `area`.
+  void PaintOwnerDrawn(int id, int position, bool selected, QPainter& painter, const QRect& area);
+  int OwnerDrawnItemHeight(int id);
 
   // From the widgets.
   void CloseRequested();
@@ -127,6 +132,8 @@ class Window final : public Dialog {
   int ComboGetSel(int id) const override;
   int ComboCount(int id) const override;
   std::string ComboItem(int id, int position) const override;
+  void ComboSetItemData(int id, int position, std::uintptr_t data) override;
+  std::uintptr_t ComboItemData(int id, int position) const override;
   void SetCaption(std::string_view text) override;
   void ShowWindow(bool visible) override;
   bool IsWindowVisible() const override;
