@@ -105,5 +105,36 @@ TEST_F(MemberRulesTest, UcRgjHRefusesAnotherModelsFileByItsModelName) {
   std::filesystem::remove(path);
 }
 
+// The LCD members bracket their transfers with 0xC8/0xC9 after a status
+// query; the UC-RGJ-H, BBH7H, BBH8L and the analog-output line send the blocks
+// alone. One read at opening and one write each.
+TEST_F(MemberRulesTest, OnlyTheLcdMembersBracketTheirTransfers) {
+  struct Row {
+    const char* model;
+    int tpl, write;
+    bool bracket;
+  };
+  const Row rows[] = {{"UC-RGJ", 154, 3022, true},   {"UC-MXB", 153, 3022, true},
+                      {"BBH7T", 133, 1516, true},    {"JBC3S", 135, 1604, true},
+                      {"UC-RGJ-H", 158, 3489, false}, {"BBH7H", 138, 2093, false},
+                      {"BBH8L", 145, 2229, false},   {"UC-VWC", 159, 3553, false}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.model);
+    Session session;
+    auto& dev = session.sim().AddTransmitter(*sim::FindSimModel(r.model));
+    session.Start();
+    auto& u = session.ui();
+    u.Advance(700);
+    ASSERT_EQ(u.Click(res::kMainWindow, res::kButtonConfig), "");
+    ASSERT_TRUE(u.AdvanceUntil([&] { return !u.IsOpen(109); }, 10000));
+    ASSERT_EQ(u.Click(r.tpl, r.write), "");
+    ASSERT_TRUE(u.AdvanceUntil([&] { return !u.IsOpen(108); }, 10000));
+    EXPECT_EQ(dev.host_transfers(), r.bracket ? 2 : 0);
+    EXPECT_EQ(dev.unbracketed_blocks(), r.bracket ? 0 : 24);
+    EXPECT_TRUE(u.Messages().empty()) << u.Messages().front().text;
+    ASSERT_EQ(u.CloseBox(r.tpl), "");
+  }
+}
+
 }  // namespace
 }  // namespace travik
