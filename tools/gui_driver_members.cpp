@@ -4,6 +4,9 @@
 //
 //   xvfb-run -a -s "-screen 0 1400x1000x24" travik-gui-driver shots-members DIR
 //   travik-gui-driver preview-template NUMBER PNG   (a bare template, no procedure)
+#include <sys/resource.h>
+
+#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -82,6 +85,54 @@ int MemberShots(const std::vector<std::string>& args) {
 }
 
 travik::driver::Register shots("shots-members", "shots-members DIR [MODEL]", MemberShots);
+
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// The program's CPU while a member's dialog stands open and idle on line (its
+// 5 or 20 ms timer checking every field), and how long its read at opening took.
+int MemberIdle(const std::vector<std::string>& args) {
+  const std::string model = args.empty() ? "UC-RGJ" : args[0];
+  const int seconds = args.size() > 1 ? std::stoi(args[1]) : 30;
+  const Shot* shot = nullptr;
+  for (const Shot& s : kShots)
+    if (model == s.model) shot = &s;
+  if (shot == nullptr) return 2;
+  sim::SimBackend sim;
+  sim.UseRealClock();
+  sim.AddTransmitter(*sim::FindSimModel(shot->model));
+  SetBackend(&sim);
+  ui::QtBackend ui;
+  using Clock = std::chrono::steady_clock;
+  Clock::time_point opened, idle_from;
+  double cpu_from = 0;
+  ui.After(1000, [&] {
+    opened = Clock::now();
+    ui.Click(res::kMainWindow, res::kButtonConfig);
+  });
+  ui.After(4000, [&] {
+    idle_from = Clock::now();
+    cpu_from = CpuSeconds();
+  });
+  ui.After(4000 + 1000 * seconds, [&] {
+    const double cpu = CpuSeconds() - cpu_from;
+    const double wall = std::chrono::duration<double>(Clock::now() - idle_from).count();
+    std::printf("%-8s idle %.1f s: CPU %.3f s = %.2f %% of a core\n", shot->model, wall, cpu,
+                100.0 * cpu / wall);
+    ui.Click(shot->tpl, shot->cancel);
+  });
+  ui.After(4200 + 1000 * seconds, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+  const int code = RunProgram(ui);
+  SetBackend(nullptr);
+  (void)opened;
+  return code;
+}
+
+travik::driver::Register idle("bench-member-idle", "bench-member-idle [MODEL] [SECONDS]", MemberIdle);
 
 travik::driver::Register preview("preview-template", "preview-template NUMBER PNG", PreviewTemplate);
 
