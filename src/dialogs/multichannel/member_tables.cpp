@@ -6,76 +6,20 @@
 #include <string>
 #include <tuple>
 
+#include "dialogs/multichannel/member_fields.h"
 #include "resources/bitmaps.h"
 
 namespace travik {
 
 namespace {
 
+using namespace members;
 using F = FieldFormat;
 using C = CheckKind;
 
-struct ButtonIds {
-  int open, read, save, write, preset, cancel;
-};
-
-DialogDef Base(int number, const char* title, const char* header, ButtonIds b, int text,
-               const char* text_initial, const char* text_preset, int speed, int parity,
-               int timer_ms) {
-  DialogDef d;
-  d.template_number = number;
-  d.title = title;
-  d.header_name = header;
-  d.open_button = b.open;
-  d.read_button = b.read;
-  d.save_button = b.save;
-  d.write_button = b.write;
-  d.preset_button = b.preset;
-  d.cancel_button = b.cancel;
-  d.text_control = text;
-  d.text_initial = text_initial;
-  d.text_preset = text_preset;
-  d.speed_combo = speed;
-  d.parity_combo = parity;
-  if (parity != 0) d.parity_items = {"none", " odd", "even"};
-  d.timer_ms = timer_ms;
-  return d;
-}
-
-Field Address(int control) {
-  return {.control = control, .word = 48, .format = F::kUnsigned, .check = C::kUnsignedInt,
-          .min = 1, .max = 254, .initial = "1"};
-}
-Field Shift(int control, int word) {
-  return {.control = control, .word = word, .format = F::kTenths, .check = C::kTenths,
-          .min = -200, .max = 200, .initial = "0.0"};
-}
 Field Co2Shift(int control) {
   return {.control = control, .word = 81, .format = F::kSigned, .check = C::kSignedInt,
           .min = -2000, .max = 2000, .initial = "0"};
-}
-Field Percent(int control, int word, const char* initial, int record = kRecordOfWord) {
-  return {.control = control, .word = word, .format = F::kUnsigned, .check = C::kUnsignedInt,
-          .min = 0, .max = 100, .initial = initial, .record = record};
-}
-// Temperature limits and setpoint in tenths, -20.0 to 200.0 (or unchecked).
-Field Temperature(int control, int word, const char* initial, C check = C::kTenths) {
-  return {.control = control, .word = word, .format = F::kTenths, .check = check, .min = -200,
-          .max = 2000, .initial = initial};
-}
-Field Whole(int control, int word, const char* initial, C check, int min, int max) {
-  return {.control = control, .word = word, .format = F::kSigned, .check = check, .min = min,
-          .max = max, .initial = initial};
-}
-Field Unchecked(int control, int word, const char* initial) {
-  return {.control = control, .word = word, .format = F::kSigned, .initial = initial};
-}
-// The CO2 calibration value: shown and sent by its button, kept nowhere.
-Field CalibrationValue(int control) {
-  return {.control = control, .format = F::kUnsigned, .initial = "400", .record = kNoWord};
-}
-Choice MenuLocked(int control) {
-  return {.kind = ChoiceKind::kCheckBit, .control = control, .word = 39, .mask = 1};
 }
 
 // Rack LCD line: the UC-RGJ's controls, each member's own where it has them.
@@ -93,7 +37,7 @@ DialogDef RackLcd(int number, const char* model, const char* header, const RackI
   opening.resize(16, ' ');
   const char* initial = texts.emplace_back(opening).c_str();
   const char* preset = texts.emplace_back(name + " Kolvar     ").c_str();
-  DialogDef d = Base(number, model, header, {3019, 3020, 3021, 3022, 3023, 3024}, 2959, initial,
+  DialogDef d = Frame(number, model, header, {3019, 3020, 3021, 3022, 3023, 3024}, 2959, initial,
                      preset, 2969, 3186, 5);
   auto& f = d.fields;
   f.push_back(Shift(r.shift_t, 76));
@@ -154,15 +98,16 @@ std::vector<McDisplayMode> RackModes() {
 // the write refused with its own message while the user menu is open.
 MultiChannelDef RackLcdMc(DialogDef base, int time, std::vector<McChannel> channels,
                           std::vector<McColourCombo> measured) {
-  MultiChannelDef m{.dialog = std::move(base),
-                    .active_time_combo = time,
-                    .channels = std::move(channels),
-                    .colours = std::move(measured),
-                    .modes = RackModes(),
-                    .output = {2997, 2998, 3001, 3003, 3005, 2999},
-                    .symbol_bitmaps = std::span(res::kSymbolBitmapList).first(res::kSmallSymbolCount),
-                    .colour_bitmaps = std::span(res::kColourBitmapList).first(kRackColours),
-                    .write_menu_message = "Nelze zapsat data pokud je aktivní uživatelské menu."};
+  MultiChannelDef m;
+  m.dialog = std::move(base);
+  m.active_time_combo = time;
+  m.channels = std::move(channels);
+  m.colours = std::move(measured);
+  m.modes = RackModes();
+  m.output = {2997, 2998, 3001, 3003, 3005, 2999};
+  m.symbol_bitmaps = std::span(res::kSymbolBitmapList).first(res::kSmallSymbolCount);
+  m.colour_bitmaps = std::span(res::kColourBitmapList).first(kRackColours);
+  m.write_menu_message = "Nelze zapsat data pokud je aktivní uživatelské menu.";
   for (int n = 0; n < 4; ++n) m.colours.push_back({n == 3 ? 3018 : 3008 + 2 * n, 37, n});
   m.word_defaults = {{35, 5}, {36, 0x222}, {37, 0x3333}, {50, kTwoStateS}, {51, kTwoStateP}};
   const std::uint16_t flags[] = {1, 1026, 1027};
@@ -173,10 +118,12 @@ MultiChannelDef RackLcdMc(DialogDef base, int time, std::vector<McChannel> chann
 
 // A member without LCD or bracket: only its digital output is the family's.
 MultiChannelDef OutputOnly(DialogDef base, McDigitalOutput output) {
-  return {.dialog = std::move(base),
-          .output = output,
-          .host_transfer = false,
-          .word_defaults = {{50, kTwoStateS}, {51, kTwoStateP}}};
+  MultiChannelDef m;
+  m.dialog = std::move(base);
+  m.output = output;
+  m.host_transfer = false;
+  m.word_defaults = {{50, kTwoStateS}, {51, kTwoStateP}};
+  return m;
 }
 
 // The LCD members BBH7QS, BBH7T, JBC3S: quick-select keys, channels, three modes.
@@ -184,10 +131,11 @@ MultiChannelDef LcdMc(DialogDef base, std::vector<McQuickSelect> quick,
                       std::vector<McChannel> channels, std::array<int, 3> links,
                       std::array<int, 3> states, std::array<int, 3> symbols, McDigitalOutput output,
                       bool colour_lcd) {
-  MultiChannelDef m{.dialog = std::move(base),
-                    .quick_select = std::move(quick),
-                    .channels = std::move(channels),
-                    .output = output};
+  MultiChannelDef m;
+  m.dialog = std::move(base);
+  m.quick_select = std::move(quick);
+  m.channels = std::move(channels);
+  m.output = output;
   for (int k = 0; k < 3; ++k) m.modes.push_back(StandardMode(k, links[k], states[k], symbols[k], 1));
   if (!colour_lcd) m.symbol_bitmaps = std::span(res::kSymbolBitmapList).first(res::kSmallSymbolCount);
   m.word_defaults = {{29, 10}, {30, 10}, {50, kTwoStateS}, {51, kTwoStateP}};
@@ -248,7 +196,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                      {{3014, 36, 0}, {3016, 36, 1}, {3173, 36, 2}});
   }();
   static const MultiChannelDef rgjh = [] {
-    DialogDef d = Base(158, "UC-RGJ-H", "UCRGJ6YA", {3486, 3487, 3488, 3489, 3490, 3491}, 3456,
+    DialogDef d = Frame(158, "UC-RGJ-H", "UCRGJ6YA", {3486, 3487, 3488, 3489, 3490, 3491}, 3456,
                        "Kolvar UC-RGJ-H ", "UC-RGJ-H Kolvar ", 3461, 3462, 5);
     // Its buttons and the refusal of another model's file name the model.
     d.button_name = "UC-RGJ-H";
@@ -267,7 +215,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     return m;
   }();
   static const MultiChannelDef bbh7qs = [] {
-    DialogDef d = Base(151, "BBH7QS", "BBH7QS", {2512, 2515, 2513, 2516, 2514, 2517}, 2342,
+    DialogDef d = Frame(151, "BBH7QS", "BBH7QS", {2512, 2515, 2513, 2516, 2514, 2517}, 2342,
                        "Kolvar BBH7QS   ", "BBH7QS Kolvar   ", 2347, 2348, 5);
     d.fields = {Percent(2339, 33, "15"),
                 Address(2346),
@@ -290,7 +238,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     return m;
   }();
   static const MultiChannelDef bbh7t = [] {
-    DialogDef d = Base(133, "BBH7T", "BBH7T", {1509, 1515, 1510, 1516, 1514, 1517}, 1391,
+    DialogDef d = Frame(133, "BBH7T", "BBH7T", {1509, 1515, 1510, 1516, 1514, 1517}, 1391,
                        "Kolvar BBH7T    ", "BBH7T Kolvar    ", 1396, 0, 5);
     // Setpoints and limits go out as typed: this member checks none of them.
     d.fields = {ContrastField(1389),
@@ -310,7 +258,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                  false);
   }();
   static const MultiChannelDef jbc3s = [] {
-    DialogDef d = Base(135, "JBC3S", "JBC3S", {1600, 1603, 1601, 1604, 1602, 1605}, 1564,
+    DialogDef d = Frame(135, "JBC3S", "JBC3S", {1600, 1603, 1601, 1604, 1602, 1605}, 1564,
                        "Kolvar JBC3S    ", "JBC3S Kolvar    ", 1569, 0, 5);
     d.fields = {ContrastField(1562),
                 Address(1568),
@@ -324,7 +272,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                  {1590, 1591, 1717, 1599, 1595, 1718}, false);
   }();
   static const MultiChannelDef bbh7h = [] {
-    DialogDef d = Base(138, "BBH7H", "BBH7H", {2090, 2091, 2092, 2093, 2094, 2095}, 2055,
+    DialogDef d = Frame(138, "BBH7H", "BBH7H", {2090, 2091, 2092, 2093, 2094, 2095}, 2055,
                        "Kolvar BBH7H    ", "BBH7H Kolvar    ", 2060, 2062, 20);
     // The lower potentiometer limit is checked against the upper one by the dialog.
     d.fields = {Shift(2052, 76),
@@ -341,7 +289,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     return m;
   }();
   static const MultiChannelDef bbh8l = [] {
-    DialogDef d = Base(145, "BBH8L", "BBH8L", {2226, 2227, 2228, 2229, 2230, 2231}, 2232,
+    DialogDef d = Frame(145, "BBH8L", "BBH8L", {2226, 2227, 2228, 2229, 2230, 2231}, 2232,
                        "Kolvar BBH8L    ", "BBH8L Kolvar    ", 2214, 2215, 20);
     d.fields = {Shift(2206, 76), Shift(2207, 77), Address(2213)};
     return OutputOnly(std::move(d), {2217, 2218, 2220, 2223, 2224, 2225});

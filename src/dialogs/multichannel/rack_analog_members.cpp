@@ -6,6 +6,7 @@
 #include <span>
 #include <tuple>
 
+#include "dialogs/multichannel/member_fields.h"
 #include "resources/bitmaps.h"
 
 namespace travik {
@@ -17,6 +18,7 @@ struct ColourCombo {
   int nibble;  // of word 36: 0 temperature, 1 humidity, 2 CO2 or TVOC
 };
 
+using namespace members;
 using F = FieldFormat;
 using C = CheckKind;
 
@@ -56,40 +58,22 @@ struct MemberSpec {
   int bargraph = 0, bargraph_kind = 0;
 };
 
-Field Tenths(int control, int word, int min, int max, const char* initial) {
-  return {.control = control, .word = word, .format = F::kTenths, .check = C::kTenths,
-          .min = min, .max = max, .initial = initial};
-}
-
 RackAnalogDef Build(const MemberSpec& m) {
   RackAnalogDef r;
   DialogDef& d = r.mc.dialog;
-  d.template_number = m.template_number;
-  d.title = m.title;
-  d.header_name = m.header;
-  d.open_button = m.open;
-  d.read_button = m.read;
-  d.save_button = m.save;
-  d.write_button = m.write;
-  d.preset_button = m.preset;
-  d.cancel_button = m.cancel;
-  d.text_control = m.text;
-  d.text_initial = "                ";
-  d.text_preset = m.text_preset;
-  d.timer_ms = 20;
-  d.read_at_open = ReadAtOpen::kYes;
+  d = Frame(m.template_number, m.title, m.header,
+            {m.open, m.read, m.save, m.write, m.preset, m.cancel}, m.text, "                ",
+            m.text_preset, 0, 0, 20);
   d.preset_resets_choices = true;
 
   // In the order the timer checks them.
   auto& f = d.fields;
   if (m.lcd) {
-    f.push_back({.control = m.day, .word = 34, .format = F::kUnsigned, .check = C::kUnsignedInt,
-                 .min = 0, .max = 100, .initial = "30"});
-    f.push_back({.control = m.night, .word = 38, .format = F::kUnsigned,
-                 .check = C::kUnsignedInt, .min = 0, .max = 100, .initial = "10"});
+    f.push_back(Percent(m.day, 34, "30"));
+    f.push_back(Percent(m.night, 38, "10"));
   }
-  f.push_back(Tenths(m.shift_t, 76, -200, 200, "0.0"));
-  if (m.shift_h != 0) f.push_back(Tenths(m.shift_h, 77, -200, 200, "0.0"));
+  f.push_back(Shift(m.shift_t, 76));
+  if (m.shift_h != 0) f.push_back(Shift(m.shift_h, 77));
   // Whole ppm like the KDB7DY's, read by the tenths check: -200.0 to 200.0.
   if (m.shift_co2 != 0)
     f.push_back({.control = m.shift_co2, .word = 81, .format = F::kSigned, .check = C::kTenths,
@@ -123,24 +107,22 @@ RackAnalogDef Build(const MemberSpec& m) {
                          .safety_initial = "Inicializační hodnota"});
   }
   if (m.setpoint != 0) {
-    f.push_back(Tenths(m.setpoint, 15, -200, 2000, "0.0"));
-    f.push_back(Tenths(m.upper, 67, -200, 2000, "5.0"));
-    f.push_back(Tenths(m.lower, 66, -200, 2000, "-5.0"));
+    f.push_back(Temperature(m.setpoint, 15, "0.0"));
+    f.push_back(Temperature(m.upper, 67, "5.0"));
+    f.push_back(Temperature(m.lower, 66, "-5.0"));
   }
   // Unchecked.
   if (m.lcd) {
-    f.push_back({.control = m.switch_lo, .word = 56, .format = F::kSigned, .initial = "20"});
-    f.push_back({.control = m.switch_hi, .word = 57, .format = F::kSigned, .initial = "30"});
+    f.push_back(Unchecked(m.switch_lo, 56, "20"));
+    f.push_back(Unchecked(m.switch_hi, 57, "30"));
   }
   if (m.indication_lo != 0) {
-    f.push_back({.control = m.indication_lo, .word = 64, .format = F::kSigned, .initial = "1000"});
-    f.push_back({.control = m.indication_hi, .word = 65, .format = F::kSigned, .initial = "2000"});
+    f.push_back(Unchecked(m.indication_lo, 64, "1000"));
+    f.push_back(Unchecked(m.indication_hi, 65, "2000"));
   }
-  if (m.cal_edit != 0)
-    f.push_back({.control = m.cal_edit, .word = kNoWord, .format = F::kUnsigned, .initial = "400",
-                 .record = kNoWord});
+  if (m.cal_edit != 0) f.push_back(CalibrationValue(m.cal_edit));
 
-  if (m.lcd) d.choices.push_back({.kind = ChoiceKind::kCheckBit, .control = m.menu, .word = 39, .mask = 1});
+  if (m.lcd) d.choices.push_back(MenuLocked(m.menu));
   for (int id = m.hidden_first; id != 0 && id <= m.hidden_last; ++id) d.hidden.push_back(id);
   for (int id = m.cal_first; id != 0 && id <= m.cal_last; ++id) d.hidden.push_back(id);
   if (m.cal_button != 0) d.offline_disabled.push_back(m.cal_button);
