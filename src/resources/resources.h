@@ -47,5 +47,8 @@ std::vector<ui::DialogTemplate> TransferTemplates();
 std::vector<ui::DialogTemplate> CompactTemplates();
 std::vector<ui::DialogTemplate> FirmwareTemplates();
 std::vector<ui::DialogTemplate> MultiChannelTemplates();
+std::vector<ui::DialogTemplate> RackLcdTemplates();
+std::vector<ui::DialogTemplate> RackAnalogTemplates();
+std::vector<ui::DialogTemplate> MultiChannelMemberTemplates();
 
 }  // namespace travik::res

@@ -9,7 +9,9 @@ const DialogTemplate* FindTemplate(int number) {
     std::map<int, DialogTemplate> m;
     for (auto table : {res::MainTemplates, res::SettingsTemplates, res::TransferTemplates,
                        res::CompactTemplates, res::FirmwareTemplates,
-                       res::MultiChannelTemplates})
+                       res::MultiChannelTemplates,
+                       res::RackLcdTemplates, res::RackAnalogTemplates,
+                       res::MultiChannelMemberTemplates})
       for (auto& t : table()) m.emplace(t.number, std::move(t));
     return m;
   }();

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <utility>
 
+#include "sim/sim_member_words.h"
+
 namespace travik::sim {
 namespace {
 
@@ -231,6 +233,7 @@ SimTransmitter::Memory SimDefaultMemory(const SimModel& model) {
     m[94] = 40;
     m[95] = 200;
   }
+  PutMemberConfigWords(t, m);
   return m;
 }
 

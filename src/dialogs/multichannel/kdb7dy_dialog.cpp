@@ -92,6 +92,7 @@ const MultiChannelDef& Kdb7dyDialogDef() {
                 .offline_disabled = {kCalibrationValue, kWriteCalibration},
                 .read_at_open = ReadAtOpen::kYes,
                 .timer_ms = 5,
+                .preset_resets_choices = true,  // MenuFlags 0
             },
         .active_time_combo = 3867,
         .quick_select = {{4027, 29}, {4029, 30}},
@@ -102,11 +103,11 @@ const MultiChannelDef& Kdb7dyDialogDef() {
         .modes = {StandardMode(0, 4049, 3904, 3906, 2), StandardMode(1, 3939, 3941, 3943, 2),
                   StandardMode(2, 3976, 3978, 3980, 2)},
         .output = {4031, 4032, 4034, 4036, 4039, 4037},
-        // Never offered: the group is hidden whenever the dialog opens.
-        .calibration_edit = kCalibrationValue,
-        .calibration_button = kWriteCalibration,
         .word_defaults = {{35, 5}, {29, 10}, {30, 10}, {50, 1}, {51, 65534}, {68, 1}, {69, 1026},
                           {73, 1027}, {36, 0x222}, {37, 0x333}},
+        // Not offered: the group stays hidden, as on the device's own tool.
+        .calibration_edit = kCalibrationValue,
+        .calibration_button = kWriteCalibration,
     };
     for (const auto& m : d.modes) {
       d.word_defaults.push_back({m.link_word, 0});

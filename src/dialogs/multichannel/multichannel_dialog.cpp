@@ -44,6 +44,10 @@ McDisplayMode StandardMode(int m, int link_combo, int states_combo, int first_sy
   return mode;
 }
 
+std::size_t McDisplayMode::LinkEntries() const {
+  return link_texts.empty() ? mc::kLinkEntries : link_texts.size();
+}
+
 MultiChannelDialog::MultiChannelDialog(const MultiChannelDef& def)
     : ConfigDialog(def.dialog), mc_(def) {}
 
@@ -103,7 +107,16 @@ void MultiChannelDialog::FillCombos(ui::Dialog& d) {
   for (int n = 0; n <= mc::kMaxStates; ++n) counts.push_back(std::to_string(n));
   for (const auto& m : mc_.modes) {
     fill(m.states_combo, counts);
-    fill(m.link_combo, mc::LinkTexts());
+    if (m.link_texts.empty()) {
+      fill(m.link_combo, mc::LinkTexts());
+    } else {
+      fill(m.link_combo, m.link_texts);
+    }
+    if (!m.state_texts.empty())
+      for (int k = 0; k < mc::kModeSymbols; ++k) {
+        fill(m.SymbolCombo(k), m.state_texts);
+        d.ComboSetSel(m.SymbolCombo(k), 0);
+      }
   }
 }
 
@@ -122,7 +135,7 @@ void MultiChannelDialog::FillBitmapCombos(ui::Dialog& d) {
   for (const auto& c : mc_.channels)
     fill(c.bargraph_combo, bargraphs_, [](int i) { return std::string(mc::BargraphKindText(i)); });
   for (const auto& m : mc_.modes)
-    for (int k = 0; k < mc::kModeSymbols; ++k) {
+    for (int k = 0; k < mc::kModeSymbols && m.state_texts.empty(); ++k) {
       fill(m.SymbolCombo(k), symbols_, number);
       d.ComboSetSel(m.SymbolCombo(k), 0);
     }
@@ -168,16 +181,9 @@ void MultiChannelDialog::SetWordDefaults(ui::Dialog& d) {
   ShowWords(d);
 }
 
-void MultiChannelDialog::Preset(ui::Dialog& d) {
-  ConfigDialog::OnCommand(d, def_.preset_button, ui::Notify::kClicked);
-  // The table leaves its check boxes alone on "Přednastavení"; this family
-  // clears them (MenuFlags 0), through the same path as the user's click.
-  for (const Choice& c : def_.choices) {
-    if (c.kind != ChoiceKind::kCheckBit || d.IsChecked(c.control) == (c.initial != 0)) continue;
-    d.Check(c.control, c.initial != 0);
-    ConfigDialog::OnCommand(d, c.control, ui::Notify::kClicked);
-  }
-  SetWordDefaults(d);
+void MultiChannelDialog::AfterDefaults(ui::Dialog& d, bool preset) {
+  // At opening the family's words were set before the table's part ran.
+  if (preset) SetWordDefaults(d);
 }
 
 void MultiChannelDialog::ShowWords(ui::Dialog& d) {
@@ -202,11 +208,13 @@ void MultiChannelDialog::ShowWords(ui::Dialog& d) {
     select(c.control, mc::Nibble(Working(c.word), c.nibble), mc_.colour_bitmaps.size());
   for (std::size_t m = 0; m < mc_.modes.size(); ++m) {
     const auto& mode = mc_.modes[m];
-    select(mode.link_combo, Working(mode.link_word), mc::kLinkEntries);
+    select(mode.link_combo, Working(mode.link_word), mode.LinkEntries());
     select(mode.states_combo, Working(mode.states_word), mc::kMaxStates + 1);
     EnableModeSymbols(d, static_cast<int>(m));
+    const std::size_t states =
+        mode.state_texts.empty() ? mc_.symbol_bitmaps.size() : mode.state_texts.size();
     for (int k = 0; k < mc::kModeSymbols; ++k)
-      select(mode.SymbolCombo(k), Working(mode.first_symbol_word + k), mc_.symbol_bitmaps.size());
+      select(mode.SymbolCombo(k), Working(mode.first_symbol_word + k), states);
   }
   ShowDigitalOutput(d);
 }
@@ -242,8 +250,6 @@ void MultiChannelDialog::ShowDigitalOutput(ui::Dialog& d) {
 void MultiChannelDialog::OnCommand(ui::Dialog& d, int id, ui::Notify code) {
   if (code == ui::Notify::kSelChange && OnSelection(d, id)) return;
   if (code == ui::Notify::kClicked) {
-    if (id == def_.preset_button) return Preset(d);
-    if (id == mc_.calibration_button && id != 0) return WriteCalibrationValue(d);
     if (OnClick(d, id)) return;
   }
   ConfigDialog::OnCommand(d, id, code);
@@ -306,6 +312,10 @@ bool MultiChannelDialog::OnClick(ui::Dialog& d, int id) {
       d.Check(c.setpoint_radio, setpoint);
       return true;
     }
+  if (id == mc_.calibration_button && id != 0) {
+    WriteCalibrationValue(d);
+    return true;
+  }
   const auto& o = mc_.output;
   if (o.two_state_radio == 0) return false;
   if (id == o.two_state_radio) {
@@ -325,21 +335,10 @@ bool MultiChannelDialog::OnClick(ui::Dialog& d, int id) {
   return false;
 }
 
-void MultiChannelDialog::WriteCalibrationValue(ui::Dialog& d) {
-  const std::int32_t value = ParseInt(Utf8ToCp1250(d.GetText(mc_.calibration_edit, kNumberChars)));
-  FrameCalibrationValue(static_cast<std::uint16_t>(value));
-  if (SendCommandRemembered(1)) {
-    d.MessageBox("Kalibrační data zapsána", kSetCaption, ui::Icon::kInformation);
-    return;
-  }
-  d.MessageBox("Chyba při zápisu kalbračních dat", kSetCaption, ui::Icon::kError);
-  d.PostClose();
-}
-
 void MultiChannelDialog::ChooseLink(ui::Dialog& d, int mode) {
   const auto& m = mc_.modes[static_cast<std::size_t>(mode)];
   const int sel = d.ComboGetSel(m.link_combo);
-  if (sel > 0) {
+  if (sel > 0 && m.exclusive_link) {
     for (std::size_t other = 0; other < mc_.modes.size(); ++other) {
       const auto& o = mc_.modes[other];
       if (static_cast<int>(other) == mode || o.link_combo == 0 || Working(o.link_word) != sel) continue;
@@ -394,6 +393,18 @@ void MultiChannelDialog::SetFrequency(ui::Dialog& d) {
   Working(kWordP) = set.p;
   d.SetText(o.frequency_edit, mc::FormatFixed6(set.frequency));
   d.SetText(o.period_edit, mc::FormatFixed6(1000.0 / set.frequency));
+}
+
+void MultiChannelDialog::WriteCalibrationValue(ui::Dialog& d) {
+  const auto value =
+      static_cast<std::uint16_t>(ParseInt(Utf8ToCp1250(d.GetText(mc_.calibration_edit, kNumberChars))));
+  FrameCalibrationValue(value);
+  if (SendCommandRemembered(1)) {
+    d.MessageBox("Kalibrační data zapsána", kSetCaption, ui::Icon::kInformation);
+    return;
+  }
+  d.MessageBox("Chyba při zápisu kalbračních dat", kSetCaption, ui::Icon::kError);
+  d.PostClose();
 }
 
 // The step-count check, after the table's range checks.

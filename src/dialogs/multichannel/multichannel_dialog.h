@@ -39,7 +39,15 @@ struct McDisplayMode {
   int link_word = 0;
   int states_word = 0;
   int first_symbol_word = 0;
+  // The link combo's entries; empty: the four of LinkTexts. The rack line
+  // links each mode only to its own position, without the one-mode rule.
+  std::span<const std::string_view> link_texts{};
+  bool exclusive_link = true;
+  // Entries of the state combos when they are texts, not symbol bitmaps
+  // (the BBH7H's LED patterns).
+  std::span<const std::string_view> state_texts{};
   int SymbolCombo(int k) const { return first_symbol + symbol_step * k; }
+  std::size_t LinkEntries() const;
 };
 // Mode m (0-2) on the family's words 84-139.
 McDisplayMode StandardMode(int m, int link_combo, int states_combo, int first_symbol,
@@ -90,14 +98,13 @@ struct MultiChannelDef {
   // The user-menu status check and the 0xC8/0xC9 bracket around transfers
   // (the LCD members); without, the block transfer runs alone.
   bool host_transfer = true;
-  // "Zápsat kalibraci": sends the edit's value with the write-calibration-value
-  // command (0xF0, dialog form); 0 when the member has none.
-  int calibration_edit = 0;
-  int calibration_button = 0;
   const char* write_menu_message = "Nelze načíst data pokud je aktivní uživatelské menu.";
   // The words the family's combos and radio buttons edit, at opening and on
   // "Přednastavení".
   std::vector<McWordValue> word_defaults;
+  // The CO2 calibration-value write (command 0xF0): its edit and button.
+  int calibration_edit = 0;
+  int calibration_button = 0;
 };
 
 inline constexpr const char* kUserMenuMessage = "Nelze načíst data pokud je aktivní uživatelské menu.";
@@ -126,6 +133,7 @@ class MultiChannelDialog : public ConfigDialog {
   void BeforeWrite(ui::Dialog& d) override;
   void AfterLoad(ui::Dialog& d, const ConfigFile& file) override;
   void BeforeSave(ui::Dialog& d, ConfigFile& file) override;
+  void AfterDefaults(ui::Dialog& d, bool preset) override;
 
   // The family's words into their controls (combos, radios, output).
   void ShowWords(ui::Dialog& d);
@@ -141,7 +149,6 @@ class MultiChannelDialog : public ConfigDialog {
   void FillCombos(ui::Dialog& d);
   void FillBitmapCombos(ui::Dialog& d);
   void SetWordDefaults(ui::Dialog& d);
-  void Preset(ui::Dialog& d);
   bool SendBracket(ui::Dialog& d, bool begin);
   bool OnSelection(ui::Dialog& d, int id);
   bool OnClick(ui::Dialog& d, int id);
