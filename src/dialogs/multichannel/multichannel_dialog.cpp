@@ -258,49 +258,46 @@ void MultiChannelDialog::OnCommand(ui::Dialog& d, int id, ui::Notify code) {
 bool MultiChannelDialog::OnSelection(ui::Dialog& d, int id) {
   if (id == 0) return false;
   const int sel = d.ComboGetSel(id);
-  auto mine = [&]() -> bool {
-    if (id == mc_.active_time_combo) {
-      if (sel >= 0) Working(kWordActiveTime) = mc::ActiveTimeSeconds(sel);
+  if (id == mc_.active_time_combo) {
+    if (sel >= 0) Working(kWordActiveTime) = mc::ActiveTimeSeconds(sel);
+    return true;
+  }
+  for (const auto& q : mc_.quick_select)
+    if (id == q.control) {
+      if (sel >= 0) ChooseQuickSelect(d, q);
       return true;
     }
-    for (const auto& q : mc_.quick_select)
-      if (id == q.control) {
-        if (sel >= 0) ChooseQuickSelect(d, q);
-        return true;
-      }
-    for (const auto& c : mc_.channels)
-      if (id == c.bargraph_combo) {
-        if (sel < 0) return true;
-        Working(c.word) = mc::WithBargraph(Working(c.word), sel);
-        d.SetText(c.kind_text, mc::BargraphKindText(sel));
-        return true;
-      }
-    for (const auto& c : mc_.colours)
-      if (id == c.control) {
-        if (sel >= 0) Working(c.word) = mc::WithNibble(Working(c.word), c.nibble, sel);
-        return true;
-      }
-    for (std::size_t m = 0; m < mc_.modes.size(); ++m) {
-      const auto& mode = mc_.modes[m];
-      if (id == mode.states_combo) {
-        if (sel < 0) return true;
-        Working(mode.states_word) = static_cast<std::uint16_t>(sel);
-        EnableModeSymbols(d, static_cast<int>(m));
-        return true;
-      }
-      if (id == mode.link_combo) {
-        if (sel >= 0) ChooseLink(d, static_cast<int>(m));
-        return true;
-      }
-      for (int k = 0; k < mc::kModeSymbols; ++k)
-        if (id == mode.SymbolCombo(k)) {
-          if (sel >= 0) Working(mode.first_symbol_word + k) = static_cast<std::uint16_t>(sel);
-          return true;
-        }
+  for (const auto& c : mc_.channels)
+    if (id == c.bargraph_combo) {
+      if (sel < 0) return true;
+      Working(c.word) = mc::WithBargraph(Working(c.word), sel);
+      d.SetText(c.kind_text, mc::BargraphKindText(sel));
+      return true;
     }
-    return false;
-  };
-  return mine();
+  for (const auto& c : mc_.colours)
+    if (id == c.control) {
+      if (sel >= 0) Working(c.word) = mc::WithNibble(Working(c.word), c.nibble, sel);
+      return true;
+    }
+  for (std::size_t m = 0; m < mc_.modes.size(); ++m) {
+    const auto& mode = mc_.modes[m];
+    if (id == mode.states_combo) {
+      if (sel < 0) return true;
+      Working(mode.states_word) = static_cast<std::uint16_t>(sel);
+      EnableModeSymbols(d, static_cast<int>(m));
+      return true;
+    }
+    if (id == mode.link_combo) {
+      if (sel >= 0) ChooseLink(d, static_cast<int>(m));
+      return true;
+    }
+    for (int k = 0; k < mc::kModeSymbols; ++k)
+      if (id == mode.SymbolCombo(k)) {
+        if (sel >= 0) Working(mode.first_symbol_word + k) = static_cast<std::uint16_t>(sel);
+        return true;
+      }
+  }
+  return false;
 }
 
 bool MultiChannelDialog::OnClick(ui::Dialog& d, int id) {
