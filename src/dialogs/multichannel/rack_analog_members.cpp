@@ -24,7 +24,7 @@ using C = CheckKind;
 
 // One output's controls: the kind radios and labels, the input and output
 // ranges and the safety value.
-struct OutputSpec {
+struct OutputLayout {
   int word = 0;  // 68 or 69
   int current = 0, voltage = 0;
   int in_lo = 0, in_hi = 0, out_lo = 0, out_hi = 0, safety = 0;
@@ -37,7 +37,7 @@ struct OutputSpec {
   const char* in_hi_default = "";
 };
 
-struct MemberSpec {
+struct MemberLayout {
   int template_number = 0;
   const char* title = "";
   const char* header = "";
@@ -50,7 +50,7 @@ struct MemberSpec {
   std::vector<ColourCombo> colours{};  // word 36
   int switch_lo = 0, switch_hi = 0;
   int hidden_first = 0, hidden_last = 0;  // switching-limit controls, hidden at opening
-  OutputSpec out1, out2;
+  OutputLayout out1, out2;
   AnalogSource source{};
   int indication_lo = 0, indication_hi = 0;
   int cal_first = 0, cal_last = 0, cal_edit = 0, cal_button = 0;
@@ -58,7 +58,7 @@ struct MemberSpec {
   int bargraph = 0, bargraph_kind = 0;
 };
 
-RackAnalogDef Build(const MemberSpec& m) {
+RackAnalogDef Build(const MemberLayout& m) {
   RackAnalogDef r;
   DialogDef& d = r.mc.dialog;
   d = Frame(m.template_number, m.title, m.header,
@@ -81,7 +81,7 @@ RackAnalogDef Build(const MemberSpec& m) {
   // Output 1's input range: checked here when its source is fixed, by the
   // dialog when the source can be chosen.
   for (int k = 0; k < 2; ++k) {
-    const OutputSpec& o = k == 0 ? m.out1 : m.out2;
+    const OutputLayout& o = k == 0 ? m.out1 : m.out2;
     const int range_word = k == 0 ? 52 : 54;
     const bool by_source = k == 0 && m.source.temperature_radio != 0;
     f.push_back({.control = o.in_lo, .word = range_word, .format = o.in_format,
@@ -92,7 +92,7 @@ RackAnalogDef Build(const MemberSpec& m) {
                  .initial = o.in_hi_default});
   }
   for (int k = 0; k < 2; ++k) {
-    const OutputSpec& o = k == 0 ? m.out1 : m.out2;
+    const OutputLayout& o = k == 0 ? m.out1 : m.out2;
     const int out_word = k == 0 ? 92 : 94;
     const int safety_word = k == 0 ? 8 : 9;
     for (auto [control, word, initial] : {std::tuple{o.out_lo, out_word, "0.0"},
@@ -148,11 +148,11 @@ RackAnalogDef Build(const MemberSpec& m) {
   return r;
 }
 
-const OutputSpec kTemperatureInput{.in_format = F::kTenths, .in_check = C::kTenths,
+const OutputLayout kTemperatureInput{.in_format = F::kTenths, .in_check = C::kTenths,
                                    .in_min = -500, .in_max = 2000,
                                    .in_lo_default = "0.0", .in_hi_default = "50.0"};
 
-OutputSpec Output(OutputSpec input, int word, int current, int voltage, int in_lo, int in_hi,
+OutputLayout Output(OutputLayout input, int word, int current, int voltage, int in_lo, int in_hi,
                   int out_lo, int out_hi, int safety, int out_lo_label, int out_hi_label,
                   int safety_label) {
   input.word = word;
@@ -169,11 +169,11 @@ OutputSpec Output(OutputSpec input, int word, int current, int voltage, int in_l
   return input;
 }
 
-const OutputSpec kPpmInput{.in_format = F::kUnsigned, .in_check = C::kUnsignedInt, .in_min = 0,
+const OutputLayout kPpmInput{.in_format = F::kUnsigned, .in_check = C::kUnsignedInt, .in_min = 0,
                            .in_max = 9999, .in_lo_default = "400", .in_hi_default = "1600"};
-const OutputSpec kPpbInput{.in_format = F::kUnsigned, .in_check = C::kUnsignedInt, .in_min = 0,
+const OutputLayout kPpbInput{.in_format = F::kUnsigned, .in_check = C::kUnsignedInt, .in_min = 0,
                            .in_max = 9999, .in_lo_default = "0", .in_hi_default = "2000"};
-const OutputSpec kHumidityInput{.in_format = F::kTenths, .in_check = C::kTenths, .in_min = 0,
+const OutputLayout kHumidityInput{.in_format = F::kTenths, .in_check = C::kTenths, .in_min = 0,
                                 .in_max = 1000, .in_lo_default = "0.0", .in_hi_default = "100.0"};
 
 }  // namespace
