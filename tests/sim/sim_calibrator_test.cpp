@@ -2,6 +2,7 @@
 #include <cmath>
 #include <string>
 
+#include "calibration/output_calibration.h"
 #include "protocol/frames.h"
 #include "sim/sim_bootloader.h"
 #include "sim/sim_calibrator.h"
@@ -134,9 +135,9 @@ TEST_F(BenchTest, FactoryUnitIsCloseButNotExactAndNoisy) {
   EXPECT_NEAR(Reading(0xA2), (before - e.offset) * 1.02 + e.offset, 1.0);
 }
 
-// The successive approximation of the output calibration, as the calibration
-// dialog runs it: 12 corrections from 2048, 1024 down.
-struct Approximation {
+// The output calibration's own successive approximation run against the
+// simulated bench: each reading judged by the dialog's Judge.
+struct Search {
   bool accepted = false;
   int writes = 0;
   std::uint32_t reading = 0;
@@ -144,21 +145,21 @@ struct Approximation {
 
 class CalibrationTest : public BenchTest {
  protected:
-  Approximation Approximate(std::uint8_t channel, std::uint8_t point_code, std::uint8_t input,
-                            std::int64_t nominal, int at_once, int final_range) {
-    Approximation a;
-    std::uint32_t value = 2048, step = 1024;
-    for (int steps_left = 12;;) {
-      EXPECT_TRUE(SendTo(kTx, 0xF0, channel, point_code, value));
-      ++a.writes;
-      a.reading = Reading(input);
-      const std::int64_t r = a.reading;
-      if (r >= nominal - at_once && r <= nominal + at_once) return a.accepted = true, a;
-      value = r < nominal - at_once ? value + step : value - step;
-      step /= 2;
-      if (--steps_left == 0) {
-        a.accepted = std::llabs(r - nominal) <= final_range;
-        return a;
+  Search Approximate(const OutputPoint& point, std::uint8_t input) {
+    Search s;
+    travik::Approximation a;
+    for (;;) {
+      EXPECT_TRUE(SendTo(kTx, 0xF0, point.channel, point.point_code, a.value));
+      ++s.writes;
+      s.reading = Reading(input);
+      switch (Judge(a, point, s.reading)) {
+        case Verdict::kAccepted:
+          s.accepted = true;
+          return s;
+        case Verdict::kOutOfRange:
+          return s;
+        case Verdict::kWriteAgain:
+          break;
       }
     }
   }
@@ -171,20 +172,14 @@ TEST_F(CalibrationTest, ApproximationConvergesOnEveryPointOfADriftedUnit) {
     tx->analog().SetError(c, Terminal::kVoltage, {0.975, 45});
     tx->analog().SetError(c, Terminal::kCurrent, {1.03, -60});
   }
-  struct Point {
-    std::uint8_t channel, code, input;
-    std::int64_t nominal;
-    int at_once, final_range;
-  };
-  const Point points[] = {{1, 0x04, 0xA2, 10000, 11, 19},  {1, 0x06, 0xA2, 100000, 11, 19},
-                          {1, 0x00, 0xA3, 20000, 22, 39},  {1, 0x02, 0xA3, 200000, 22, 39},
-                          {2, 0x0C, 0xA0, 10000, 11, 19},  {2, 0x0E, 0xA0, 100000, 11, 19},
-                          {2, 0x08, 0xA1, 20000, 22, 39},  {2, 0x0A, 0xA1, 200000, 22, 39}};
-  for (const Point& p : points) {
-    const Approximation a = Approximate(p.channel, p.code, p.input, p.nominal, p.at_once, p.final_range);
-    EXPECT_TRUE(a.accepted) << "point " << int(p.code) << " read " << a.reading;
-    EXPECT_LE(a.writes, 12);
-    EXPECT_GT(a.writes, 3);  // a drifted unit is not right at 2048
+  // The calibration device's input each point is measured on.
+  const std::uint8_t inputs[] = {0xA2, 0xA2, 0xA3, 0xA3, 0xA0, 0xA0, 0xA1, 0xA1};
+  for (std::size_t i = 0; i < OutputPoints().size(); ++i) {
+    const OutputPoint& p = OutputPoints()[i];
+    const Search s = Approximate(p, inputs[i]);
+    EXPECT_TRUE(s.accepted) << "point " << int(p.point_code) << " read " << s.reading;
+    EXPECT_LE(s.writes, 12);
+    EXPECT_GT(s.writes, 3);  // a drifted unit is not right at 2048
   }
   // Stored and powered again, the outputs are right between the points too.
   ASSERT_TRUE(SendTo(kTx, 0xCD, 3, 0, 0));
@@ -220,9 +215,9 @@ TEST_F(CalibrationTest, AUnitOutOfReachFailsTheFinalRange) {
   Wire("NSC");
   ASSERT_TRUE(SendTo(kCal, 0xC0, 1));
   tx->analog().SetError(0, Terminal::kVoltage, {0.88, 0});  // needs +13.6 %, the constants give 6 %
-  const Approximation a = Approximate(1, 0x04, 0xA2, 10000, 11, 19);
-  EXPECT_FALSE(a.accepted);
-  EXPECT_EQ(a.writes, 12);
+  const Search s = Approximate(OutputPoints()[0], 0xA2);  // channel 1 at 1 V
+  EXPECT_FALSE(s.accepted);
+  EXPECT_EQ(s.writes, 12);
 }
 
 TEST_F(CalibrationTest, FramesThatAreNoCalibrationPointDriveNothing) {
