@@ -9,11 +9,11 @@
 
 namespace travik {
 
-namespace {
-
 const char* ButtonName(const DialogDef& def) {
   return def.button_name != nullptr ? def.button_name : def.header_name;
 }
+
+namespace {
 
 std::uint16_t Low(std::int32_t v) { return static_cast<std::uint16_t>(v & 0xFFFF); }
 std::uint16_t High(std::int32_t v) {

@@ -181,6 +181,8 @@ class ConfigDialog : public ui::DialogProc {
 // Texts the dialog sets at opening: group captions, labels, check boxes,
 // buttons ("Načíst " + button name…), from the def and its layout.
 std::vector<ControlText> DialogCaptions(const DialogDef& def);
+// The model the read and write buttons name ("NSC").
+const char* ButtonName(const DialogDef& def);
 // "Načíst NSC" and "Zapsat NSC".
 std::string ReadButtonText(const DialogDef& def);
 std::string WriteButtonText(const DialogDef& def);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "resources/member_layout.h"
 #include "ui/builder.h"
 
 namespace travik::res {
@@ -12,8 +13,6 @@ namespace {
 constexpr int kMargin = 7;
 constexpr int kColumn = 128;
 constexpr int kGap = 5;
-constexpr int kButtonW = 80;
-constexpr int kButtonGap = 10;
 }  // namespace
 
 ui::DialogTemplate TemplateFromLayout(const DialogDef& def) {
@@ -37,16 +36,10 @@ ui::DialogTemplate TemplateFromLayout(const DialogDef& def) {
     y = group.Bottom();
   }
   const int y = *std::max_element(bottom.begin(), bottom.end()) + 4;
-  auto button = [&](int column, int row, int id, const std::string& text) {
-    b.Add(id, ControlKind::kButton, text, kMargin + column * (kButtonW + kButtonGap), y + row * 18,
-          kButtonW, 14);
-  };
-  button(0, 0, def.read_button, ReadButtonText(def));
-  button(1, 0, def.write_button, WriteButtonText(def));
-  button(2, 0, def.cancel_button, "Cancel");
-  button(0, 1, def.open_button, "Otevřít Nastavení");
-  button(1, 1, def.save_button, "Uložit Nastavení");
-  button(2, 1, def.preset_button, "Přednastavení");
+  layout::DeviceButtons(b,
+                        {def.open_button, def.read_button, def.save_button, def.write_button,
+                         def.preset_button, def.cancel_button},
+                        ButtonName(def), y);
   b.Get().h = y + 36 + 4;
   return b.Build();
 }

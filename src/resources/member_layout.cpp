@@ -29,17 +29,23 @@ int NetworkGroup(ui::TemplateBuilder& b, int address, int baud, int parity, int 
 }
 
 int ChannelGroup(ui::TemplateBuilder& b, const Channel& c, int x, int y, int w) {
-  auto g = b.Group(kNoLabel, c.caption, x, y, w);
+  auto g = b.Group(c.group, c.caption, x, y, w);
   const std::string unit = c.unit;
-  if (c.lower != 0) g.Row(kNoLabel, "Spodní limit " + unit, c.lower, ControlKind::kEdit);
-  if (c.upper != 0) g.Row(kNoLabel, "Horní limit " + unit, c.upper, ControlKind::kEdit);
-  if (c.setpoint != 0) g.Row(kNoLabel, "Žádaná " + unit, c.setpoint, ControlKind::kEdit);
+  if (c.lower != 0) g.Row(c.lower_label, "Spodní limit " + unit, c.lower, ControlKind::kEdit);
+  if (c.upper != 0) g.Row(c.upper_label, "Horní limit " + unit, c.upper, ControlKind::kEdit);
+  if (c.setpoint != 0) g.Row(c.setpoint_label, "Žádaná " + unit, c.setpoint, ControlKind::kEdit);
   if (c.correction_radio != 0) {
     g.Full(c.correction_radio, ControlKind::kRadio, c.correction_text, 10);
     g.Full(c.setpoint_radio, ControlKind::kRadio, c.setpoint_text, 10);
   }
-  if (c.bargraph != 0) {
-    g.Row(kNoLabel, "Bargraf", c.bargraph, ControlKind::kOwnerDrawCombo, 40);
+  if (c.bargraph != 0 && c.kind_beside) {
+    const int row_y = g.Bottom() - 6;
+    b.Add(c.bargraph_label, ControlKind::kStatic, "Bargraf", x + 6, row_y + 3, 32, 8);
+    b.Add(c.bargraph, ControlKind::kOwnerDrawCombo, "", x + 40, row_y, kSymbolComboW, 80);
+    b.Add(c.kind_text, ControlKind::kStatic, c.kind_default, x + 80, row_y + 3, w - 86, 8);
+    g.Space(18);
+  } else if (c.bargraph != 0) {
+    g.Row(c.bargraph_label, "Bargraf", c.bargraph, ControlKind::kOwnerDrawCombo, 40);
     if (c.kind_text != 0) g.Full(c.kind_text, ControlKind::kStatic, c.kind_default, 8);
   }
   g.End();
@@ -104,6 +110,30 @@ int ModeGroup(ui::TemplateBuilder& b, const Mode& m, int x, int y, int group_id)
   const int bottom = row_y + (16 / columns) * 22 + 4;
   b.Get().controls[group_index].h = bottom - y;
   return bottom + kGap;
+}
+
+int NamedModeGroup(ui::TemplateBuilder& b, const NamedMode& ids, int x, int y, int columns) {
+  constexpr int kRow = 16;
+  const int col_w = 36 + kSymbolComboW + 4;
+  const int w = columns * col_w + 8;
+  b.Add(ids.group, ControlKind::kGroupBox, ids.caption, x, y, w, 0);
+  const std::size_t group_index = b.Get().controls.size() - 1;
+  const int top = y + 12;
+  b.Add(ids.link_label, ControlKind::kStatic, "Propojení s LCD", x + 6, top + 3, 62, 8);
+  b.Add(ids.link, ControlKind::kDropDownList, "", x + 70, top, 66, 80);
+  b.Add(ids.states_label, ControlKind::kStatic, "Počet\nstavů", x + 146, top - 1, 30, 16);
+  b.Add(ids.states, ControlKind::kDropDownList, "", x + 178, top, 30, 120);
+  const int rows = (16 + columns - 1) / columns;
+  for (int k = 0; k < 16; ++k) {
+    const int sx = x + 6 + (k / rows) * col_w;
+    const int sy = top + 20 + (k % rows) * kRow;
+    const int combo = ids.first_symbol + ids.symbol_step * k;
+    b.Add(combo - 1, ControlKind::kStatic, "Symbol " + std::to_string(k + 1), sx, sy + 3, 35, 8);
+    b.Add(combo, ControlKind::kOwnerDrawCombo, "", sx + 36, sy, kSymbolComboW, 80);
+  }
+  const int height = 12 + 20 + rows * kRow + 2;
+  b.Get().controls[group_index].h = height;
+  return y + height;
 }
 
 int GroupsBottom(ui::TemplateBuilder& b) {

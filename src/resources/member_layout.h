@@ -1,7 +1,9 @@
-// Building blocks of the multi-channel and rack member templates: the groups
-// they share (shifts, text field, network, channel parameters, digital output,
-// display modes), each placed at a given corner and returning its bottom edge
-// so that columns stack. Labels the code never touches carry no identifier.
+// Building blocks of the configuration-dialog templates: the groups the
+// multi-channel and rack members share (shifts, text field, network, channel
+// parameters, digital output, display modes) and the device buttons every
+// configuration dialog has. Each group is placed at a given corner and
+// returns its bottom edge so that columns stack. Labels the code never
+// touches carry no identifier.
 #pragma once
 
 #include <array>
@@ -14,6 +16,8 @@ namespace travik::res::layout {
 
 inline constexpr int kNoLabel = -1;
 inline constexpr int kGap = 4;
+// Width of a combo showing the family's bitmaps (bargraph, symbol, colour).
+inline constexpr int kSymbolComboW = 30;
 
 struct Row {
   const char* label;
@@ -35,7 +39,8 @@ int NetworkGroup(ui::TemplateBuilder& b, int address, int baud, int parity, int 
                  int parity_label = kNoLabel);
 
 // One measured quantity: limits and setpoint (a 0 control is left out),
-// optional "Korekce"/"Žádaná" radios, a bargraph combo with its kind text.
+// optional "Korekce"/"Žádaná" radios, a bargraph combo with its kind text
+// (under the combo, or beside it on the combo's row).
 struct Channel {
   const char* caption;  // "Teplota - konfigurační parametry"
   const char* unit;     // "[°C]"
@@ -45,6 +50,11 @@ struct Channel {
   const char* setpoint_text = "";
   int bargraph = 0, kind_text = 0;
   const char* kind_default = "";
+  // Identifiers of the group and labels, for the dialogs whose code names them.
+  int group = kNoLabel;
+  int lower_label = kNoLabel, upper_label = kNoLabel, setpoint_label = kNoLabel;
+  int bargraph_label = kNoLabel;
+  bool kind_beside = false;
 };
 int ChannelGroup(ui::TemplateBuilder& b, const Channel& c, int x, int y, int w);
 
@@ -81,6 +91,22 @@ struct Mode {
 };
 inline constexpr int kModeWidth = 12 + 4 * 37;
 int ModeGroup(ui::TemplateBuilder& b, const Mode& m, int x, int y, int group_id = kNoLabel);
+
+// A display mode whose labels the code names (KDB7DY): LCD link and state
+// count side by side, 16 symbol combos (identifiers first_symbol +
+// symbol_step * k, each labelled by the identifier before it) filled column
+// by column, the label beside its combo. Returns the group's bottom.
+struct NamedMode {
+  int group;
+  const char* caption;
+  int link_label;
+  int link;
+  int states_label;
+  int states;
+  int first_symbol;
+  int symbol_step;
+};
+int NamedModeGroup(ui::TemplateBuilder& b, const NamedMode& ids, int x, int y, int columns);
 
 // Below the lowest group box placed so far.
 int GroupsBottom(ui::TemplateBuilder& b);

@@ -1,8 +1,7 @@
 // Templates of the multi-channel transmitter dialogs. Control identifiers,
 // kinds and captions are the dialogs'; positions are ours, chosen so that the
 // largest of them fits a 1280 x 1024 screen.
-#include "resources/multichannel_templates.h"
-
+#include "resources/member_layout.h"
 #include "resources/resources.h"
 #include "ui/builder.h"
 
@@ -12,52 +11,9 @@ using ui::ControlKind;
 
 namespace {
 
+using namespace layout;
+
 constexpr int kRow = 16;
-constexpr int kSymbolComboW = 30;
-
-}  // namespace
-
-void AddChannelGroup(ui::TemplateBuilder& b, const ChannelGroupIds& ids, int x, int y, int w) {
-  auto g = b.Group(ids.group, ids.caption, x, y, w);
-  g.Row(ids.lower_label, ids.lower_text, ids.lower, ControlKind::kEdit)
-      .Row(ids.upper_label, ids.upper_text, ids.upper, ControlKind::kEdit)
-      .Row(ids.setpoint_label, ids.setpoint_text, ids.setpoint, ControlKind::kEdit)
-      .Full(ids.correction_radio, ControlKind::kRadio, ids.correction_text, 10)
-      .Full(ids.setpoint_radio, ControlKind::kRadio, ids.setpoint_radio_text, 10);
-  const int row_y = g.Bottom() - 6;
-  b.Add(ids.bargraph_label, ControlKind::kStatic, "Bargraf", x + 6, row_y + 3, 32, 8);
-  b.Add(ids.bargraph, ControlKind::kOwnerDrawCombo, "", x + 40, row_y, kSymbolComboW, 80);
-  b.Add(ids.kind_text, ControlKind::kStatic, ids.kind_text_caption, x + 80, row_y + 3, w - 86, 8);
-  g.Space(18).End();
-}
-
-int AddDisplayMode(ui::TemplateBuilder& b, const DisplayModeIds& ids, int x, int y, int columns) {
-  const int col_w = 36 + kSymbolComboW + 4;
-  const int w = columns * col_w + 8;
-  auto g = b.Group(ids.group, ids.caption, x, y, w);
-  const int top = y + 12;
-  b.Add(ids.link_label, ControlKind::kStatic, "Propojení s LCD", x + 6, top + 3, 62, 8);
-  b.Add(ids.link, ControlKind::kDropDownList, "", x + 70, top, 66, 80);
-  b.Add(ids.states_label, ControlKind::kStatic, "Počet\nstavů", x + 146, top - 1, 30, 16);
-  b.Add(ids.states, ControlKind::kDropDownList, "", x + 178, top, 30, 120);
-  const int rows = (16 + columns - 1) / columns;
-  for (int k = 0; k < 16; ++k) {
-    const int col = k / rows;
-    const int row = k % rows;
-    const int sx = x + 6 + col * col_w;
-    const int sy = top + 20 + row * kRow;
-    const int combo = ids.first_symbol + ids.symbol_step * k;
-    b.Add(combo - 1, ControlKind::kStatic, "Symbol " + std::to_string(k + 1), sx, sy + 3, 35, 8);
-    b.Add(combo, ControlKind::kOwnerDrawCombo, "", sx + 36, sy, kSymbolComboW, 80);
-  }
-  const int height = 12 + 20 + rows * kRow + 2;
-  for (auto& c : b.Get().controls)
-    if (c.id == ids.group) c.h = height;
-  (void)g;
-  return y + height;
-}
-
-namespace {
 
 ui::DialogTemplate Kdb7dy() {
   ui::TemplateBuilder b(kDlgKdb7dy, "KDB7DY", 682, 412);
@@ -88,21 +44,21 @@ ui::DialogTemplate Kdb7dy() {
 
   // Column 2: the three channels.
   const int x2 = x1 + w1 + 5, w2 = 155;
-  AddChannelGroup(b,
-                  {3877, "Teplota - konfigurační parametry", 3878, "Spodní limit [°C]", 3881, 3879,
-                   "Horní limit [°C]", 3882, 3880, "Žádaná [°C]", 3883, 3884, "Korekce Teploty",
-                   3885, "Žádaná Teplota", 3886, 3887, 3898, "Relativní"},
-                  x2, 7, w2);
-  AddChannelGroup(b,
-                  {3888, "Vlhkost - konfigurační parametry", 3889, "Spodní limit [%RH]", 3892, 3890,
-                   "Horní limit [%RH]", 3893, 3891, "Žádaná [%RH]", 3894, 3895, "Korekce Vlhkosti",
-                   3896, "Žádaná Vlhkosti", 3897, 3900, 3899, "Absolutní"},
-                  x2, 7 + 112, w2);
-  AddChannelGroup(b,
-                  {4060, "Koncentrace CO2 - konfigurační parametry", 4057, "Spodní limit [%ppm]",
-                   4056, 4055, "Horní limit [%ppm]", 4053, 4054, "Žádaná [%ppm]", 4052, 4061,
-                   "Korekce Konc. CO2", 4062, "Žádaná Konc. CO2", 4059, 4058, 4063, "Konstatní"},
-                  x2, 7 + 224, w2);
+  ChannelGroup(b,
+               {"Teplota - konfigurační parametry", "[°C]", 3881, 3882, 3883, 3884, 3885,
+                "Korekce Teploty", "Žádaná Teplota", 3887, 3898, "Relativní", 3877, 3878, 3879,
+                3880, 3886, true},
+               x2, 7, w2);
+  ChannelGroup(b,
+               {"Vlhkost - konfigurační parametry", "[%RH]", 3892, 3893, 3894, 3895, 3896,
+                "Korekce Vlhkosti", "Žádaná Vlhkosti", 3900, 3899, "Absolutní", 3888, 3889, 3890,
+                3891, 3897, true},
+               x2, 7 + 112, w2);
+  ChannelGroup(b,
+               {"Koncentrace CO2 - konfigurační parametry", "[%ppm]", 4056, 4053, 4052, 4061, 4062,
+                "Korekce Konc. CO2", "Žádaná Konc. CO2", 4058, 4063, "Konstatní", 4060, 4057,
+                4055, 4054, 4059, true},
+               x2, 7 + 224, w2);
 
   // Column 3: CO2 limits and calibration, digital output, colours.
   const int x3 = x2 + w2 + 5, w3 = 145;
@@ -151,19 +107,12 @@ ui::DialogTemplate Kdb7dy() {
   // Column 4: the display modes.
   const int x4 = x3 + w3 + 5;
   int my = 7;
-  my = AddDisplayMode(b, {3901, "Režim 1", 3902, 4049, 3903, 3904, 3906, 2}, x4, my, 3) + 4;
-  my = AddDisplayMode(b, {3937, "Režim 2", 3938, 3939, 3940, 3941, 3943, 2}, x4, my, 3) + 4;
-  my = AddDisplayMode(b, {3974, "Režim 3", 3975, 3976, 3977, 3978, 3980, 2}, x4, my, 3) + 4;
+  my = NamedModeGroup(b, {3901, "Režim 1", 3902, 4049, 3903, 3904, 3906, 2}, x4, my, 3) + 4;
+  my = NamedModeGroup(b, {3937, "Režim 2", 3938, 3939, 3940, 3941, 3943, 2}, x4, my, 3) + 4;
+  my = NamedModeGroup(b, {3974, "Režim 3", 3975, 3976, 3977, 3978, 3980, 2}, x4, my, 3) + 4;
 
   // Buttons in two rows under the first three columns.
-  const int by = 371;
-  const struct {
-    int id;
-    const char* text;
-  } buttons[] = {{4043, "Načíst KDB7DY"},     {4044, "Zapsat KDB7DY"},    {4045, "Cancel"},
-                 {4040, "Otevřít Nastavení"}, {4041, "Uložit Nastavení"}, {4042, "Přednastavení"}};
-  for (int i = 0; i < 6; ++i)
-    b.Add(buttons[i].id, ControlKind::kButton, buttons[i].text, 7 + (i % 3) * 90, by + (i / 3) * 18, 80, 14);
+  DeviceButtons(b, {4040, 4043, 4041, 4044, 4042, 4045}, "KDB7DY", 371);
   (void)my;
   return b.Build();
 }
