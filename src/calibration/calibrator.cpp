@@ -19,4 +19,19 @@ Lookup LookUpDevice(ui::Dialog& d, int count, const UsbIds& ids, std::uint8_t sl
   return SendCommand(slot) ? Lookup::kReady : Lookup::kInitRefused;
 }
 
+const char* CalibratorLookupText(Lookup found) {
+  switch (found) {
+    case Lookup::kNoDevices:
+      return "No USB HID device is connected";
+    case Lookup::kNotFound:
+      return "Calibration device not detected";
+    case Lookup::kInitRefused:
+      return "Calibration device ID read error";
+    case Lookup::kNotOpened:
+    case Lookup::kReady:
+      break;
+  }
+  return nullptr;
+}
+
 }  // namespace travik

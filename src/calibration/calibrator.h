@@ -30,4 +30,9 @@ enum class Lookup { kNoDevices, kNotFound, kNotOpened, kInitRefused, kReady };
 // from kInitRefused on the device stays open in the slot.
 Lookup LookUpDevice(ui::Dialog& d, int count, const UsbIds& ids, std::uint8_t slot, int product_field);
 
+// The message (caption kHidCaption) a lookup of the calibration device ends
+// the dialog with; nullptr where it ends nothing (ready, or not opened: each
+// dialog decides that one).
+const char* CalibratorLookupText(Lookup found);
+
 }  // namespace travik

@@ -228,21 +228,12 @@ void InputCalibrationDialog::OnInit(ui::Dialog& d) {
   // On top of the main window's list: slot 1's remembered position stays valid.
   const Lookup found = LookUpDevice(d, EnumerateDevices(), G().CalibratorIds, kCalibratorSlot, kIcCalibratorProduct);
   CloseSlot(kCalibratorSlot);
-  switch (found) {
-    case Lookup::kNoDevices:
-      FailAndClose(d, "No USB HID device is connected", kHidCaption, ui::Icon::kInformation);
-      return;
-    case Lookup::kNotFound:
-      FailAndClose(d, "Calibration device not detected", kHidCaption, ui::Icon::kInformation);
-      return;
-    // Found but not openable is reported as a refused init: without the
-    // device there is nothing to calibrate with.
-    case Lookup::kNotOpened:
-    case Lookup::kInitRefused:
-      FailAndClose(d, "Calibration device ID read error", kHidCaption, ui::Icon::kInformation);
-      return;
-    case Lookup::kReady:
-      break;
+  // Found but not openable is reported as a refused init: without the
+  // device there is nothing to calibrate with.
+  const Lookup reported = found == Lookup::kNotOpened ? Lookup::kInitRefused : found;
+  if (const char* text = CalibratorLookupText(reported)) {
+    FailAndClose(d, text, kHidCaption, ui::Icon::kInformation);
+    return;
   }
   r.calibrator_ready = true;
   Delay(kIcIdentify, 25);

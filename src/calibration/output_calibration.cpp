@@ -273,19 +273,12 @@ void OutputCalibrationDialog::OnInit(ui::Dialog& d) {
   r.streaming = false;
   r.state = kOcIdle;
   for (int id : {kOcCalibrate, kOcPointName, kOcSteps, kOcReading}) d.Enable(id, false);
-  switch (LookUpDevice(d, RebuildDeviceList(), G().CalibratorIds, kCalibratorSlot, kOcCalibratorProduct)) {
-    case Lookup::kNoDevices:
-      FailAndClose(d, "No USB HID device is connected", kHidCaption, ui::Icon::kInformation);
-      return;
-    case Lookup::kNotFound:
-      FailAndClose(d, "Calibration device not detected", kHidCaption, ui::Icon::kInformation);
-      return;
-    case Lookup::kInitRefused:
-      FailAndClose(d, "Calibration device ID read error", kHidCaption, ui::Icon::kInformation);
-      return;
-    case Lookup::kNotOpened:  // reported by the first tick's read
-    case Lookup::kReady:
-      break;
+  // Not opened is reported by the first tick's read.
+  const Lookup found =
+      LookUpDevice(d, RebuildDeviceList(), G().CalibratorIds, kCalibratorSlot, kOcCalibratorProduct);
+  if (const char* text = CalibratorLookupText(found)) {
+    FailAndClose(d, text, kHidCaption, ui::Icon::kInformation);
+    return;
   }
   r.next_state = kOcIdentifyCalibrator;
   r.state = kOcDelay;
