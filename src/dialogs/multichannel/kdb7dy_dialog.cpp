@@ -5,6 +5,7 @@
 
 #include "config/format.h"
 #include "core/globals.h"
+#include "dialogs/multichannel/member_fields.h"
 #include "resources/resources.h"
 
 namespace travik {
@@ -29,71 +30,37 @@ const MultiChannelDef& Kdb7dyDialogDef() {
   using F = FieldFormat;
   using C = CheckKind;
   static const MultiChannelDef def = [] {
+    using namespace members;
+    DialogDef dialog = Frame(res::kDlgKdb7dy, "KDB7DY", "KDB7DY", {4040, 4043, 4041, 4044, 4042, 4045},
+                             3869, "Kolvar KDB7DY   ", "KDB7DY Kolvar   ", 3875, 3876, 5);
+    // In the order the timer checks them.
+    dialog.fields = {Percent(3866, 33, "15"),
+                     Address(3874),
+                     Shift(3861, 76),
+                     Shift(3862, 77),
+                     // Whole ppm, as wherever word 81 is shown; the check reads
+                     // the text with the tenths rule, so 200.1 becomes "200.0"
+                     // and goes out as 200.
+                     {.control = 4051, .word = 81, .format = F::kSigned, .check = C::kTenths,
+                      .min = -2000, .max = 2000, .initial = "0"},
+                     Temperature(3883, 8, "0.0"),
+                     Temperature(3882, 53, "5.0"),
+                     Temperature(3881, 52, "-5.0"),
+                     Whole(3894, 9, "40", C::kSignedInt, -100, 100),
+                     Whole(3893, 55, "80", C::kSignedInt, -100, 100),
+                     Whole(3892, 54, "20", C::kSignedInt, -100, 100),
+                     Whole(4052, 13, "1000", C::kSignedInt, 0, 5000),
+                     Whole(4053, 63, "2000", C::kSignedInt, 0, 5000),
+                     Whole(4056, 62, "800", C::kSignedInt, 0, 5000),
+                     Whole(4068, 65, "2000", C::kSignedInt, 0, 5000),
+                     Whole(4067, 64, "1000", C::kSignedInt, 0, 5000)};
+    dialog.choices = {MenuLocked(4024),
+                      {.kind = ChoiceKind::kCheckBit, .control = 4070, .word = 39, .mask = 2}};
+    dialog.texts = {{kCalibrationValue, "400"}};
+    dialog.hidden = {4071, 4072, kCalibrationValue, kWriteCalibration};
+    dialog.offline_disabled = {kCalibrationValue, kWriteCalibration};
     MultiChannelDef d{
-        .dialog =
-            {
-                .template_number = res::kDlgKdb7dy,
-                .title = "KDB7DY",
-                .header_name = "KDB7DY",
-                .read_button = 4043, .write_button = 4044, .cancel_button = 4045,
-                .open_button = 4040, .save_button = 4041, .preset_button = 4042,
-                .text_control = 3869,
-                .text_initial = "Kolvar KDB7DY   ",
-                .text_preset = "KDB7DY Kolvar   ",
-                .speed_combo = 3875,
-                .parity_combo = 3876,
-                .parity_items = {"none", " odd", "even"},
-                // In the order the timer checks them.
-                .fields =
-                    {
-                        {.control = 3866, .word = 33, .format = F::kUnsigned, .check = C::kUnsignedInt,
-                         .min = 0, .max = 100, .initial = "15"},
-                        {.control = 3874, .word = 48, .format = F::kUnsigned, .check = C::kUnsignedInt,
-                         .min = 1, .max = 254, .initial = "1"},
-                        {.control = 3861, .word = 76, .format = F::kTenths, .check = C::kTenths,
-                         .min = -200, .max = 200, .initial = "0.0"},
-                        {.control = 3862, .word = 77, .format = F::kTenths, .check = C::kTenths,
-                         .min = -200, .max = 200, .initial = "0.0"},
-                        // Whole ppm, as wherever word 81 is shown; the check reads
-                        // the text with the tenths rule, so 200.1 becomes "200.0"
-                        // and goes out as 200.
-                        {.control = 4051, .word = 81, .format = F::kSigned, .check = C::kTenths,
-                         .min = -2000, .max = 2000, .initial = "0"},
-                        {.control = 3883, .word = 8, .format = F::kTenths, .check = C::kTenths,
-                         .min = -200, .max = 2000, .initial = "0.0"},
-                        {.control = 3882, .word = 53, .format = F::kTenths, .check = C::kTenths,
-                         .min = -200, .max = 2000, .initial = "5.0"},
-                        {.control = 3881, .word = 52, .format = F::kTenths, .check = C::kTenths,
-                         .min = -200, .max = 2000, .initial = "-5.0"},
-                        {.control = 3894, .word = 9, .check = C::kSignedInt, .min = -100, .max = 100,
-                         .initial = "40"},
-                        {.control = 3893, .word = 55, .check = C::kSignedInt, .min = -100, .max = 100,
-                         .initial = "80"},
-                        {.control = 3892, .word = 54, .check = C::kSignedInt, .min = -100, .max = 100,
-                         .initial = "20"},
-                        {.control = 4052, .word = 13, .check = C::kSignedInt, .min = 0, .max = 5000,
-                         .initial = "1000"},
-                        {.control = 4053, .word = 63, .check = C::kSignedInt, .min = 0, .max = 5000,
-                         .initial = "2000"},
-                        {.control = 4056, .word = 62, .check = C::kSignedInt, .min = 0, .max = 5000,
-                         .initial = "800"},
-                        {.control = 4068, .word = 65, .check = C::kSignedInt, .min = 0, .max = 5000,
-                         .initial = "2000"},
-                        {.control = 4067, .word = 64, .check = C::kSignedInt, .min = 0, .max = 5000,
-                         .initial = "1000"},
-                    },
-                .choices =
-                    {
-                        {.kind = ChoiceKind::kCheckBit, .control = 4024, .word = 39, .mask = 1},
-                        {.kind = ChoiceKind::kCheckBit, .control = 4070, .word = 39, .mask = 2},
-                    },
-                .texts = {{kCalibrationValue, "400"}},
-                .hidden = {4071, 4072, kCalibrationValue, kWriteCalibration},
-                .offline_disabled = {kCalibrationValue, kWriteCalibration},
-                .read_at_open = ReadAtOpen::kYes,
-                .timer_ms = 5,
-                .preset_resets_choices = true,  // MenuFlags 0
-            },
+        .dialog = std::move(dialog),
         .active_time_combo = 3867,
         .quick_select = {{4027, 29}, {4029, 30}},
         .channels = {{68, 3887, 3898, 3884, 3885}, {69, 3900, 3899, 3895, 3896},
