@@ -96,13 +96,9 @@ ui::DialogTemplate Kdb7dy() {
   (void)colours;
   // Never shown; kept in the template as the dialog has it.
   const int hy = cy + 24 + 3 * kRow + 10;
-  auto hidden = b.Group(4071, "Zápis kalibrační hodnoty", x3, hy, w3);
-  hidden.Row(4072, "Kalibrační hodnota", 4073, ControlKind::kEdit, 40, ui::kStyleHidden)
-      .Full(4074, ControlKind::kButton, "Zápsat kalibraci", 14, ui::kStyleHidden)
-      .End();
-  b.Get().controls.back().style |= ui::kStyleHidden;
+  CalibrationGroup(b, 4071, 4072, 4073, 4074, "Zápsat kalibraci", x3, hy, w3);
   for (auto& c : b.Get().controls)
-    if (c.id == 4071) c.style |= ui::kStyleHidden;
+    if (c.id >= 4071 && c.id <= 4074) c.style |= ui::kStyleHidden;
 
   // Column 4: the display modes.
   const int x4 = x3 + w3 + 5;
