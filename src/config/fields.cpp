@@ -11,6 +11,24 @@ Field ContrastField(int control) {
           .offset = kContrastOffset};
 }
 
+Field Address(int control) {
+  return {.control = control, .word = 48, .format = FieldFormat::kUnsigned,
+          .check = CheckKind::kUnsignedInt, .min = 1, .max = 254, .initial = "1"};
+}
+Field TemperatureShift(int control) {
+  return {.control = control, .word = 76, .format = FieldFormat::kTenths,
+          .check = CheckKind::kTenths, .min = -200, .max = 200, .initial = "0.0"};
+}
+Field HumidityShift(int control) {
+  Field f = TemperatureShift(control);
+  f.word = 77;
+  return f;
+}
+Field Co2Shift(int control) {
+  return {.control = control, .word = 81, .format = FieldFormat::kSigned,
+          .check = CheckKind::kTenths, .min = -2000, .max = 2000, .initial = "0"};
+}
+
 std::optional<std::int32_t> ParseField(const Field& f, std::string_view text) {
   switch (f.format) {
     case FieldFormat::kTenths: return ParseTenths(text);

@@ -50,6 +50,13 @@ struct Field {
 
 // The contrast field of word 33 (0..45, stored + 80) on a member's control.
 Field ContrastField(int control);
+// Fields that mean the same in every dialog that has them.
+Field Address(int control);           // word 48, 1..254
+Field TemperatureShift(int control);  // word 76, ±20.0 °C
+Field HumidityShift(int control);     // word 77, ±20.0 %RH
+// Word 81, whole ppm checked with the tenths rule: 250 becomes "200.0",
+// written as 200.
+Field Co2Shift(int control);
 
 // Numbers are read from their controls with at most 9 characters.
 inline constexpr std::size_t kNumberChars = 9;

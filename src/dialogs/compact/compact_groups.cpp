@@ -14,24 +14,6 @@ DialogDef MemberBase(int number, const char* model, std::array<int, 6> buttons, 
           .text_control = text, .text_initial = text_initial, .text_preset = text_preset};
 }
 
-Field Address(int control) {
-  return {.control = control, .word = 48, .format = F::kUnsigned, .check = C::kUnsignedInt,
-          .min = 1, .max = 254, .initial = "1"};
-}
-Field TemperatureShift(int control) {
-  return {.control = control, .word = 76, .format = F::kTenths, .check = C::kTenths,
-          .min = -200, .max = 200, .initial = "0.0"};
-}
-Field HumidityShift(int control) {
-  Field f = TemperatureShift(control);
-  f.word = 77;
-  return f;
-}
-// Whole ppm checked with the tenths rule: 250 becomes "200.0", written as 200.
-Field Co2Shift(int control) {
-  return {.control = control, .word = 81, .format = F::kSigned, .check = C::kTenths,
-          .min = -2000, .max = 2000, .initial = "0"};
-}
 // Hundredths checked with the tenths rule: ±20.0 as typed.
 Field AirSpeedShift(int control) {
   return {.control = control, .word = 82, .format = F::kHundredths, .check = C::kTenths,

@@ -16,10 +16,6 @@ inline constexpr const char* kBlank16 = "                ";
 DialogDef MemberBase(int number, const char* model, std::array<int, 6> buttons, int text,
                      const char* text_initial, const char* text_preset);
 
-Field Address(int control);                         // word 48, 1..254
-Field TemperatureShift(int control);                // word 76, ±20.0 °C
-Field HumidityShift(int control);                   // word 77, ±20.0 %RH
-Field Co2Shift(int control);                        // word 81, ±200 ppm
 Field AirSpeedShift(int control);                   // word 82, ±20.00 m/s
 Field CurrentShift(int control);                    // word 82, ±200 mA (type 21)
 Field IlluminanceShift(int control, int word);      // ±200 lx

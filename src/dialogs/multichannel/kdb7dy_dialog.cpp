@@ -27,7 +27,6 @@ const std::array<std::string, mc::kModeSymbols>& SymbolLabels() {
 }  // namespace
 
 const MultiChannelDef& Kdb7dyDialogDef() {
-  using F = FieldFormat;
   using C = CheckKind;
   static const MultiChannelDef def = [] {
     using namespace members;
@@ -36,13 +35,9 @@ const MultiChannelDef& Kdb7dyDialogDef() {
     // In the order the timer checks them.
     dialog.fields = {Percent(3866, 33, "15"),
                      Address(3874),
-                     Shift(3861, 76),
-                     Shift(3862, 77),
-                     // Whole ppm, as wherever word 81 is shown; the check reads
-                     // the text with the tenths rule, so 200.1 becomes "200.0"
-                     // and goes out as 200.
-                     {.control = 4051, .word = 81, .format = F::kSigned, .check = C::kTenths,
-                      .min = -2000, .max = 2000, .initial = "0"},
+                     TemperatureShift(3861),
+                     HumidityShift(3862),
+                     Co2Shift(4051),
                      Temperature(3883, 8, "0.0"),
                      Temperature(3882, 53, "5.0"),
                      Temperature(3881, 52, "-5.0"),

@@ -30,14 +30,6 @@ DialogDef Frame(int number, const char* title, const char* header, ButtonIds b, 
   return d;
 }
 
-Field Address(int control) {
-  return {.control = control, .word = 48, .format = F::kUnsigned, .check = C::kUnsignedInt,
-          .min = 1, .max = 254, .initial = "1"};
-}
-Field Shift(int control, int word) {
-  return {.control = control, .word = word, .format = F::kTenths, .check = C::kTenths,
-          .min = -200, .max = 200, .initial = "0.0"};
-}
 Field Percent(int control, int word, const char* initial, int record) {
   return {.control = control, .word = word, .format = F::kUnsigned, .check = C::kUnsignedInt,
           .min = 0, .max = 100, .initial = initial, .record = record};

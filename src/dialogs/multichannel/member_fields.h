@@ -16,9 +16,6 @@ DialogDef Frame(int number, const char* title, const char* header, ButtonIds b, 
                 const char* text_initial, const char* text_preset, int speed, int parity,
                 int timer_ms);
 
-Field Address(int control);
-// Temperature or humidity shift: tenths, -20.0 to 20.0.
-Field Shift(int control, int word);
 // Backlight in percent, 0 to 100.
 Field Percent(int control, int word, const char* initial, int record = kRecordOfWord);
 // Temperature limits and setpoints in tenths, -20.0 to 200.0 (or unchecked).

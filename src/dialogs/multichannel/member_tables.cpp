@@ -17,7 +17,9 @@ using namespace members;
 using F = FieldFormat;
 using C = CheckKind;
 
-Field Co2Shift(int control) {
+// These members check their CO2 shift as a whole number, unlike the shared
+// Co2Shift's tenths rule.
+Field WholeCo2Shift(int control) {
   return {.control = control, .word = 81, .format = F::kSigned, .check = C::kSignedInt,
           .min = -2000, .max = 2000, .initial = "0"};
 }
@@ -40,8 +42,8 @@ DialogDef RackLcd(int number, const char* model, const char* header, const RackI
   DialogDef d = Frame(number, model, header, {3019, 3020, 3021, 3022, 3023, 3024}, 2959, initial,
                      preset, 2969, 3186, 5);
   auto& f = d.fields;
-  f.push_back(Shift(r.shift_t, 76));
-  if (humidity) f.push_back(Shift(r.shift_h, 77));
+  f.push_back(TemperatureShift(r.shift_t));
+  if (humidity) f.push_back(HumidityShift(r.shift_h));
   f.push_back(Percent(r.day, 34, "30", r.day_record));
   f.push_back(Percent(r.night, 38, "10"));
   f.push_back(Unchecked(r.switch_lo, 56, "20"));
@@ -161,7 +163,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                           {2956, 2957, 2963, 2977, 3208, 3210, 2968, 2974, 2975, 2976, 2986, 2987,
                            2988, 33},
                           true);
-    d.fields.insert(d.fields.begin() + 2, Co2Shift(3175));
+    d.fields.insert(d.fields.begin() + 2, WholeCo2Shift(3175));
     for (auto [control, word, initial] : {std::tuple{3181, 62, "800"}, std::tuple{3178, 63, "2000"},
                                           std::tuple{3177, 13, "1000"}, std::tuple{3191, 64, "1000"},
                                           std::tuple{3193, 65, "2000"}})
@@ -201,9 +203,9 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     // Its buttons and the refusal of another model's file name the model.
     d.button_name = "UC-RGJ-H";
     d.message_name = "UC-RGJ-H";
-    d.fields = {Shift(3452, 76),
-                Shift(3453, 77),
-                Co2Shift(3454),
+    d.fields = {TemperatureShift(3452),
+                HumidityShift(3453),
+                WholeCo2Shift(3454),
                 Address(3460),
                 Whole(3465, 64, "1000", C::kSignedInt, 0, 5000),
                 Whole(3466, 65, "2000", C::kSignedInt, 0, 5000),
@@ -219,8 +221,8 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                        "Kolvar BBH7QS   ", "BBH7QS Kolvar   ", 2347, 2348, 5);
     d.fields = {Percent(2339, 33, "15"),
                 Address(2346),
-                Shift(2334, 76),
-                Shift(2335, 77),
+                TemperatureShift(2334),
+                HumidityShift(2335),
                 Temperature(2354, 8, "0.0"),
                 Temperature(2353, 53, "5.0"),
                 Temperature(2352, 52, "-5.0"),
@@ -243,8 +245,8 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     // Setpoints and limits go out as typed: this member checks none of them.
     d.fields = {ContrastField(1389),
                 Address(1395),
-                Shift(1385, 76),
-                Shift(1386, 77),
+                TemperatureShift(1385),
+                HumidityShift(1386),
                 Temperature(1519, 8, "0.0", C::kNone),
                 Temperature(1525, 53, "5.0", C::kNone),
                 Temperature(1527, 52, "-5.0", C::kNone),
@@ -262,7 +264,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                        "Kolvar JBC3S    ", "JBC3S Kolvar    ", 1569, 0, 5);
     d.fields = {ContrastField(1562),
                 Address(1568),
-                Shift(1559, 76),
+                TemperatureShift(1559),
                 Temperature(1572, 8, "0.0"),
                 Temperature(1574, 53, "5.0"),
                 Temperature(1576, 52, "-5.0")};
@@ -275,8 +277,8 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     DialogDef d = Frame(138, "BBH7H", "BBH7H", {2090, 2091, 2092, 2093, 2094, 2095}, 2055,
                        "Kolvar BBH7H    ", "BBH7H Kolvar    ", 2060, 2062, 20);
     // The lower potentiometer limit is checked against the upper one by the dialog.
-    d.fields = {Shift(2052, 76),
-                Shift(2053, 77),
+    d.fields = {TemperatureShift(2052),
+                HumidityShift(2053),
                 Address(2059),
                 Temperature(2068, 53, "5.0"),
                 Temperature(2067, 52, "-5.0", C::kNone)};
@@ -291,7 +293,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
   static const MultiChannelDef bbh8l = [] {
     DialogDef d = Frame(145, "BBH8L", "BBH8L", {2226, 2227, 2228, 2229, 2230, 2231}, 2232,
                        "Kolvar BBH8L    ", "BBH8L Kolvar    ", 2214, 2215, 20);
-    d.fields = {Shift(2206, 76), Shift(2207, 77), Address(2213)};
+    d.fields = {TemperatureShift(2206), HumidityShift(2207), Address(2213)};
     return OutputOnly(std::move(d), {2217, 2218, 2220, 2223, 2224, 2225});
   }();
   static const std::vector<const MultiChannelDef*> defs = {&rgj,    &vww,   &mxb,   &bcn,   &rgjh,

@@ -72,12 +72,9 @@ RackAnalogDef Build(const MemberLayout& m) {
     f.push_back(Percent(m.day, 34, "30"));
     f.push_back(Percent(m.night, 38, "10"));
   }
-  f.push_back(Shift(m.shift_t, 76));
-  if (m.shift_h != 0) f.push_back(Shift(m.shift_h, 77));
-  // Whole ppm like the KDB7DY's, read by the tenths check: -200.0 to 200.0.
-  if (m.shift_co2 != 0)
-    f.push_back({.control = m.shift_co2, .word = 81, .format = F::kSigned, .check = C::kTenths,
-                 .min = -2000, .max = 2000, .initial = "0"});
+  f.push_back(TemperatureShift(m.shift_t));
+  if (m.shift_h != 0) f.push_back(HumidityShift(m.shift_h));
+  if (m.shift_co2 != 0) f.push_back(Co2Shift(m.shift_co2));
   // Output 1's input range: checked here when its source is fixed, by the
   // dialog when the source can be chosen.
   for (int k = 0; k < 2; ++k) {
