@@ -1,0 +1,51 @@
+// A .kvc file opened into a configuration dialog's fields ("Otevřít Nastavení"),
+// then the dialog's range checks on what it shows, and a save of the result.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "core/globals.h"
+#include "dialogs/compact/kdb_dialog.h"
+#include "support/fake_dialog.h"
+
+namespace {
+
+std::string ScratchDir() {
+  static const std::string dir = [] {
+    // Memory-backed when there is one: the harness writes two files per input.
+    const char* base = std::getenv("TMPDIR");
+    if (base == nullptr) base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    std::string pattern = std::string(base) + "/travik-fuzz-kvc-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) std::abort();
+    return pattern;
+  }();
+  return dir;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+  using namespace travik;
+  const std::string in = ScratchDir() + "/in.kvc";
+  std::FILE* f = std::fopen(in.c_str(), "wb");
+  if (f == nullptr) std::abort();
+  if (size > 0) std::fwrite(bytes, 1, size, f);
+  std::fclose(f);
+
+  ResetProgramState();
+  const CompactDialogDef& def = KdbDialogDef();
+  KdbDialog proc;
+  fake::FakeDialog d;
+  d.template_number = def.template_number;
+  proc.OnInit(d);
+  d.open_path = in;
+  proc.OnCommand(d, def.open_button, ui::Notify::kClicked);
+  proc.OnTimer(d, 1);
+  d.save_path = ScratchDir() + "/out.kvc";
+  proc.OnCommand(d, def.save_button, ui::Notify::kClicked);
+  return 0;
+}
