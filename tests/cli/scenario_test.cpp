@@ -64,7 +64,11 @@ TEST(ScenarioLexer, NumbersAndDurations) {
   };
   const Case cases[] = {{"310 ms", 310}, {"2 s", 2000},       {"31 ticks", 310}, {"1 tick", 10},
                         {"310ms", 310},  {"2s", 2000},        {"5", -1},         {"5 min", -1},
-                        {"-5 ms", -1},   {"3600 s", 3600000}, {"3601 s", -1}};
+                        {"-5 ms", -1},   {"3600 s", 3600000}, {"3601 s", -1},
+                        // Too long to scale without overflow: refused, not wrapped.
+                        {"+0xFFFFFFFFFFFFFFF s", -1}, {"0xFFFFFFFFFFFFFFF ticks", -1},
+                        {"999999999999999 ms", -1},   {"360000 ticks", 3600000},
+                        {"360001 ticks", -1},         {"3600000ms", 3600000}};
   for (const auto& c : cases) {
     std::vector<Token> tokens;
     ASSERT_EQ(Tokenize(c.text, tokens), "");
