@@ -5,6 +5,7 @@
 #include <optional>
 #include <system_error>
 
+#include "cli/scenario_bootloader.h"
 #include "cli/scenario_expect.h"
 #include "cli/scenario_lexer.h"
 #include "core/globals.h"
@@ -284,6 +285,10 @@ bool ParseSetup(LineReader& r, const std::string& word, Statement& st) {
     });
     return true;
   }
+  if (word == "bootloader") {
+    st.run = AsAction(ParseBootloaderLine(r));
+    return true;
+  }
   if (word == "refuse") {
     const bool all = r.Accept("all");
     const int n = all ? 0 : ParseOrdinal(r);
@@ -559,7 +564,7 @@ bool ParseAction(LineReader& r, const std::string& word, Statement& st) {
 bool IsSetupWord(const std::string& w) {
   static const char* kWords[] = {"device", "use",    "id",      "firmware", "product", "ids",
                                  "word",   "text",   "jumper",  "user",     "unplug",  "replug",
-                                 "power",  "refuse", "timeout", "clear"};
+                                 "power",  "refuse", "timeout", "clear",    "bootloader"};
   return std::any_of(std::begin(kWords), std::end(kWords), [&](const char* k) { return w == k; });
 }
 

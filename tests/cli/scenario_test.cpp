@@ -108,6 +108,26 @@ TEST(ScenarioRun, EveryLineNotUnderstoodIsReportedAndNothingRuns) {
   EXPECT_EQ(r.out.find("t.tts:3:"), std::string::npos);
 }
 
+TEST(ScenarioRun, BootloaderLinesAreCheckedBeforeAnythingRuns) {
+  auto r = RunText(
+      "device KDB\n"
+      "bootloader flash 2 KiB\n"
+      "bootloader refuses lunch\n"
+      "bootloader colour \"red\"\n"
+      "bootloader never sleeps\n"
+      "bootloader idle 2 s\n");
+  EXPECT_FALSE(r.passed);
+  for (const char* line : {"t.tts:2:", "t.tts:3: unknown step 'lunch'",
+                           "t.tts:4: unknown bootloader setting 'colour'", "t.tts:5:",
+                           "4 line(s) not understood"})
+    EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
+  EXPECT_EQ(r.out.find("t.tts:6:"), std::string::npos);
+
+  auto no_boot = RunText("device keyboard\nbootloader platform \"X\"\n");
+  EXPECT_FALSE(no_boot.passed);
+  EXPECT_NE(no_boot.out.find("the current device has no bootloader"), std::string::npos) << no_boot.out;
+}
+
 TEST(ScenarioRun, ExpectationsGoOnAnActionThatFailsStopsTheFile) {
   auto r = RunText(
       "start\n"
