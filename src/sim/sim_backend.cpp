@@ -40,6 +40,14 @@ void SimBackend::AdvanceDevices() {
   for (const Entry& e : devices_) e.device->Advance(now);
 }
 
+void SimBackend::BeginExchange(Exchange kind) {
+  AdvanceDevices();
+  if (before_exchange_) {
+    before_exchange_(kind);
+    AdvanceDevices();
+  }
+}
+
 std::string SimBackend::NextPath(std::string_view stem) {
   int n = ++path_counters_[std::string(stem)];
   return "sim/" + std::string(stem) + "-" + std::to_string(n);
@@ -179,7 +187,7 @@ std::vector<std::string> SimBackend::ListInterfaces() {
 }
 
 HidHandle SimBackend::Open(const std::string& path) {
-  AdvanceDevices();
+  BeginExchange(Exchange::kOpen);
   last_open_error_.clear();
   SimDevice* device = nullptr;
   for (const Entry& e : devices_) {
@@ -235,7 +243,7 @@ bool SimBackend::GetAttributes(HidHandle handle, std::uint16_t& vendor, std::uin
 }
 
 bool SimBackend::SetFeature(HidHandle handle, const std::uint8_t* buffer, std::size_t length) {
-  AdvanceDevices();
+  BeginExchange(Exchange::kSetFeature);
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kSetFeature);
   bool ok = device != nullptr && buffer != nullptr && injected == Injected::kNone &&
@@ -245,7 +253,7 @@ bool SimBackend::SetFeature(HidHandle handle, const std::uint8_t* buffer, std::s
 }
 
 bool SimBackend::GetFeature(HidHandle handle, std::uint8_t* buffer, std::size_t length) {
-  AdvanceDevices();
+  BeginExchange(Exchange::kGetFeature);
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kGetFeature);
   bool ok = device != nullptr && buffer != nullptr && length > 0 && injected == Injected::kNone &&
@@ -256,7 +264,7 @@ bool SimBackend::GetFeature(HidHandle handle, std::uint8_t* buffer, std::size_t 
 
 bool SimBackend::ReadInput(HidHandle handle, std::uint8_t* buffer, std::size_t length,
                            std::uint32_t& transferred, int /*timeout_ms: nothing waits here*/) {
-  AdvanceDevices();
+  BeginExchange(Exchange::kReadInput);
   transferred = 0;
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kReadInput);
@@ -277,7 +285,7 @@ bool SimBackend::ReadInput(HidHandle handle, std::uint8_t* buffer, std::size_t l
 
 bool SimBackend::WriteOutput(HidHandle handle, const std::uint8_t* buffer, std::size_t length,
                              std::uint32_t& transferred) {
-  AdvanceDevices();
+  BeginExchange(Exchange::kWriteOutput);
   transferred = 0;
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kWriteOutput);
@@ -289,7 +297,7 @@ bool SimBackend::WriteOutput(HidHandle handle, const std::uint8_t* buffer, std::
 }
 
 bool SimBackend::GetProductString(HidHandle handle, std::u16string& text) {
-  AdvanceDevices();
+  BeginExchange(Exchange::kProductString);
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kProductString);
   bool ok = device != nullptr && injected == Injected::kNone;

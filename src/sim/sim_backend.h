@@ -70,6 +70,10 @@ class SimBackend : public HidBackend {
   void TimeoutNthRead(int n);
   void ClearFaults();
 
+  // Called before every exchange but a close, ahead of any fault and of the
+  // handle's check: lets a test unplug a device just before a given exchange.
+  void SetBeforeExchange(std::function<void(Exchange)> hook) { before_exchange_ = std::move(hook); }
+
   void SetClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
   // Milliseconds of the steady clock since this call: devices on real timers.
   void UseRealClock();
@@ -119,6 +123,8 @@ class SimBackend : public HidBackend {
 
   void AddDevice(std::unique_ptr<SimDevice> device, Group group);
   void AdvanceDevices();
+  // AdvanceDevices, then the before-exchange hook.
+  void BeginExchange(Exchange kind);
   std::string NextPath(std::string_view stem);
   // The device behind a live handle: open, device present, not unplugged since.
   SimDevice* Live(HidHandle handle) const;
@@ -138,6 +144,7 @@ class SimBackend : public HidBackend {
   std::array<bool, 7> fail_all_{};
   std::vector<Fault> faults_;
   std::function<std::int64_t()> clock_;
+  std::function<void(Exchange)> before_exchange_;
   std::vector<LogEntry> log_;
   std::string last_open_error_;
 };

@@ -1,0 +1,248 @@
+// Every exchange of every device procedure, faulted in turn: refused, timed
+// out (input reads, the only exchange that waits) and with the device
+// unplugged just before it. Each faulted run must end with one of the
+// procedure's own messages, leave the main window consistent with
+// DeviceOnline and no handle open, keep START working, never hang, and write
+// nothing to the device that the clean run would not have written.
+//
+// A procedure is one row of Procedures(): what the user does first, and the
+// action whose exchanges are faulted.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <iostream>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "rig.h"
+
+namespace travik {
+namespace {
+
+using sim::Exchange;
+using test::DeviceContents;
+using test::Rig;
+
+constexpr int kKdb = 130;
+constexpr int kKdbRead = 1345;
+constexpr int kKdbWrite = 1347;
+constexpr int kKdbCancel = 1349;
+
+struct Procedure {
+  const char* name;
+  // Everything up to the user's action; not faulted.
+  std::function<void(Rig&)> prepare;
+  // The action, until it has ended (bounded); faulted.
+  std::function<void(Rig&)> act;
+  // Every message the procedure may end with, success included.
+  std::set<std::string> messages;
+  // Whether the device must still connect as itself afterwards.
+  bool device_stays_whole = true;
+};
+
+const std::set<std::string> kConnectMessages = {
+    "Spojení se zařízením se nepodařilo navázat", "Chyba při čtení identifikátorů zařízení",
+    "Žádné zařízení HID nenalezeno", "Moje zařízení HID nenalezeno"};
+
+std::set<std::string> With(std::set<std::string> a, const std::set<std::string>& b) {
+  a.insert(b.begin(), b.end());
+  return a;
+}
+
+void ConnectAndOpenKdb(Rig& r) {
+  r.Connect();
+  ASSERT_EQ(r.ui().Click(res::kMainWindow, res::kButtonConfig), "");
+  ASSERT_EQ(r.ui().TopTemplate(), kKdb);
+}
+
+// A transfer of the KDB dialog, then back to the main window the way the user goes.
+void KdbTransfer(Rig& r, int button) {
+  ASSERT_EQ(r.ui().Click(kKdb, button), "");
+  r.ui().AdvanceUntil([&] { return r.ui().TopTemplate() == kKdb || !r.ui().IsOpen(kKdb); }, 10000);
+  if (r.ui().IsOpen(kKdb)) ASSERT_EQ(r.ui().Click(kKdb, kKdbCancel), "");
+}
+
+const std::vector<std::uint8_t> kImage = test::ImageBytes(4096 + 128 + 40);  // 2 blocks
+
+void OpenBootloaderWithFile(Rig& r) {
+  r.device->set_flash_kib(8);
+  r.device->set_application_bytes(static_cast<std::uint32_t>(kImage.size() - 4096));
+  r.ConnectAndOpen();
+  r.Load("fw.hex", test::HexImage(kImage));
+}
+
+void RunBootloader(Rig& r, int button) {
+  ASSERT_EQ(r.ui().Click(test::kDlg, button), "");
+  r.ui().AdvanceUntil(
+      [&] {
+        return !r.ui().IsOpen(test::kDlg) ||
+               (Boot().state == BootState::kIdle && r.ui().TopTemplate() == test::kDlg &&
+                r.Enabled(ui::kIdCancel));
+      },
+      120000);
+  if (r.ui().IsOpen(test::kDlg)) ASSERT_EQ(r.ui().Click(test::kDlg, ui::kIdCancel), "");
+}
+
+const std::set<std::string> kBootMessages = {
+    "Chyba inicializace zařízení po resetu", "Chyba komunikace, zarizeni neodpovida",
+    "Chyba komunikace, CRC bootloaderu", "Chyba CRC bootloaderu", "Chyba čtení HW informaci"};
+
+std::vector<Procedure> Procedures() {
+  return {
+      {"automatic connection", nullptr,
+       [](Rig& r) {
+         r.s.Start();
+         r.ui().Advance(1500);
+       },
+       kConnectMessages},
+      {"START",
+       [](Rig& r) {
+         r.Connect();
+         ASSERT_EQ(r.ui().Click(res::kMainWindow, res::kButtonStop), "");
+       },
+       [](Rig& r) {
+         ASSERT_EQ(r.ui().Click(res::kMainWindow, res::kButtonStart), "");
+         r.ui().Advance(1500);
+       },
+       kConnectMessages},
+      {"KDB read", ConnectAndOpenKdb, [](Rig& r) { KdbTransfer(r, kKdbRead); },
+       {"Data read pointer error", "Data read error"}},
+      {"KDB write",
+       [](Rig& r) {
+         ConnectAndOpenKdb(r);
+         ASSERT_EQ(r.ui().Type(kKdb, 1341, "17"), "");
+         ASSERT_EQ(r.ui().Type(kKdb, 1338, "Hala 4"), "");
+       },
+       [](Rig& r) { KdbTransfer(r, kKdbWrite); },
+       {"Data write pointer error", "Data write error", "Chyba zápisu uživatelských dat do EEPROM"}},
+      {"firmware download", OpenBootloaderWithFile,
+       [](Rig& r) { RunBootloader(r, kBootDownloadButton); },
+       With(With(kBootMessages, kConnectMessages),
+            {" Bootovani je úspěšně dokončeno ;-) ", "Chyba zapisu parametru souboru",
+             "Nastala chyba komunikace při mazaní Flash", "Nastala chyba zapisu datoveho paketu",
+             "Nastala chyba komunikace pri potvrzeni zapisu do FLASH"}),
+       /*device_stays_whole=*/false},
+      {"HW Info",
+       [](Rig& r) {
+         r.ConnectAndOpen();
+       },
+       [](Rig& r) { RunBootloader(r, kBootInfoButton); }, With(kBootMessages, kConnectMessages)},
+  };
+}
+
+enum class FaultKind { kNone, kRefused, kTimedOut, kUnplugged };
+
+const char* Name(FaultKind k) {
+  switch (k) {
+    case FaultKind::kNone: return "clean";
+    case FaultKind::kRefused: return "refused";
+    case FaultKind::kTimedOut: return "timed out";
+    case FaultKind::kUnplugged: return "unplugged before";
+  }
+  return "?";
+}
+
+struct Outcome {
+  std::vector<Exchange> exchanges;  // of the action, in order (closes left out)
+  std::vector<std::string> messages;
+  std::set<std::uint8_t> commands;  // command codes sent by the action
+  DeviceContents before, after;
+};
+
+// Runs the procedure with one fault at the `nth` exchange of `kind` of the action.
+void RunFaulted(const Procedure& p, FaultKind fault, Exchange kind, int nth, Outcome& out) {
+  Rig r;
+  if (p.prepare) p.prepare(r);
+  if (::testing::Test::HasFatalFailure()) return;
+  out.before = DeviceContents::Of(*r.device);
+  const std::size_t log_start = r.s.sim().Log().size();
+  const std::size_t messages_start = r.ui().Messages().size();
+  if (fault == FaultKind::kRefused) r.s.sim().FailNth(kind, nth);
+  if (fault == FaultKind::kTimedOut) r.s.sim().TimeoutNthRead(nth);
+  if (fault == FaultKind::kUnplugged) {
+    int seen = 0;
+    r.s.sim().SetBeforeExchange([&r, kind, nth, seen](Exchange k) mutable {
+      if (k == kind && ++seen == nth) r.device->Unplug();
+    });
+  }
+  p.act(r);
+  if (::testing::Test::HasFatalFailure()) return;
+  r.s.sim().SetBeforeExchange(nullptr);
+  EXPECT_TRUE(test::Settle(r)) << "the program did not settle";
+  for (std::size_t i = log_start; i < r.s.sim().Log().size(); ++i) {
+    const sim::LogEntry& e = r.s.sim().Log()[i];
+    if (e.kind == Exchange::kClose) continue;
+    out.exchanges.push_back(e.kind);
+    if (e.kind == Exchange::kSetFeature && e.bytes.size() > 1) out.commands.insert(e.bytes[1]);
+  }
+  for (std::size_t i = messages_start; i < r.ui().Messages().size(); ++i) {
+    out.messages.push_back(r.ui().Messages()[i].text);
+    EXPECT_TRUE(p.messages.count(out.messages.back())) << "message \"" << out.messages.back() << "\"";
+  }
+  out.after = DeviceContents::Of(*r.device);
+  test::ExpectConsistent(r);
+
+  // Cable back, faults gone: START finds the device again.
+  r.s.sim().ClearFaults();
+  if (!r.device->present()) r.s.sim().Replug(*r.device);
+  r.ui().Advance(3000);
+  ASSERT_TRUE(test::Settle(r));
+  test::ExpectStartUsable(r, p.device_stays_whole || fault == FaultKind::kNone);
+}
+
+// Each value is what it was, or what the clean run made it (`erased` also
+// allowed, for flash).
+template <class T>
+void ExpectOnlyAskedFor(const std::vector<T>& before, const std::vector<T>& faulted,
+                        const std::vector<T>& clean, const char* what, std::optional<T> erased = {}) {
+  ASSERT_EQ(before.size(), faulted.size());
+  int stray = 0;
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    if (faulted[i] == before[i] || faulted[i] == clean[i] || (erased && faulted[i] == *erased)) continue;
+    if (++stray <= 3) ADD_FAILURE() << what << " " << i << " written with " << +faulted[i];
+  }
+}
+
+TEST(FaultMatrix, EveryExchangeOfEveryProcedure) {
+  int points = 0;
+  for (const Procedure& p : Procedures()) {
+    SCOPED_TRACE(p.name);
+    Outcome clean;
+    RunFaulted(p, FaultKind::kNone, Exchange::kOpen, 0, clean);
+    ASSERT_FALSE(::testing::Test::HasFatalFailure());
+    ASSERT_FALSE(clean.exchanges.empty());
+    int ordinal[7] = {};
+    int procedure_points = 0;
+    std::set<std::string> seen;  // messages the faulted runs ended with
+    for (std::size_t i = 0; i < clean.exchanges.size(); ++i) {
+      const Exchange kind = clean.exchanges[i];
+      const int nth = ++ordinal[static_cast<int>(kind)];
+      for (FaultKind fault : {FaultKind::kRefused, FaultKind::kTimedOut, FaultKind::kUnplugged}) {
+        if (fault == FaultKind::kTimedOut && kind != Exchange::kReadInput) continue;
+        SCOPED_TRACE(std::string(Name(fault)) + " at exchange " + std::to_string(i + 1) + " (" +
+                     sim::ExchangeName(kind) + " " + std::to_string(nth) + ")");
+        Outcome faulted;
+        RunFaulted(p, fault, kind, nth, faulted);
+        if (::testing::Test::HasFatalFailure()) return;
+        for (std::uint8_t code : faulted.commands)
+          EXPECT_TRUE(clean.commands.count(code)) << "command 0x" << std::hex << +code << " sent";
+        ExpectOnlyAskedFor(faulted.before.memory, faulted.after.memory, clean.after.memory, "memory word");
+        ExpectOnlyAskedFor(faulted.before.eeprom, faulted.after.eeprom, clean.after.eeprom, "EEPROM word");
+        ExpectOnlyAskedFor(faulted.before.flash, faulted.after.flash, clean.after.flash, "flash byte",
+                           std::optional<std::uint8_t>(0xFF));
+        seen.insert(faulted.messages.begin(), faulted.messages.end());
+        ++procedure_points;
+      }
+    }
+    std::cout << "[ fault matrix ] " << p.name << ": " << clean.exchanges.size() << " exchanges, "
+              << procedure_points << " fault points, " << seen.size() << " distinct messages\n";
+    points += procedure_points;
+  }
+  std::cout << "[ fault matrix ] " << points << " fault points covered\n";
+  ::testing::Test::RecordProperty("fault_points", points);
+}
+
+}  // namespace
+}  // namespace travik
