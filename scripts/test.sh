@@ -8,6 +8,7 @@ jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+scripts/check_install.sh build
 # The counts of the fault matrix and the soak (ctest keeps passing tests quiet).
 grep -h '^\[ fault matrix \]\|^\[ soak \]' build/Testing/Temporary/LastTest.log || true
 if [ "${TRAVIK_SKIP_SANITIZE:-0}" != "1" ]; then
