@@ -53,9 +53,10 @@ inline void ExpectConsistent(Rig& r) {
   EXPECT_EQ(r.s.sim().StaleCloses(), 0);
 }
 
-// STOP (when online), then START: the device is found again. `must_connect`
-// false accepts a device that no longer identifies (a bootloader).
-inline void ExpectStartUsable(Rig& r, bool must_connect) {
+// STOP (when online), then START: the device is found again and shows its ID
+// text. `must_connect` false accepts a device that no longer identifies (a
+// bootloader).
+inline void ExpectStartUsable(Rig& r, bool must_connect, const std::string& id_text = "KDB ") {
   if (G().DeviceOnline == 1) {
     ASSERT_EQ(r.ui().Click(res::kMainWindow, res::kButtonStop), "");
     EXPECT_EQ(r.s.sim().OpenHandles(), 0);
@@ -66,7 +67,7 @@ inline void ExpectStartUsable(Rig& r, bool must_connect) {
   ExpectConsistent(r);
   if (must_connect) {
     EXPECT_EQ(G().DeviceOnline, 1);
-    EXPECT_EQ(MainText(r, res::kFieldDevice).substr(0, 6), "  KDB ");
+    EXPECT_EQ(MainText(r, res::kFieldDevice).substr(2, id_text.size()), id_text);
   }
 }
 
