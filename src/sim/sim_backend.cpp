@@ -40,10 +40,10 @@ void SimBackend::AdvanceDevices() {
   for (const Entry& e : devices_) e.device->Advance(now);
 }
 
-void SimBackend::BeginExchange(Exchange kind) {
+void SimBackend::BeginExchange(Exchange kind, const std::string& path) {
   AdvanceDevices();
   if (before_exchange_) {
-    before_exchange_(kind);
+    before_exchange_(kind, path);
     AdvanceDevices();
   }
 }
@@ -213,7 +213,7 @@ std::vector<std::string> SimBackend::ListInterfaces() {
 }
 
 HidHandle SimBackend::Open(const std::string& path) {
-  BeginExchange(Exchange::kOpen);
+  BeginExchange(Exchange::kOpen, path);
   last_open_error_.clear();
   SimDevice* device = nullptr;
   for (const Entry& e : devices_) {
@@ -269,7 +269,7 @@ bool SimBackend::GetAttributes(HidHandle handle, std::uint16_t& vendor, std::uin
 }
 
 bool SimBackend::SetFeature(HidHandle handle, const std::uint8_t* buffer, std::size_t length) {
-  BeginExchange(Exchange::kSetFeature);
+  BeginExchange(Exchange::kSetFeature, PathOf(handle));
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kSetFeature, device);
   bool ok = device != nullptr && buffer != nullptr && injected == Injected::kNone &&
@@ -279,7 +279,7 @@ bool SimBackend::SetFeature(HidHandle handle, const std::uint8_t* buffer, std::s
 }
 
 bool SimBackend::GetFeature(HidHandle handle, std::uint8_t* buffer, std::size_t length) {
-  BeginExchange(Exchange::kGetFeature);
+  BeginExchange(Exchange::kGetFeature, PathOf(handle));
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kGetFeature, device);
   bool ok = device != nullptr && buffer != nullptr && length > 0 && injected == Injected::kNone &&
@@ -290,7 +290,7 @@ bool SimBackend::GetFeature(HidHandle handle, std::uint8_t* buffer, std::size_t 
 
 bool SimBackend::ReadInput(HidHandle handle, std::uint8_t* buffer, std::size_t length,
                            std::uint32_t& transferred, int /*timeout_ms: nothing waits here*/) {
-  BeginExchange(Exchange::kReadInput);
+  BeginExchange(Exchange::kReadInput, PathOf(handle));
   transferred = 0;
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kReadInput, device);
@@ -311,7 +311,7 @@ bool SimBackend::ReadInput(HidHandle handle, std::uint8_t* buffer, std::size_t l
 
 bool SimBackend::WriteOutput(HidHandle handle, const std::uint8_t* buffer, std::size_t length,
                              std::uint32_t& transferred) {
-  BeginExchange(Exchange::kWriteOutput);
+  BeginExchange(Exchange::kWriteOutput, PathOf(handle));
   transferred = 0;
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kWriteOutput, device);
@@ -323,7 +323,7 @@ bool SimBackend::WriteOutput(HidHandle handle, const std::uint8_t* buffer, std::
 }
 
 bool SimBackend::GetProductString(HidHandle handle, std::u16string& text) {
-  BeginExchange(Exchange::kProductString);
+  BeginExchange(Exchange::kProductString, PathOf(handle));
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kProductString, device);
   bool ok = device != nullptr && injected == Injected::kNone;

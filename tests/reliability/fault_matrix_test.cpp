@@ -9,6 +9,7 @@
 // action whose exchanges are faulted.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <iostream>
 #include <optional>
@@ -17,6 +18,9 @@
 #include <vector>
 
 #include "app/program.h"
+#include "calibration/input_calibration.h"
+#include "calibration/output_calibration.h"
+#include "sim/sim_calibrator.h"
 #include "dialogs/compact/compact_family.h"
 #include "rig.h"
 #include "sim/sim_models.h"
@@ -44,9 +48,11 @@ struct Procedure {
   // Whether the device must still connect as itself afterwards.
   bool device_stays_whole = true;
   const char* model = "KDB";
-  // Faults every stride-th exchange of the clean run, from `offset`.
+  // Faults every stride-th exchange of the clean run, from `offset`; a budget
+  // (fault positions at most) sets the stride from the clean run's length.
   int stride = 1;
   int offset = 0;
+  int budget = 0;
 };
 
 const std::set<std::string> kConnectMessages = {
@@ -126,6 +132,58 @@ const std::set<std::string> kBootMessages = {
     "Chyba inicializace zařízení po resetu", "Chyba komunikace, zarizeni neodpovida",
     "Chyba komunikace, CRC bootloaderu", "Chyba CRC bootloaderu", "Chyba čtení HW informaci"};
 
+// The live values poll on every tick and the calibrations run for minutes:
+// a budget of fault positions spread over the whole run.
+void AddValuesAndCalibrations(std::vector<Procedure>& rows) {
+  rows.push_back({"live values", [](Rig& r) { r.Connect(); },
+                  [](Rig& r) {
+                    ASSERT_EQ(r.ui().Click(res::kMainWindow, res::kButtonValues), "");
+                    r.ui().Advance(1000);
+                    if (r.ui().IsOpen(res::kDlgValues)) ASSERT_EQ(r.ui().Click(res::kDlgValues, 2), "");
+                  },
+                  {"Chyba při čtení dat", "Chyba při čtení měřených dat", "Chyba při zápisu dat",
+                   "Chyba při nastavování adresy"},
+                  true, "KDB", 1, 0, 40});
+  struct Calibration {
+    const char* name;
+    const char* model;
+    int dialog, button, point_name;
+    const char* finished;
+  };
+  for (const Calibration c :
+       {Calibration{"output calibration", "NSC", res::kDlgOutputCalibration, kOcCalibrate, kOcPointName,
+                    "Kalibrace dokoncena"},
+        Calibration{"input calibration", "N3tNT", res::kDlgInputCalibration, kIcCalibrate, kIcPointName,
+                    "Calibartion finished :-)"}}) {
+    rows.push_back(
+        {c.name,
+         [c](Rig& r) {
+           sim::PutOnBench(sim::AddCalibrator(r.s.sim()), r.device);
+           r.Connect();
+           ASSERT_EQ(r.ui().MenuCommand(res::kMainWindow, res::kCmdAutoCalibration), "");
+           ASSERT_TRUE(r.ui().AdvanceUntil(
+               [&] { return r.ui().TopTemplate() == c.dialog && r.ui().Control(c.dialog, c.button)->enabled; },
+               2000));
+         },
+         [c](Rig& r) {
+           ASSERT_EQ(r.ui().Click(c.dialog, c.button), "");
+           r.ui().AdvanceUntil(
+               [&] {
+                 return !r.ui().IsOpen(c.dialog) ||
+                        (r.ui().TopTemplate() == c.dialog &&
+                         r.ui().Control(c.dialog, c.point_name)->text == c.finished);
+               },
+               600000);
+           if (r.ui().IsOpen(c.dialog)) ASSERT_EQ(r.ui().Click(c.dialog, ui::kIdCancel), "");
+         },
+         {"Calibration error", "Calibration data write to EEPROM error", "Calibrated signal is Out of range",
+          "Speaker beep error", "Data read pointer error", "Calibration Data read error",
+          "Device status check Error", "Device status check timeout", "Init commnand error",
+          "Read sefety Jumper command error", "Channel select error"},
+         true, c.model, 1, 0, 25});
+  }
+}
+
 std::vector<Procedure> Procedures() {
   std::vector<Procedure> rows = {
       {"automatic connection", nullptr,
@@ -168,6 +226,7 @@ std::vector<Procedure> Procedures() {
        [](Rig& r) { RunBootloader(r, kBootInfoButton); }, With(kBootMessages, kConnectMessages)},
   };
   AddCompactDialogs(rows);
+  AddValuesAndCalibrations(rows);
   return rows;
 }
 
@@ -202,8 +261,10 @@ void RunFaulted(const Procedure& p, FaultKind fault, Exchange kind, int nth, Out
   if (fault == FaultKind::kTimedOut) r.s.sim().TimeoutNthRead(nth);
   if (fault == FaultKind::kUnplugged) {
     int seen = 0;
-    r.s.sim().SetBeforeExchange([&r, kind, nth, seen](Exchange k) mutable {
-      if (k == kind && ++seen == nth) r.device->Unplug();
+    // The device the exchange goes to (the transmitter or the calibration device).
+    r.s.sim().SetBeforeExchange([&r, kind, nth, seen](Exchange k, const std::string& path) mutable {
+      if (k != kind || ++seen != nth) return;
+      if (sim::SimDevice* d = r.s.sim().Find(path)) d->Unplug();
     });
   }
   p.act(r);
@@ -225,7 +286,8 @@ void RunFaulted(const Procedure& p, FaultKind fault, Exchange kind, int nth, Out
 
   // Cable back, faults gone: START finds the device again.
   r.s.sim().ClearFaults();
-  if (!r.device->present()) r.s.sim().Replug(*r.device);
+  for (sim::SimDevice* d : r.s.sim().Devices())
+    if (!d->present()) r.s.sim().Replug(*d);
   r.ui().Advance(3000);
   ASSERT_TRUE(test::Settle(r));
   test::ExpectStartUsable(r, p.device_stays_whole || fault == FaultKind::kNone,
@@ -253,13 +315,15 @@ TEST(FaultMatrix, EveryExchangeOfEveryProcedure) {
     RunFaulted(p, FaultKind::kNone, Exchange::kOpen, 0, clean);
     ASSERT_FALSE(::testing::Test::HasFatalFailure());
     ASSERT_FALSE(clean.exchanges.empty());
+    const int stride = p.budget > 0 ? std::max<int>(1, (static_cast<int>(clean.exchanges.size()) + p.budget - 1) / p.budget)
+                                    : p.stride;
     int ordinal[7] = {};
     int procedure_points = 0;
     std::set<std::string> seen;  // messages the faulted runs ended with
     for (std::size_t i = 0; i < clean.exchanges.size(); ++i) {
       const Exchange kind = clean.exchanges[i];
       const int nth = ++ordinal[static_cast<int>(kind)];
-      if (static_cast<int>(i) % p.stride != p.offset % p.stride) continue;
+      if (static_cast<int>(i) % stride != p.offset % stride) continue;
       for (FaultKind fault : {FaultKind::kRefused, FaultKind::kTimedOut, FaultKind::kUnplugged}) {
         if (fault == FaultKind::kTimedOut && kind != Exchange::kReadInput) continue;
         SCOPED_TRACE(std::string(Name(fault)) + " at exchange " + std::to_string(i + 1) + " (" +
