@@ -22,6 +22,10 @@
 #include "calibration/output_calibration.h"
 #include "sim/sim_calibrator.h"
 #include "dialogs/compact/compact_family.h"
+#include "dialogs/multichannel/kdb7dy_dialog.h"
+#include "dialogs/multichannel/member_tables.h"
+#include "dialogs/multichannel/multichannel_dialog.h"
+#include "dialogs/multichannel/rack_analog_dialog.h"
 #include "rig.h"
 #include "sim/sim_models.h"
 
@@ -80,17 +84,27 @@ void KdbTransfer(Rig& r, int button) { Transfer(r, kKdb, button, kKdbCancel); }
 
 const std::set<std::string> kTransferMessages = {
     "Data read pointer error", "Data read error", "Data write pointer error", "Data write error",
-    "Chyba zápisu uživatelských dat do EEPROM"};
+    "Chyba zápisu uživatelských dat do EEPROM", kUserMenuMessage, kCommunicationError};
 
-// Every other compact dialog's read and write. Their transfers are the KDB's,
-// faulted at every exchange by the KDB rows; here every 7th exchange, from an
-// offset that moves on with each dialog, so that together they still meet
-// every position while CI stays quick.
-void AddCompactDialogs(std::vector<Procedure>& rows) {
+// The table of any configuration dialog, compact or multi-channel; nullptr
+// for templates without one.
+const DialogDef* ConfigDialogDef(int template_number) {
+  if (const DialogDef* def = FindCompactDialogDef(template_number)) return def;
+  if (const MultiChannelDef* def = FindMultiChannelMemberDef(template_number)) return &def->dialog;
+  if (const RackAnalogDef* def = FindRackAnalogDef(template_number)) return &def->mc.dialog;
+  if (Kdb7dyDialogDef().dialog.template_number == template_number) return &Kdb7dyDialogDef().dialog;
+  return nullptr;
+}
+
+// Every other configuration dialog's read and write. Their transfers are the
+// KDB's, faulted at every exchange by the KDB rows; here every 7th exchange,
+// from an offset that moves on with each dialog, so that together they still
+// meet every position while CI stays quick.
+void AddConfigurationDialogs(std::vector<Procedure>& rows) {
   std::set<const DialogDef*> done = {FindCompactDialogDef(kKdb)};
   int k = 0;
   for (const sim::SimModel& m : sim::SimModels()) {
-    const DialogDef* def = FindCompactDialogDef(ConfigTemplateFor(m.device_type));
+    const DialogDef* def = ConfigDialogDef(ConfigTemplateFor(m.device_type));
     if (def == nullptr || !done.insert(def).second) continue;
     auto open = [def](Rig& r) {
       r.Connect();
@@ -225,7 +239,7 @@ std::vector<Procedure> Procedures() {
        },
        [](Rig& r) { RunBootloader(r, kBootInfoButton); }, With(kBootMessages, kConnectMessages)},
   };
-  AddCompactDialogs(rows);
+  AddConfigurationDialogs(rows);
   AddValuesAndCalibrations(rows);
   return rows;
 }
