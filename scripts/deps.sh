@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(build-essential cmake pkg-config libgtest-dev libgmock-dev qt6-base-dev libhidapi-dev
           xvfb imagemagick binutils srecord
-          desktop-file-utils appstream lintian man-db dpkg-dev)
+          desktop-file-utils appstream lintian man-db dpkg-dev
+          clang libclang-rt-14-dev)  # clang: the fuzz harnesses (scripts/fuzz.sh)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

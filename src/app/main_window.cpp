@@ -151,10 +151,13 @@ void MainWindowProc::Step(ui::Dialog& w) {
   auto& g = G();
   switch (g.ConnectState) {
     case 3:
-      if (g.WaitTicks > 0)
+      if (g.WaitTicks > 0) {
         --g.WaitTicks;
-      else
+      } else {
         g.ConnectState = g.NextState;
+        // A new search: refusals of one that a dialog interrupted do not count.
+        if (g.ConnectState == 6) failed_attempts_ = 0;
+      }
       break;
     case 6: {
       const Outcome outcome = Connect(w, true);

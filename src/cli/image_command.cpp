@@ -1,6 +1,6 @@
 #include "cli/image_command.h"
 
-#include <filesystem>
+#include <string>
 #include <memory>
 
 #include "config/file_io.h"
@@ -13,9 +13,26 @@ namespace {
 constexpr const char* kUsage = "usage: travik-cli image FILE [--out IMAGE.bin]\n";
 
 bool WriteImage(const std::string& path, const FirmwareImage& image) {
-  if (WriteWholeFile(path, image.data.get(), image.length) != image.length) return false;
-  // An empty image writes nothing, so only the file's presence tells.
-  return image.length != 0 || std::filesystem::exists(path);
+  return ReplaceWholeFile(path, image.data.get(), image.length);
+}
+
+// Header text as a terminal may show it: a hostile file must not put escape
+// sequences on the technician's screen, so every byte outside printable ASCII
+// (and the backslash) is written as \xHH.
+std::string Escaped(const std::string& text) {
+  static const char* kHex = "0123456789ABCDEF";
+  std::string shown;
+  for (const char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c >= 0x20 && c < 0x7F && c != '\\') {
+      shown += ch;
+    } else {
+      shown += "\\x";
+      shown += kHex[c >> 4];
+      shown += kHex[c & 15];
+    }
+  }
+  return shown;
 }
 
 }  // namespace
@@ -58,8 +75,8 @@ int RunImageCommand(const std::vector<std::string>& args, std::ostream& out, std
       << (image->format_letter == 'h' ? " (Intel HEX)" : " (memory image)") << "\n";
   out << "length: " << image->length << "\n";
   if (image->format_letter == 'k') {
-    out << "platform: " << MemoryImagePlatform(*image) << "\n";
-    out << "version: " << MemoryImageVersionPattern(*image) << "\n";
+    out << "platform: " << Escaped(MemoryImagePlatform(*image)) << "\n";
+    out << "version: " << Escaped(MemoryImageVersionPattern(*image)) << "\n";
   }
   if (!output.empty()) {
     if (!WriteImage(output, *image)) {

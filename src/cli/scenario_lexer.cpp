@@ -220,24 +220,25 @@ std::int64_t LineReader::Duration() {
     Fail("expected a duration such as 310 ms, 2 s or 31 ticks instead of '" + word + "'");
     return 0;
   }
-  std::int64_t ms = -1;
+  std::int64_t scale = 0;
   if (SameWord(unit, "ms"))
-    ms = *n;
+    scale = 1;
   else if (SameWord(unit, "s"))
-    ms = *n * 1000;
+    scale = 1000;
   else if (SameWord(unit, "tick") || SameWord(unit, "ticks"))
-    ms = *n * 10;
-  if (ms < 0) {
+    scale = 10;
+  if (scale == 0) {
     Fail(unit.empty() ? "a duration needs its unit: ms, s or ticks"
                       : "unknown unit '" + unit + "' (ms, s or ticks)");
     return 0;
   }
-  // Virtual time still fires every timer on the way; nothing needs more.
-  if (ms > kMaxDurationMs) {
+  // Virtual time still fires every timer on the way; nothing needs more. The
+  // bound is checked before scaling, which could overflow for long numbers.
+  if (*n > kMaxDurationMs / scale) {
     Fail("a duration is at most an hour");
     return 0;
   }
-  return ms;
+  return *n * scale;
 }
 
 void LineReader::End() {

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "cli/scenario_bench.h"
+#include "cli/scenario_bootloader.h"
 #include "cli/scenario_calibration.h"
 #include "cli/scenario_expect.h"
 #include "cli/scenario_lexer.h"
@@ -283,6 +284,10 @@ bool ParseSetup(LineReader& r, const std::string& word, Statement& st) {
       if (t != nullptr) t->PowerCycle();
       return why;
     });
+    return true;
+  }
+  if (word == "bootloader") {
+    st.run = AsAction(ParseBootloaderLine(r));
     return true;
   }
   if (word == "refuse") {
@@ -568,7 +573,7 @@ bool ParseAction(LineReader& r, const std::string& word, Statement& st) {
 bool IsSetupWord(const std::string& w) {
   static const char* kWords[] = {"device", "use",    "id",      "firmware", "product", "ids",
                                  "word",   "text",   "jumper",  "user",     "unplug",  "replug",
-                                 "power",  "refuse", "timeout", "clear"};
+                                 "power",  "refuse", "timeout", "clear",    "bootloader"};
   return std::any_of(std::begin(kWords), std::end(kWords), [&](const char* k) { return w == k; }) ||
          IsBenchSetupWord(w) || IsCalibrationSetupWord(w);
 }

@@ -21,14 +21,26 @@ using Area = std::unique_ptr<std::uint8_t[]>;
 
 Area FreshArea() { return Area(new std::uint8_t[kFirmwareAreaSize]()); }
 
-// Digits are not checked: anything outside 0-9 and A-F gives a wrong value,
-// lower case included, as the files' producers never write them.
-std::uint8_t DigitValue(std::uint8_t c) {
-  return static_cast<std::uint8_t>(c <= 0x3A ? c - 0x30 : c - 0x37);
+// A hexadecimal digit's value, lower case included; -1 for any other character.
+int DigitValue(std::uint8_t c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
 }
 
+bool IsDigit(std::uint8_t c) { return DigitValue(c) >= 0; }
+
+// Only for two characters already known to be digits.
 std::uint8_t ByteOf(std::uint8_t high, std::uint8_t low) {
   return static_cast<std::uint8_t>(DigitValue(high) * 16 + DigitValue(low));
+}
+
+// A character as a message shows it: printable ASCII quoted, anything else as its code.
+std::string Shown(std::uint8_t c) {
+  if (c >= 0x20 && c < 0x7F) return std::string("'") + static_cast<char>(c) + "'";
+  static const char* kHex = "0123456789ABCDEF";
+  return std::string("0x") + kHex[c >> 4] + kHex[c & 15];
 }
 
 FirmwareResult Fail(FirmwareError error, std::string message) {
@@ -43,6 +55,18 @@ FirmwareResult HexFail(FirmwareError error, std::string_view what, std::uint64_t
 
 FirmwareResult ImageFail(FirmwareError error, std::string_view what) {
   return Fail(error, "Chybný paměťový obraz: " + std::string(what));
+}
+
+std::string BadDigitText(std::uint8_t c) {
+  return "znak " + Shown(c) + " místo hexadecimální číslice";
+}
+
+// The first character of raw[from, from + count) that is no digit, or nothing.
+std::optional<std::uint64_t> FirstNonDigit(const std::uint8_t* raw, std::uint64_t from,
+                                           std::uint64_t count) {
+  for (std::uint64_t q = from; q < from + count; ++q)
+    if (!IsDigit(raw[q])) return q;
+  return std::nullopt;
 }
 
 const std::string kBeyondImageText =
@@ -71,14 +95,31 @@ FirmwareResult DecodeIntelHex(const std::uint8_t* raw, std::uint32_t raw_length,
   std::uint64_t offset = 0;
   std::uint64_t p = 0;
   auto byte_at = [&](std::uint64_t q) { return ByteOf(raw[q], raw[q + 1]); };
+  // Digits and checksum of the n data bytes of the record at p, whose characters are all there.
+  auto check_record = [&](std::uint32_t n) -> std::optional<FirmwareResult> {
+    const std::uint64_t digits = 8 + 2ull * n + 2;
+    if (const auto q = FirstNonDigit(raw, p + 1, digits))
+      return HexFail(FirmwareError::kBadDigit, BadDigitText(raw[*q]), *q);
+    std::uint8_t sum = 0;
+    for (std::uint64_t q = p + 1; q < p + 1 + digits; q += 2) sum = static_cast<std::uint8_t>(sum + byte_at(q));
+    if (sum != 0) return HexFail(FirmwareError::kBadChecksum, "kontrolní součet záznamu nesouhlasí", p);
+    return std::nullopt;
+  };
   for (;;) {
     if (p >= raw_length) return HexFail(FirmwareError::kNoEndRecord, "chybí záznam konce souboru", p);
     if (raw[p] != ':') return HexFail(FirmwareError::kNoRecordMark, "záznam nezačíná znakem ':'", p);
     if (p + 9 > raw_length) return HexFail(FirmwareError::kTruncatedRecord, "neúplný záznam", p);
+    if (const auto q = FirstNonDigit(raw, p + 1, 8))
+      return HexFail(FirmwareError::kBadDigit, BadDigitText(raw[*q]), *q);
     const std::uint32_t n = byte_at(p + 1);
     const std::uint32_t address = byte_at(p + 3) * 256u + byte_at(p + 5);
     const std::uint8_t type = byte_at(p + 7);
-    if (type == 0x01) return {};
+    if (type == 0x01) {
+      // The end record needs no line end of its own; what follows it is not read.
+      if (p + 11 + 2ull * n > raw_length) return HexFail(FirmwareError::kTruncatedRecord, "neúplný záznam", p);
+      if (auto failed = check_record(n)) return *failed;
+      return {};
+    }
     const bool address_record = type == 0x02 || type == 0x04;
     if (address_record && n != 2) {
       return HexFail(FirmwareError::kBadAddressRecord, "adresový záznam nemá 2 bajty dat", p);
@@ -92,13 +133,16 @@ FirmwareResult DecodeIntelHex(const std::uint8_t* raw, std::uint32_t raw_length,
     if (raw[p + size - 2] != kCr || raw[p + size - 1] != kLf) {
       return HexFail(FirmwareError::kLineEnd, "řádek není ukončen znaky CR LF", p);
     }
+    if (auto failed = check_record(n)) return *failed;
     if (type == 0x00) {
       const std::uint64_t start = offset + address;
       if (start + n > kFirmwareAreaSize) {
         return HexFail(FirmwareError::kBeyondImage, kBeyondImageText, p);
       }
       for (std::uint32_t i = 0; i < n; ++i) data[start + i] = byte_at(p + 9 + 2 * i);
-      length = static_cast<std::uint32_t>(start + n);
+      // The end of the highest record: a file whose records do not ascend
+      // would otherwise be flashed only in part.
+      length = std::max(length, static_cast<std::uint32_t>(start + n));
     } else if (type == 0x02) {
       offset = (byte_at(p + 9) * 256ull + byte_at(p + 11)) * 16;
     } else if (type == 0x04) {
@@ -119,9 +163,13 @@ FirmwareResult DecodeMemoryImage(const std::uint8_t* raw, std::uint32_t raw_leng
                      "soubor je kratší než hlavička (" + std::to_string(kMemoryImageHeaderSize) +
                          " bajtů)");
   }
-  const FirmwareResult no_end = ImageFail(FirmwareError::kNoEndMark, "chybí koncový znak 'L'");
+  const FirmwareResult no_end =
+      ImageFail(FirmwareError::kNoEndMark, "chybí koncový znak 'L'" + At(raw_length));
   auto line_break = [](std::uint64_t at) {
     return ImageFail(FirmwareError::kLineEnd, "nesprávné zalomení řádku" + At(at));
+  };
+  auto bad_digit = [&](std::uint64_t at) {
+    return ImageFail(FirmwareError::kBadDigit, BadDigitText(raw[at]) + At(at));
   };
   std::uint64_t p = kMemoryImageHeaderSize;
   std::uint32_t k = 0;
@@ -141,9 +189,16 @@ FirmwareResult DecodeMemoryImage(const std::uint8_t* raw, std::uint32_t raw_leng
     // A second line break, a bare LF or a break inside a byte would shift every
     // following digit pair.
     if (c == kCr || c == kLf) return line_break(p - 1);
+    if (!IsDigit(c)) return bad_digit(p - 1);
     if (p >= raw_length) return no_end;
     const std::uint8_t low = raw[p++];
     if (low == kCr || low == kLf) return line_break(p - 1);
+    if (low == 'L') {
+      return ImageFail(FirmwareError::kOddDigits,
+                       "lichý počet číslic, koncový znak 'L' stojí na místě druhé číslice bajtu" +
+                           At(p - 1));
+    }
+    if (!IsDigit(low)) return bad_digit(p - 1);
     if (k >= kFirmwareAreaSize) return ImageFail(FirmwareError::kBeyondImage, kBeyondImageText);
     data[k++] = ByteOf(c, low);
   }

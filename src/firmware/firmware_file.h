@@ -38,6 +38,9 @@ enum class FirmwareError {
   kBeyondImage,        // data past the 520,000-byte image area
   kShortHeader,        // memory image shorter than its header
   kNoEndMark,          // memory image without the closing 'L'
+  kBadDigit,           // a character other than 0-9, A-F, a-f where a digit must stand
+  kBadChecksum,        // HEX record whose checksum does not match its bytes
+  kOddDigits,          // memory image whose 'L' stands where a byte's second digit must
 };
 
 struct FirmwareResult {

@@ -40,6 +40,14 @@ void SimBackend::AdvanceDevices() {
   for (const Entry& e : devices_) e.device->Advance(now);
 }
 
+void SimBackend::BeginExchange(Exchange kind, const std::string& path) {
+  AdvanceDevices();
+  if (before_exchange_) {
+    before_exchange_(kind, path);
+    AdvanceDevices();
+  }
+}
+
 std::string SimBackend::NextPath(std::string_view stem) {
   int n = ++path_counters_[std::string(stem)];
   return "sim/" + std::string(stem) + "-" + std::to_string(n);
@@ -205,7 +213,7 @@ std::vector<std::string> SimBackend::ListInterfaces() {
 }
 
 HidHandle SimBackend::Open(const std::string& path) {
-  AdvanceDevices();
+  BeginExchange(Exchange::kOpen, path);
   last_open_error_.clear();
   SimDevice* device = nullptr;
   for (const Entry& e : devices_) {
@@ -261,7 +269,7 @@ bool SimBackend::GetAttributes(HidHandle handle, std::uint16_t& vendor, std::uin
 }
 
 bool SimBackend::SetFeature(HidHandle handle, const std::uint8_t* buffer, std::size_t length) {
-  AdvanceDevices();
+  BeginExchange(Exchange::kSetFeature, PathOf(handle));
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kSetFeature, device);
   bool ok = device != nullptr && buffer != nullptr && injected == Injected::kNone &&
@@ -271,7 +279,7 @@ bool SimBackend::SetFeature(HidHandle handle, const std::uint8_t* buffer, std::s
 }
 
 bool SimBackend::GetFeature(HidHandle handle, std::uint8_t* buffer, std::size_t length) {
-  AdvanceDevices();
+  BeginExchange(Exchange::kGetFeature, PathOf(handle));
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kGetFeature, device);
   bool ok = device != nullptr && buffer != nullptr && length > 0 && injected == Injected::kNone &&
@@ -282,7 +290,7 @@ bool SimBackend::GetFeature(HidHandle handle, std::uint8_t* buffer, std::size_t 
 
 bool SimBackend::ReadInput(HidHandle handle, std::uint8_t* buffer, std::size_t length,
                            std::uint32_t& transferred, int /*timeout_ms: nothing waits here*/) {
-  AdvanceDevices();
+  BeginExchange(Exchange::kReadInput, PathOf(handle));
   transferred = 0;
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kReadInput, device);
@@ -303,7 +311,7 @@ bool SimBackend::ReadInput(HidHandle handle, std::uint8_t* buffer, std::size_t l
 
 bool SimBackend::WriteOutput(HidHandle handle, const std::uint8_t* buffer, std::size_t length,
                              std::uint32_t& transferred) {
-  AdvanceDevices();
+  BeginExchange(Exchange::kWriteOutput, PathOf(handle));
   transferred = 0;
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kWriteOutput, device);
@@ -315,7 +323,7 @@ bool SimBackend::WriteOutput(HidHandle handle, const std::uint8_t* buffer, std::
 }
 
 bool SimBackend::GetProductString(HidHandle handle, std::u16string& text) {
-  AdvanceDevices();
+  BeginExchange(Exchange::kProductString, PathOf(handle));
   SimDevice* device = Live(handle);
   const Injected injected = Count(Exchange::kProductString, device);
   bool ok = device != nullptr && injected == Injected::kNone;

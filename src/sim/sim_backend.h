@@ -71,6 +71,12 @@ class SimBackend : public HidBackend {
   void TimeoutNthRead(int n, const SimDevice* device = nullptr);
   void ClearFaults();
 
+  // Called before every exchange but a close, with the device's path, ahead of
+  // any fault and of the handle's check: lets a test unplug a device just
+  // before a given exchange.
+  using ExchangeHook = std::function<void(Exchange, const std::string& path)>;
+  void SetBeforeExchange(ExchangeHook hook) { before_exchange_ = std::move(hook); }
+
   void SetClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
   // Milliseconds of the steady clock since this call: devices on real timers.
   void UseRealClock();
@@ -126,6 +132,8 @@ class SimBackend : public HidBackend {
 
   void AddDevice(std::unique_ptr<SimDevice> device, Group group);
   void AdvanceDevices();
+  // AdvanceDevices, then the before-exchange hook.
+  void BeginExchange(Exchange kind, const std::string& path);
   std::string NextPath(std::string_view stem);
   // The device behind a live handle: open, device present, not unplugged since.
   SimDevice* Live(HidHandle handle) const;
@@ -147,6 +155,7 @@ class SimBackend : public HidBackend {
   std::map<const SimDevice*, std::array<bool, 7>> device_fail_all_;
   std::vector<Fault> faults_;
   std::function<std::int64_t()> clock_;
+  ExchangeHook before_exchange_;
   std::vector<LogEntry> log_;
   std::string last_open_error_;
   std::size_t history_limit_ = 0;

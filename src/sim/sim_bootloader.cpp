@@ -58,32 +58,55 @@ void SimBootableTransmitter::Advance(std::int64_t now_ms) {
         return;
       case Phase::kRestartingToBoot:
         if (restart_delay_ms_ < 0 || now_ms < rejoin_at_ms_) return;
-        phase_ = Phase::kBootloader;
-        // A bootloader is a device of its own to the host: another path.
-        set_path(app_path_ + "-boot");
-        set_product_string(boot_product_);
-        boot_mode_ = false;
-        erased_ = false;
-        Pending(kBootBusy, 0);
-        last_activity_ms_ = rejoin_at_ms_;
-        ++restarts_into_bootloader_;
-        Replug();
+        StartBootloader(rejoin_at_ms_);
         break;
       case Phase::kBootloader:
+        if (!present()) return;  // unplugged: no power, nothing happens
+        if (generation() != boot_generation_) {
+          // Powered again.
+          if (application_complete_) {
+            StartApplication();
+            return;
+          }
+          StartBootloader(now_ms);
+          break;
+        }
         if (idle_restart_ms_ < 0 || now_ms < last_activity_ms_ + idle_restart_ms_) return;
-        LeaveBus(Phase::kRestartingToApplication, last_activity_ms_ + idle_restart_ms_);
+        // A download that reached the idle restart is complete unless the
+        // application's size says otherwise.
+        if (erased_ && application_bytes_ == 0) application_complete_ = true;
+        LeaveBus(application_complete_ ? Phase::kRestartingToApplication : Phase::kRestartingToBoot,
+                 last_activity_ms_ + idle_restart_ms_);
         break;
       case Phase::kRestartingToApplication:
         if (restart_delay_ms_ < 0 || now_ms < rejoin_at_ms_) return;
-        phase_ = Phase::kApplication;
-        set_path(app_path_);
-        set_product_string(app_product_);
-        PowerCycle();
-        ++restarts_into_application_;
-        Replug();
+        StartApplication();
         return;
     }
   }
+}
+
+void SimBootableTransmitter::StartBootloader(std::int64_t now_ms) {
+  phase_ = Phase::kBootloader;
+  // A bootloader is a device of its own to the host: another path.
+  set_path(app_path_ + "-boot");
+  set_product_string(boot_product_);
+  boot_mode_ = false;
+  erased_ = false;
+  Pending(kBootBusy, 0);
+  last_activity_ms_ = now_ms;
+  ++restarts_into_bootloader_;
+  Replug();
+  boot_generation_ = generation();
+}
+
+void SimBootableTransmitter::StartApplication() {
+  phase_ = Phase::kApplication;
+  set_path(app_path_);
+  set_product_string(app_product_);
+  PowerCycle();
+  ++restarts_into_application_;
+  Replug();
 }
 
 void SimBootableTransmitter::Pending(std::uint8_t status, int polls) {
@@ -109,6 +132,7 @@ bool SimBootableTransmitter::OnSetFeature(const std::uint8_t* data, std::size_t 
               flash_.end(), 0xFF);
     write_offset_ = kBootloaderBytes;
     erased_ = true;
+    application_complete_ = false;
     ++erase_count_;
     Pending(kBootStatusReady, erase_polls_);
   } else {
@@ -171,6 +195,8 @@ bool SimBootableTransmitter::OnWriteOutput(const std::uint8_t* data, std::size_t
   }
   write_offset_ += kPacketBytes;
   ++packets_written_;
+  if (application_bytes_ > 0 && write_offset_ - kBootloaderBytes >= application_bytes_)
+    application_complete_ = true;
   Pending(kBootStatusWritten, ack_polls_);
   return true;
 }

@@ -19,6 +19,13 @@
 // application: it leaves the bus again and returns restart_delay_ms later as
 // the application (memory and EEPROM as they were). A negative delay means
 // the device never returns; a negative poll count that the state never comes.
+//
+// An erase leaves the device without a complete application until the
+// download has written application_bytes (any download not cut by a power
+// loss, when 0). A device without a complete application comes back as its
+// bootloader: when it restarts after idling, and when it is powered again
+// (unplugged and plugged in) during or after an interrupted download. A
+// bootloader powered again with a complete application starts it.
 #pragma once
 
 #include <cstdint>
@@ -61,6 +68,8 @@ class SimBootableTransmitter : public SimTransmitter {
   void set_self_check_ok(bool ok) { self_check_ok_ = ok; }
   // The next n information reports are all zeros (not ready yet).
   void set_blank_info_reports(int n) { blank_info_reports_ = n; }
+  // Bytes from 4096 a download must write for the application to be complete (0: any).
+  void set_application_bytes(std::uint32_t n) { application_bytes_ = n; }
 
   // Observations.
   Phase phase() const { return phase_; }
@@ -75,6 +84,7 @@ class SimBootableTransmitter : public SimTransmitter {
   int bytes_past_flash() const { return bytes_past_flash_; }
   // Boot frames the bootloader ignored: unknown, wrong magic, out of order.
   int ignored_boot_frames() const { return ignored_boot_frames_; }
+  bool application_complete() const { return application_complete_; }
 
   bool OnSetFeature(const std::uint8_t* data, std::size_t length) override;
   bool OnGetFeature(std::uint8_t* data, std::size_t length) override;
@@ -90,6 +100,10 @@ class SimBootableTransmitter : public SimTransmitter {
   // A status that becomes `status` after `polls` reads answered busy.
   void Pending(std::uint8_t status, int polls);
   void LeaveBus(Phase next, std::int64_t at_ms);
+  // Joins the bus as the bootloader, fresh (not in boot mode, nothing erased).
+  void StartBootloader(std::int64_t now_ms);
+  // Joins the bus as the application.
+  void StartApplication();
 
   std::string app_path_;
   std::u16string app_product_;
@@ -106,6 +120,11 @@ class SimBootableTransmitter : public SimTransmitter {
   int ack_polls_ = 0;
   bool self_check_ok_ = true;
   int blank_info_reports_ = 0;
+  std::uint32_t application_bytes_ = 0;
+  bool application_complete_ = true;
+  // The bus generation the bootloader joined with; another one means it was
+  // unplugged and powered again.
+  std::uint64_t boot_generation_ = 0;
 
   Phase phase_ = Phase::kApplication;
   std::int64_t rejoin_at_ms_ = 0;

@@ -162,6 +162,36 @@ TEST_F(MainWindowTest, RefusedInitRetriesBoundedAndGivesTheButtonsBack) {
   EXPECT_EQ(G().DeviceOnline, 1);
 }
 
+TEST(MainWindowRetries, AnInterruptedSearchDoesNotShortenTheNext) {
+  // 20 refused inits, then a dialog interrupts the search; the search after it
+  // gets its full 50 attempts before the message.
+  for (const bool via_konfigurace : {false, true}) {
+    SCOPED_TRACE(via_konfigurace ? "KONFIGURACE, then the bootloader" : "the bootloader");
+    Session s;
+    auto& ui = s.ui();
+    s.sim().AddTransmitter(*sim::FindSimModel("KDB"));
+    s.sim().FailAll(Exchange::kSetFeature, true);
+    s.Start();
+    ASSERT_TRUE(ui.AdvanceUntil([&] { return s.sim().LogOf(Exchange::kSetFeature).size() == 20; }, 2000));
+    if (via_konfigurace) {
+      ASSERT_EQ(ui.Click(kMainWindow, kButtonConfig), "");
+      ASSERT_EQ(ui.Click(kDlgOffline, 8), "");  // KDB
+      ASSERT_EQ(ui.TopTemplate(), 130);
+      ASSERT_EQ(ui.Click(130, 1349), "");
+      ui.Advance(500);
+      EXPECT_EQ(s.sim().LogOf(Exchange::kSetFeature).size(), 20u);  // idle now
+    }
+    ASSERT_EQ(ui.MenuCommand(kMainWindow, kCmdBootloader), "");
+    ASSERT_EQ(ui.Click(kDlgBootloader, 2), "");
+    s.sim().ClearLog();
+    ui.Advance(2000);
+    EXPECT_EQ(s.sim().LogOf(Exchange::kSetFeature).size(), 50u);
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_EQ(ui.Messages()[0].text, "Spojení se zařízením se nepodařilo navázat");
+    EXPECT_EQ(s.sim().OpenHandles(), 0);
+  }
+}
+
 TEST_F(MainWindowTest, KonfiguraceOfflineChoosesTheModelWithoutDeviceTraffic) {
   s.Start();
   ui().Advance(310);

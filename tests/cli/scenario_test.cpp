@@ -64,7 +64,11 @@ TEST(ScenarioLexer, NumbersAndDurations) {
   };
   const Case cases[] = {{"310 ms", 310}, {"2 s", 2000},       {"31 ticks", 310}, {"1 tick", 10},
                         {"310ms", 310},  {"2s", 2000},        {"5", -1},         {"5 min", -1},
-                        {"-5 ms", -1},   {"3600 s", 3600000}, {"3601 s", -1}};
+                        {"-5 ms", -1},   {"3600 s", 3600000}, {"3601 s", -1},
+                        // Too long to scale without overflow: refused, not wrapped.
+                        {"+0xFFFFFFFFFFFFFFF s", -1}, {"0xFFFFFFFFFFFFFFF ticks", -1},
+                        {"999999999999999 ms", -1},   {"360000 ticks", 3600000},
+                        {"360001 ticks", -1},         {"3600000ms", 3600000}};
   for (const auto& c : cases) {
     std::vector<Token> tokens;
     ASSERT_EQ(Tokenize(c.text, tokens), "");
@@ -102,6 +106,26 @@ TEST(ScenarioRun, EveryLineNotUnderstoodIsReportedAndNothingRuns) {
         "7 line(s) not understood, nothing run"})
     EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
   EXPECT_EQ(r.out.find("t.tts:3:"), std::string::npos);
+}
+
+TEST(ScenarioRun, BootloaderLinesAreCheckedBeforeAnythingRuns) {
+  auto r = RunText(
+      "device KDB\n"
+      "bootloader flash 2 KiB\n"
+      "bootloader refuses lunch\n"
+      "bootloader colour \"red\"\n"
+      "bootloader never sleeps\n"
+      "bootloader idle 2 s\n");
+  EXPECT_FALSE(r.passed);
+  for (const char* line : {"t.tts:2:", "t.tts:3: unknown step 'lunch'",
+                           "t.tts:4: unknown bootloader setting 'colour'", "t.tts:5:",
+                           "4 line(s) not understood"})
+    EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
+  EXPECT_EQ(r.out.find("t.tts:6:"), std::string::npos);
+
+  auto no_boot = RunText("device keyboard\nbootloader platform \"X\"\n");
+  EXPECT_FALSE(no_boot.passed);
+  EXPECT_NE(no_boot.out.find("the current device has no bootloader"), std::string::npos) << no_boot.out;
 }
 
 TEST(ScenarioRun, ExpectationsGoOnAnActionThatFailsStopsTheFile) {

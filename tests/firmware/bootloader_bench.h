@@ -66,10 +66,11 @@ class BootBench {
   TempDir dir;
   std::vector<StatusLine> statuses;
 
-  // `first` adds devices listed ahead of the transmitter.
-  explicit BootBench(const std::function<void(sim::SimBackend&)>& first = nullptr) {
+  // `first` adds devices listed ahead of the transmitter, a KDB unless `model` says otherwise.
+  explicit BootBench(const std::function<void(sim::SimBackend&)>& first = nullptr,
+                     const char* model = "KDB") {
     if (first) first(s.sim());
-    device = &sim::AddBootableTransmitter(s.sim(), *sim::FindSimModel("KDB"));
+    device = &sim::AddBootableTransmitter(s.sim(), *sim::FindSimModel(model));
   }
 
   ui::HeadlessBackend& ui() { return s.ui(); }

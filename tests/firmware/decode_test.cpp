@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -65,12 +66,13 @@ TEST(IntelHex, PlacesDataByExtendedAddresses) {
   }
 }
 
-TEST(IntelHex, LengthIsEndOfLastDataRecordAndGapsAreZero) {
-  // Descending records: the length is where the last one ends, not the highest address.
+TEST(IntelHex, LengthIsEndOfHighestDataRecordAndGapsAreZero) {
+  // Descending records: the length is where the highest one ends, so the
+  // download sends all of it (the end of the last record would cut it short).
   Decoded d = Decode(DecodeIntelHex, HexData(0x0100, std::vector<std::uint8_t>(16, 0xAB)) +
                                          HexData(0x0010, {0x11, 0x22, 0x33, 0x44}) + kHexEnd);
   ASSERT_TRUE(d.result.ok) << d.result.message;
-  EXPECT_EQ(d.length, 0x14u);
+  EXPECT_EQ(d.length, 0x110u);
   EXPECT_EQ(Bytes(d, 0x10, 4), (std::vector<std::uint8_t>{0x11, 0x22, 0x33, 0x44}));
   EXPECT_EQ(Bytes(d, 0x100, 16), std::vector<std::uint8_t>(16, 0xAB));
   EXPECT_EQ(Bytes(d, 0, 0x10), std::vector<std::uint8_t>(0x10, 0));
@@ -146,6 +148,49 @@ TEST(IntelHex, RefusesFilesOutsideTheLayout) {
   }
 }
 
+TEST(IntelHex, DigitsOfEitherCaseAndChecksumsAreChecked) {
+  // Lower-case digits have their proper values.
+  std::string lower = HexData(0x0A0B, {0xAB, 0xCD, 0xEF}) + kHexEnd;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  Decoded d = Decode(DecodeIntelHex, lower);
+  ASSERT_TRUE(d.result.ok) << d.result.message;
+  EXPECT_EQ(d.length, 0x0A0Eu);
+  EXPECT_EQ(Bytes(d, 0x0A0B, 3), (std::vector<std::uint8_t>{0xAB, 0xCD, 0xEF}));
+
+  const std::string one = HexData(0x0010, {1, 2, 3, 4});  // ":04001000" data "xx\r\n"
+  auto with = [](std::string text, std::size_t at, char c) {
+    text[at] = c;
+    return text;
+  };
+  const std::string second = HexData(0x0020, {5});
+  struct Case {
+    const char* name;
+    std::string text;
+    FirmwareError error;
+    const char* message;  // expected in the message, with the position
+  } cases[] = {
+      {"letter in a data byte", with(one, 10, 'G') + kHexEnd, FirmwareError::kBadDigit,
+       "znak 'G' místo hexadecimální číslice (pozice 10)"},
+      {"blank in the address", with(one, 4, ' ') + kHexEnd, FirmwareError::kBadDigit, "' ' místo"},
+      {"control byte in the checksum", with(one, 17, '\x1b') + kHexEnd, FirmwareError::kBadDigit,
+       "znak 0x1B místo hexadecimální číslice (pozice 17)"},
+      {"sign in the byte count", with(one, 1, '-') + kHexEnd, FirmwareError::kBadDigit, "(pozice 1)"},
+      {"damaged data byte", with(one, 9, '1') + kHexEnd, FirmwareError::kBadChecksum,
+       "kontrolní součet záznamu nesouhlasí (pozice 0)"},
+      {"damaged second record", one + with(second, 10, 'F') + kHexEnd, FirmwareError::kBadChecksum,
+       "(pozice 21)"},
+      {"damaged end record", one + ":00000001FE\r\n", FirmwareError::kBadChecksum, "(pozice 21)"},
+      {"end record without checksum", one + ":00000001", FirmwareError::kTruncatedRecord, "neúplný"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Decoded bad = Decode(DecodeIntelHex, c.text);
+    EXPECT_FALSE(bad.result.ok);
+    EXPECT_EQ(bad.result.error, c.error) << bad.result.message;
+    EXPECT_NE(bad.result.message.find(c.message), std::string::npos) << bad.result.message;
+  }
+}
+
 std::string MemoryImage(const std::string& data) { return test::MemoryImageHeader("TRX", "1x") + data; }
 
 TEST(MemoryImage, LineBreaksDoNotChangeTheImage) {
@@ -165,8 +210,8 @@ TEST(MemoryImage, EndsAtTheLetterL) {
   Decoded d = Decode(DecodeMemoryImage, MemoryImage("00FF7A0eL3132whatever\r\n"));
   ASSERT_TRUE(d.result.ok) << d.result.message;
   ASSERT_EQ(d.length, 4u);
-  // Lower-case digits are not hexadecimal digits here: 'e' counts as 0x2E.
-  EXPECT_EQ(Bytes(d, 0, 5), (std::vector<std::uint8_t>{0x00, 0xFF, 0x7A, 0x2E, kMarker}));
+  // Lower-case digits have their proper values.
+  EXPECT_EQ(Bytes(d, 0, 5), (std::vector<std::uint8_t>{0x00, 0xFF, 0x7A, 0x0E, kMarker}));
   EXPECT_EQ(Decode(DecodeMemoryImage, MemoryImage("L")).length, 0u);
 }
 
@@ -185,24 +230,34 @@ TEST(MemoryImage, RefusesFilesOutsideTheLayout) {
     const char* name;
     std::string text;
     FirmwareError error;
+    const char* message;
   } cases[] = {
-      {"header only", MemoryImage(""), FirmwareError::kNoEndMark},
-      {"short header", std::string(42, 'A'), FirmwareError::kShortHeader},
-      {"no closing L", MemoryImage("0102\r\n0304"), FirmwareError::kNoEndMark},
-      {"lower-case l", MemoryImage("0102l"), FirmwareError::kNoEndMark},
-      {"odd digit at the end", MemoryImage("010"), FirmwareError::kNoEndMark},
-      {"ends in CR", MemoryImage("0102\r"), FirmwareError::kNoEndMark},
-      {"ends in CR LF", MemoryImage("0102\r\n"), FirmwareError::kNoEndMark},
-      {"CR without LF", MemoryImage("01\r02L"), FirmwareError::kLineEnd},
-      {"LF only", MemoryImage("01\n02L"), FirmwareError::kLineEnd},
-      {"empty line", MemoryImage("01\r\n\r\n02L"), FirmwareError::kLineEnd},
-      {"break inside a byte", MemoryImage("0\r\n102L"), FirmwareError::kLineEnd},
+      {"header only", MemoryImage(""), FirmwareError::kNoEndMark, "chybí koncový znak 'L' (pozice 43)"},
+      {"short header", std::string(42, 'A'), FirmwareError::kShortHeader, "kratší než hlavička"},
+      {"no closing L", MemoryImage("0102\r\n0304"), FirmwareError::kNoEndMark, "chybí koncový znak 'L'"},
+      {"lower-case l", MemoryImage("0102l"), FirmwareError::kBadDigit,
+       "znak 'l' místo hexadecimální číslice (pozice 47)"},
+      {"odd digit at the end", MemoryImage("010"), FirmwareError::kNoEndMark,
+       "chybí koncový znak 'L' (pozice 46)"},
+      {"ends in CR", MemoryImage("0102\r"), FirmwareError::kNoEndMark, "chybí koncový znak 'L'"},
+      {"ends in CR LF", MemoryImage("0102\r\n"), FirmwareError::kNoEndMark, "chybí koncový znak 'L'"},
+      {"CR without LF", MemoryImage("01\r02L"), FirmwareError::kLineEnd, "(pozice 46)"},
+      {"LF only", MemoryImage("01\n02L"), FirmwareError::kLineEnd, "(pozice 45)"},
+      {"empty line", MemoryImage("01\r\n\r\n02L"), FirmwareError::kLineEnd, "zalomení"},
+      {"break inside a byte", MemoryImage("0\r\n102L"), FirmwareError::kLineEnd, "zalomení"},
+      // An odd digit count or a stray blank swallows the 'L': said as what it is, and where.
+      {"odd digit count", MemoryImage("01020L"), FirmwareError::kOddDigits,
+       "lichý počet číslic, koncový znak 'L' stojí na místě druhé číslice bajtu (pozice 48)"},
+      {"stray blank", MemoryImage("01 02L"), FirmwareError::kBadDigit,
+       "znak ' ' místo hexadecimální číslice (pozice 45)"},
+      {"escape byte", MemoryImage("01\x1b[2JL"), FirmwareError::kBadDigit, "znak 0x1B"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Decoded d = Decode(DecodeMemoryImage, c.text);
     EXPECT_FALSE(d.result.ok);
     EXPECT_EQ(d.result.error, c.error) << d.result.message;
+    EXPECT_NE(d.result.message.find(c.message), std::string::npos) << d.result.message;
   }
 }
 

@@ -209,6 +209,17 @@ TEST(ImageCommand, ReportsTheImageAndWritesItsBytes) {
   EXPECT_EQ(run.out.find("platform"), std::string::npos);
 }
 
+TEST(ImageCommand, HeaderBytesReachTheTerminalEscaped) {
+  test::TempDir dir;
+  const std::string kvm = dir.Write(
+      "fw.kvm", test::MemoryImageHeader("\x1b[2J\\\x9b", "1.\x07\x1b]0;x") + "00L");
+  CliRun run = RunCli({kvm});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("platform: \\x1B[2J\\x5C\\x9B\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("version: 1.\\x07\\x1B]0;x\n"), std::string::npos) << run.out;
+  for (char c : run.out) EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F)) << static_cast<int>(c);
+}
+
 TEST(ImageCommand, FailuresGoToStderrWithNonZeroStatus) {
   test::TempDir dir;
   const std::string hex = dir.Write("fw.hex", kHexFile);
