@@ -33,6 +33,11 @@ done
 mkdir -p "$cache"
 kernel_pkg=$(apt-cache depends linux-image-cloud-amd64 2>/dev/null |
              awk '/Depends: linux-image-[0-9]/ {print $2; exit}')
+if [ -z "$kernel_pkg" ] && [ "$(id -u)" -eq 0 ]; then
+  apt-get update -qq >/dev/null 2>&1 || true
+  kernel_pkg=$(apt-cache depends linux-image-cloud-amd64 2>/dev/null |
+               awk '/Depends: linux-image-[0-9]/ {print $2; exit}')
+fi
 if [ -z "$kernel_pkg" ]; then
   # No package lists (offline): whatever was fetched before.
   kernel_pkg=$(cd "$cache" && ls -d linux-image-*-cloud-amd64 2>/dev/null | sort -V | tail -1)
