@@ -23,7 +23,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: travik-uhid [--model NAME] [--id TEXT] [--firmware dd.dd.dd] [--product TEXT]\n"
     "                   [--ids VID PID] [--jumper fitted|missing] [--keyboard-first]\n"
-    "                   [--unplug-at-input N] [--replug-after-ms MS]\n"
+    "                   [--answer-delay-ms MS] [--unplug-at-input N] [--replug-after-ms MS]\n"
     "                   [--expect-eeprom WORD=VALUE]... [--expect-flash FILE]\n";
 
 constexpr const char* kHelp =
@@ -32,6 +32,8 @@ constexpr const char* kHelp =
     "/dev/uhid (needs root, or access to /dev/uhid) until interrupted. Restart\n"
     "commands take it into its bootloader and back, leaving and rejoining the bus.\n"
     "  --keyboard-first      a composite device: a keyboard collection, then ours\n"
+    "  --answer-delay-ms MS  time the device takes to prepare an input report\n"
+    "                        while the host has it open (default 30)\n"
     "  --unplug-at-input N   instead of the Nth input report, leave the bus while\n"
     "                        the host waits for it\n"
     "  --replug-after-ms MS  ... and come back MS later\n"
@@ -134,6 +136,9 @@ int main(int argc, char** argv) {
       jumper = text == "fitted";
     } else if (a == "--keyboard-first") {
       keyboard_first = true;
+    } else if (a == "--answer-delay-ms") {
+      ok = number(n) && n >= 0 && n <= 60000;
+      faults.answer_delay_ms = n;
     } else if (a == "--unplug-at-input") {
       ok = number(n) && n > 0 && n < 1000000;
       faults.unplug_at_input = static_cast<int>(n);

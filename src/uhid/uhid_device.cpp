@@ -191,7 +191,7 @@ void VirtualDevice::ArmInput(const std::uint8_t* frame, std::size_t length) {
     return;
   }
   armed_ = report;
-  armed_ready_ms_ = Now() + kArmDelayMs;
+  armed_ready_ms_ = Now() + faults_.answer_delay_ms;
 }
 
 void VirtualDevice::SendArmedInput() {

@@ -52,6 +52,8 @@ std::vector<std::uint8_t> ReportDescriptor(bool keyboard_first);
 std::string DeviceName(const std::u16string& product);
 
 struct Faults {
+  // How long the device takes to prepare a report while the host has it open.
+  std::int64_t answer_delay_ms = kArmDelayMs;
   // The nth input report the device would send (1 = the first) is not sent;
   // instead the device leaves the bus while the host waits for it. 0 = never.
   int unplug_at_input = 0;

@@ -178,7 +178,7 @@ TEST_F(UhidDevice, RestartIntoTheBootloaderLeavesAndRejoinsTheBus) {
 
 TEST_F(UhidDevice, UnplugInsteadOfAnInputReportAndReplugLater) {
   sim::SimBootableTransmitter& kdb = sim::AddBootableTransmitter(bus, *sim::FindSimModel("KDB"));
-  VirtualDevice d(kdb, kernel, false, Faults{2, 1000});
+  VirtualDevice d(kdb, kernel, false, Faults{kArmDelayMs, 2, 1000});
   d.Tick();
   d.Handle(Event(UHID_OPEN));
   d.Handle(SetFeature(0xCC));
