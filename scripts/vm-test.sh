@@ -18,7 +18,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 build=$(realpath -m "${TRAVIK_VM_BUILD:-build}")
-cache=${TRAVIK_VM_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/travik-vm}
+cache=${TRAVIK_VM_CACHE:-${XDG_CACHE_HOME:-${HOME:-$root/build}/.cache}/travik-vm}
 timeout_s=${TRAVIK_VM_TIMEOUT:-600}
 if [ $# -gt 0 ]; then stories=("$@"); else stories=(tests/vm/*.tts); fi
 
