@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -126,8 +127,9 @@ int main(int argc, char** argv) {
       ok = value(id);
     } else if (a == "--firmware") {
       ok = value(firmware);
-    } else if (a == "--product") {
-      ok = value(product);
+    } else if (a == "--product") {  // ASCII only
+      ok = value(product) && std::all_of(product.begin(), product.end(),
+                                         [](char c) { return c >= 0x20 && c < 0x7F; });
     } else if (a == "--ids") {
       ok = number(vendor) && number(product_id) && vendor >= 0 && vendor <= 0xFFFF &&
            product_id >= 0 && product_id <= 0xFFFF;
@@ -201,7 +203,7 @@ int main(int argc, char** argv) {
     pollfd p{fd, POLLIN, 0};
     const int ready = poll(&p, 1, 5);
     if (ready > 0 && (p.revents & POLLIN) != 0) {
-      uhid_event event;
+      uhid_event event{};
       const ssize_t n = read(fd, &event, sizeof event);
       if (n > 0) {
         virtual_device.Handle(event);
@@ -209,7 +211,8 @@ int main(int argc, char** argv) {
         std::cerr << "travik-uhid: reading /dev/uhid: " << std::strerror(errno) << "\n";
         lost = true;
       }
-    } else if (ready < 0 && errno != EINTR) {
+    } else if ((ready < 0 && errno != EINTR) || (ready > 0 && (p.revents & POLLIN) == 0)) {
+      std::cerr << "travik-uhid: /dev/uhid failed\n";
       lost = true;
     }
     virtual_device.Tick();

@@ -200,7 +200,9 @@ TEST_F(UhidDevice, CompositeDeviceNumbersTheVendorReports) {
   sim::SimBootableTransmitter& kdb = sim::AddBootableTransmitter(bus, *sim::FindSimModel("KDB"));
   VirtualDevice d(kdb, kernel, true);
   d.Tick();
-  const uhid_create2_req& c = kernel.Take(UHID_CREATE2).at(0).u.create2;
+  const std::vector<uhid_event> created = kernel.Take(UHID_CREATE2);
+  ASSERT_EQ(created.size(), 1u);
+  const uhid_create2_req& c = created[0].u.create2;
   const std::vector<std::uint8_t> rd(c.rd_data, c.rd_data + c.rd_size);
   EXPECT_EQ(std::vector<std::uint8_t>(rd.begin(), rd.begin() + 4),
             (std::vector<std::uint8_t>{0x05, 0x01, 0x09, 0x06}));  // the keyboard comes first
