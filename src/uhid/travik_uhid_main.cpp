@@ -24,7 +24,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: travik-uhid [--model NAME] [--id TEXT] [--firmware dd.dd.dd] [--product TEXT]\n"
     "                   [--ids VID PID] [--jumper fitted|missing] [--keyboard-first]\n"
-    "                   [--answer-delay-ms MS] [--unplug-at-input N] [--replug-after-ms MS]\n"
+    "                   [--answer-delay-ms MS] [--drop-input N]\n"
+    "                   [--unplug-at-input N] [--replug-after-ms MS]\n"
     "                   [--expect-eeprom WORD=VALUE]... [--expect-flash FILE]\n";
 
 constexpr const char* kHelp =
@@ -35,6 +36,7 @@ constexpr const char* kHelp =
     "  --keyboard-first      a composite device: a keyboard collection, then ours\n"
     "  --answer-delay-ms MS  time the device takes to prepare an input report\n"
     "                        while the host has it open (default 30)\n"
+    "  --drop-input N        the Nth input report is never sent\n"
     "  --unplug-at-input N   instead of the Nth input report, leave the bus while\n"
     "                        the host waits for it\n"
     "  --replug-after-ms MS  ... and come back MS later\n"
@@ -141,6 +143,9 @@ int main(int argc, char** argv) {
     } else if (a == "--answer-delay-ms") {
       ok = number(n) && n >= 0 && n <= 60000;
       faults.answer_delay_ms = n;
+    } else if (a == "--drop-input") {
+      ok = number(n) && n > 0 && n < 1000000;
+      faults.drop_input = static_cast<int>(n);
     } else if (a == "--unplug-at-input") {
       ok = number(n) && n > 0 && n < 1000000;
       faults.unplug_at_input = static_cast<int>(n);

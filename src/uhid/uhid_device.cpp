@@ -190,6 +190,7 @@ void VirtualDevice::ArmInput(const std::uint8_t* frame, std::size_t length) {
     unplug_at_ms_ = Now() + kUnplugDuringReadMs;
     return;
   }
+  if (faults_.drop_input != 0 && inputs_ == faults_.drop_input) return;
   armed_ = report;
   armed_ready_ms_ = Now() + faults_.answer_delay_ms;
 }

@@ -59,6 +59,8 @@ struct Faults {
   int unplug_at_input = 0;
   // After such an unplug, the device comes back this much later; < 0 = never.
   std::int64_t replug_after_ms = -1;
+  // The nth input report is never sent: the host's wait runs out. 0 = never.
+  int drop_input = 0;
 };
 
 class VirtualDevice {

@@ -196,6 +196,22 @@ TEST_F(UhidDevice, UnplugInsteadOfAnInputReportAndReplugLater) {
   EXPECT_EQ(d.creations(), 2);
 }
 
+TEST_F(UhidDevice, DroppedInputReportLeavesTheNextOneAlone) {
+  sim::SimBootableTransmitter& kdb = sim::AddBootableTransmitter(bus, *sim::FindSimModel("KDB"));
+  Faults faults;
+  faults.drop_input = 2;
+  VirtualDevice d(kdb, kernel, false, faults);
+  d.Tick();
+  d.Handle(Event(UHID_OPEN));
+  for (int block = 1; block <= 3; ++block) {
+    d.Handle(SetFeature(0xC0, static_cast<std::uint8_t>(block)));
+    Wait(kArmDelayMs, d);
+    EXPECT_EQ(kernel.Take(UHID_INPUT2).size(), block == 2 ? 0u : 1u) << block;
+  }
+  EXPECT_TRUE(d.created());
+  EXPECT_EQ(d.inputs_sent(), 2);
+}
+
 TEST_F(UhidDevice, CompositeDeviceNumbersTheVendorReports) {
   sim::SimBootableTransmitter& kdb = sim::AddBootableTransmitter(bus, *sim::FindSimModel("KDB"));
   VirtualDevice d(kdb, kernel, true);
