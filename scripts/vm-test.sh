@@ -43,19 +43,26 @@ if [ -z "$kernel_pkg" ]; then
   kernel_pkg=$(cd "$cache" && ls -d linux-image-*-cloud-amd64 2>/dev/null | sort -V | tail -1)
   [ -n "$kernel_pkg" ] || { say "cannot find the cloud kernel package (run apt-get update)"; exit 2; }
 fi
+# Only what the guest needs is kept: the kernel, three modules, busybox.
 for pkg in "$kernel_pkg" busybox-static; do
   if [ ! -d "$cache/$pkg" ]; then
     tmp=$(mktemp -d "$cache/fetch.XXXXXX")
     (cd "$tmp" && apt-get download -q "$pkg" >/dev/null 2>&1) || { rm -rf "$tmp"; say "apt-get download $pkg failed"; exit 2; }
     dpkg-deb -x "$tmp"/*.deb "$tmp/root"
-    mv "$tmp/root" "$cache/$pkg"
+    mkdir "$tmp/keep"
+    if [ "$pkg" = busybox-static ]; then
+      cp "$tmp/root/bin/busybox" "$tmp/keep/"
+    else
+      cp "$tmp"/root/boot/vmlinuz-* "$tmp/keep/vmlinuz"
+      for m in hid hid-generic uhid; do cp "$tmp"/root/lib/modules/*/kernel/drivers/hid/$m.ko "$tmp/keep/"; done
+    fi
+    mv "$tmp/keep" "$cache/$pkg"
     rm -rf "$tmp"
   fi
 done
-kroot="$cache/$kernel_pkg"
-vmlinuz=$(ls "$kroot"/boot/vmlinuz-* | head -1)
-kmods=$(ls -d "$kroot"/lib/modules/*/kernel/drivers/hid)
-busybox="$cache/busybox-static/bin/busybox"
+vmlinuz="$cache/$kernel_pkg/vmlinuz"
+kmods="$cache/$kernel_pkg"
+busybox="$cache/busybox-static/busybox"
 
 # The initramfs: busybox, the three HID modules, the project's programs with
 # their libraries, the stories and the guest's script.
