@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
   std::string model_name = "KDB", id, firmware, product, flash_file;
   long vendor = -1, product_id = -1;
   bool jumper = true, keyboard_first = false;
-  uhid::Faults faults;
+  uhid::Behaviour behaviour;
   std::vector<EepromCheck> eeprom_checks;
   const std::vector<std::string> args(argv + 1, argv + argc);
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -142,16 +142,16 @@ int main(int argc, char** argv) {
       keyboard_first = true;
     } else if (a == "--answer-delay-ms") {
       ok = number(n) && n >= 0 && n <= 60000;
-      faults.answer_delay_ms = n;
+      behaviour.answer_delay_ms = n;
     } else if (a == "--drop-input") {
       ok = number(n) && n > 0 && n < 1000000;
-      faults.drop_input = static_cast<int>(n);
+      behaviour.drop_input = static_cast<int>(n);
     } else if (a == "--unplug-at-input") {
       ok = number(n) && n > 0 && n < 1000000;
-      faults.unplug_at_input = static_cast<int>(n);
+      behaviour.unplug_at_input = static_cast<int>(n);
     } else if (a == "--replug-after-ms") {
       ok = number(n) && n >= 0 && n <= 3600000;
-      faults.replug_after_ms = n;
+      behaviour.replug_after_ms = n;
     } else if (a == "--expect-eeprom") {
       const std::size_t eq = value(text) ? text.find('=') : std::string::npos;
       long word = 0, expected = 0;
@@ -196,7 +196,7 @@ int main(int argc, char** argv) {
   std::signal(SIGTERM, OnSignal);
 
   UhidFile channel(fd);
-  uhid::VirtualDevice virtual_device(device, channel, keyboard_first, faults);
+  uhid::VirtualDevice virtual_device(device, channel, keyboard_first, behaviour);
   virtual_device.Tick();
   if (!virtual_device.created()) return 1;
   std::cout << "travik-uhid: " << model->name << " " << std::hex << device.vendor() << ":"

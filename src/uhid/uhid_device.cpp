@@ -65,8 +65,8 @@ std::string DeviceName(const std::u16string& product) {
 }
 
 VirtualDevice::VirtualDevice(sim::SimTransmitter& brain, Channel& channel, bool keyboard_first,
-                             Faults faults)
-    : brain_(brain), channel_(channel), keyboard_first_(keyboard_first), faults_(faults) {}
+                             Behaviour behaviour)
+    : brain_(brain), channel_(channel), keyboard_first_(keyboard_first), behaviour_(behaviour) {}
 
 void VirtualDevice::Create() {
   uhid_event event = Event(UHID_CREATE2);
@@ -101,7 +101,7 @@ void VirtualDevice::Tick() {
   if (unplug_at_ms_ && now >= *unplug_at_ms_) {
     unplug_at_ms_.reset();
     brain_.Unplug();
-    if (faults_.replug_after_ms >= 0) replug_at_ms_ = now + faults_.replug_after_ms;
+    if (behaviour_.replug_after_ms >= 0) replug_at_ms_ = now + behaviour_.replug_after_ms;
   }
   if (replug_at_ms_ && now >= *replug_at_ms_) {
     replug_at_ms_.reset();
@@ -186,13 +186,13 @@ void VirtualDevice::ArmInput(const std::uint8_t* frame, std::size_t length) {
   std::uint32_t n = 0;
   if (!brain_.OnReadInput(report.data(), report.size(), n)) return;
   ++inputs_;
-  if (faults_.unplug_at_input != 0 && inputs_ == faults_.unplug_at_input) {
+  if (behaviour_.unplug_at_input != 0 && inputs_ == behaviour_.unplug_at_input) {
     unplug_at_ms_ = Now() + kUnplugDuringReadMs;
     return;
   }
-  if (faults_.drop_input != 0 && inputs_ == faults_.drop_input) return;
+  if (behaviour_.drop_input != 0 && inputs_ == behaviour_.drop_input) return;
   armed_ = report;
-  armed_ready_ms_ = Now() + faults_.answer_delay_ms;
+  armed_ready_ms_ = Now() + behaviour_.answer_delay_ms;
 }
 
 void VirtualDevice::SendArmedInput() {

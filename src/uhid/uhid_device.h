@@ -51,7 +51,7 @@ std::vector<std::uint8_t> ReportDescriptor(bool keyboard_first);
 // UTF-16 product string as the UTF-8 device name uhid takes.
 std::string DeviceName(const std::u16string& product);
 
-struct Faults {
+struct Behaviour {
   // How long the device takes to prepare a report while the host has it open.
   std::int64_t answer_delay_ms = kArmDelayMs;
   // The nth input report the device would send (1 = the first) is not sent;
@@ -66,7 +66,7 @@ struct Faults {
 class VirtualDevice {
  public:
   VirtualDevice(sim::SimTransmitter& brain, Channel& channel, bool keyboard_first = false,
-                Faults faults = {});
+                Behaviour behaviour = {});
 
   // One event read from /dev/uhid.
   void Handle(const uhid_event& event);
@@ -97,7 +97,7 @@ class VirtualDevice {
   sim::SimTransmitter& brain_;
   Channel& channel_;
   bool keyboard_first_;
-  Faults faults_;
+  Behaviour behaviour_;
   bool created_ = false;
   bool opened_ = false;
   std::uint64_t generation_ = 0;

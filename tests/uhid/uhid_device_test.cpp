@@ -178,7 +178,7 @@ TEST_F(UhidDevice, RestartIntoTheBootloaderLeavesAndRejoinsTheBus) {
 
 TEST_F(UhidDevice, UnplugInsteadOfAnInputReportAndReplugLater) {
   sim::SimBootableTransmitter& kdb = sim::AddBootableTransmitter(bus, *sim::FindSimModel("KDB"));
-  VirtualDevice d(kdb, kernel, false, Faults{kArmDelayMs, 2, 1000});
+  VirtualDevice d(kdb, kernel, false, Behaviour{kArmDelayMs, 2, 1000});
   d.Tick();
   d.Handle(Event(UHID_OPEN));
   d.Handle(SetFeature(0xCC));
@@ -198,9 +198,9 @@ TEST_F(UhidDevice, UnplugInsteadOfAnInputReportAndReplugLater) {
 
 TEST_F(UhidDevice, DroppedInputReportLeavesTheNextOneAlone) {
   sim::SimBootableTransmitter& kdb = sim::AddBootableTransmitter(bus, *sim::FindSimModel("KDB"));
-  Faults faults;
-  faults.drop_input = 2;
-  VirtualDevice d(kdb, kernel, false, faults);
+  Behaviour behaviour;
+  behaviour.drop_input = 2;
+  VirtualDevice d(kdb, kernel, false, behaviour);
   d.Tick();
   d.Handle(Event(UHID_OPEN));
   for (int block = 1; block <= 3; ++block) {
