@@ -2,7 +2,8 @@
 # Installs what the build needs on Debian, when it is missing.
 set -euo pipefail
 packages=(build-essential cmake pkg-config libgtest-dev libgmock-dev qt6-base-dev libhidapi-dev
-          xvfb imagemagick binutils srecord)
+          xvfb imagemagick binutils srecord
+          desktop-file-utils appstream lintian man-db dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

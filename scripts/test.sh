@@ -8,6 +8,7 @@ jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+scripts/check_install.sh build
 # The real kernel HID path: virtual transmitters on uhid in a small QEMU guest.
 vm_status=0
 if ! command -v qemu-system-x86_64 >/dev/null; then

@@ -1,6 +1,6 @@
 #include "app/dialog_factory.h"
 
-#include "dialogs/compact/kdb_dialog.h"
+#include "dialogs/compact/compact_family.h"
 #include "firmware/bootloader_dialog.h"
 #include "resources/resources.h"
 #include "settings/settings_dialogs.h"
@@ -18,10 +18,8 @@ std::unique_ptr<ui::DialogProc> CreateDialogProc(int template_number) {
     case res::kDlgOffline:
       return std::make_unique<OfflineDialog>();
     case res::kDlgBootloader: return std::make_unique<BootloaderDialog>();
-    case kDlgKdb:
-      return std::make_unique<KdbDialog>();
     default:
-      return nullptr;
+      return CreateCompactDialog(template_number);
   }
 }
 

@@ -7,7 +7,9 @@
 #include "app/dialog_factory.h"
 #include "app/program.h"
 #include "core/globals.h"
+#include "core/support_log.h"
 #include "core/text.h"
+#include "core/version.h"
 #include "hid/hid.h"
 #include "hid/hid_backend.h"
 #include "protocol/frames.h"
@@ -24,6 +26,14 @@ constexpr const char* kSearchCaption = "HID zařízení, info. ";
 constexpr const char* kManualCaption = "Zařízení info FW";
 constexpr const char* kToolsCaption = "Nástroje";
 constexpr const char* kNotAvailable = "Tato funkce není dostupná";
+
+// The package version tells support which build this is; the support log's
+// file is named so a technician knows what to send.
+std::string AboutText() {
+  std::string text = std::string("Travik Tool\n\nverze 00.00.98  CZ_008\nbalíček ") + ProgramVersion();
+  if (!SupportLogPath().empty()) text += "\n\nZáznam pro podporu:\n" + SupportLogPath();
+  return text;
+}
 
 constexpr const char* kSupportedDevices =
     "   NSC, BBA, NSF, NRXU, KDB, NRGN \n\n   KFX, NWYT, NWYJ, NDEUL, NDEUP \n\n   EHA9, UU5, "
@@ -276,7 +286,7 @@ void MainWindowProc::OnCommand(ui::Dialog& w, int id, ui::Notify code) {
       RunDialog(w, kDlgUsbCal);
       return;
     case kCmdAbout:
-      w.MessageBox("Travik Tool\n\nverze 00.00.98  CZ_008", "O programu", ui::Icon::kInformation);
+      w.MessageBox(AboutText(), "O programu", ui::Icon::kInformation);
       return;
     case kCmdSupportedDevices:
       w.MessageBox(kSupportedDevices, "Devices ", ui::Icon::kInformation);

@@ -4,9 +4,14 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include <QGuiApplication>
 
 #include "app/program.h"
 #include "core/globals.h"
+#include "core/support_log.h"
+#include "core/version.h"
 #include "sim/sim_backend.h"
 #include "sim/sim_bootloader.h"
 #include "sim/sim_models.h"
@@ -19,10 +24,14 @@
 namespace {
 
 void PrintHelp() {
-  std::cout << "Usage: travik [--simulate MODEL] [--trace]\n\n"
+  std::cout << "Usage: travik [--simulate MODEL] [--trace] [--log FILE]\n\n"
                "Service tool for Kolvar USB transmitters.\n\n"
                "  --simulate MODEL  attach a simulated transmitter instead of real devices\n"
                "  --trace           print every HID frame and message box to standard error\n"
+               "  --log FILE        append the same, with the time of each line, to FILE:\n"
+               "                    the support log to send with a problem report (the\n"
+               "                    About box shows where it is)\n"
+               "  --version         the program's version\n"
                "  --help            this text\n\n"
                "Simulated models:";
   int column = 0;
@@ -39,21 +48,36 @@ void PrintHelp() {
 int main(int argc, char** argv) {
   std::string model;
   bool trace = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
+  std::vector<std::string> args(argv + 1, argv + argc);
+  std::string log_path, error;
+  if (!travik::TakeLogOption(args, log_path, error)) {
+    std::cerr << "travik: " << error << " (see --help)\n";
+    return 2;
+  }
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
       PrintHelp();
       return 0;
+    } else if (arg == "--version") {
+      std::cout << "travik " << travik::ProgramVersion() << '\n';
+      return 0;
     } else if (arg == "--trace") {
       trace = true;
-    } else if (arg == "--simulate" && i + 1 < argc) {
-      model = argv[++i];
+    } else if (arg == "--simulate" && i + 1 < args.size()) {
+      model = args[++i];
     } else if (arg.rfind("--simulate=", 0) == 0) {
       model = arg.substr(11);
     } else if (arg.rfind("-", 0) == 0 && arg.rfind("-platform", 0) != 0) {
       std::cerr << "travik: unknown option " << arg << " (see --help)\n";
       return 2;
     }
+  }
+
+  travik::SupportLog log;
+  if (!log_path.empty() && !log.Open(log_path, "travik", error)) {
+    std::cerr << "travik: " << error << '\n';
+    return 2;
   }
 
   std::unique_ptr<travik::sim::SimBackend> sim;
@@ -78,7 +102,11 @@ int main(int argc, char** argv) {
   }
 
   travik::ui::QtBackend ui(argc, argv);
-  if (trace) travik::SetTrace(&std::cerr, &ui);
+  // Lets the desktop match the window to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(travik::ProgramAppId());
+  travik::TeeBuf trace_buf(trace ? &std::cerr : nullptr, log.is_open() ? &log.stream() : nullptr);
+  std::ostream trace_stream(&trace_buf);
+  if (trace || log.is_open()) travik::SetTrace(&trace_stream, &ui);
   const int code = travik::RunProgram(ui);
   travik::SetTrace(nullptr, &ui);
   travik::SetBackend(nullptr);

@@ -2,14 +2,16 @@
 
 #include "cli/image_command.h"
 #include "cli/scenario.h"
+#include "core/support_log.h"
+#include "core/version.h"
 
 namespace travik::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: travik-cli run [--trace] [--keep] [--real] SCENARIO...\n"
-    "       travik-cli image FILE [--out IMAGE.bin]\n"
-    "       travik-cli --help\n";
+    "usage: travik-cli [--log FILE] run [--trace] [--keep] [--real] SCENARIO...\n"
+    "       travik-cli [--log FILE] image FILE [--out IMAGE.bin]\n"
+    "       travik-cli --help | --version\n";
 
 constexpr const char* kHelp =
     "\n"
@@ -23,10 +25,14 @@ constexpr const char* kHelp =
     "        as FILE:LINE: expected …, got …\n"
     "image   decodes a firmware file as the bootloader would and reports it.\n"
     "\n"
+    "--log FILE  appends everything printed, and the trace of a run even without\n"
+    "            --trace, with the time of each line, to FILE: the support log to\n"
+    "            send with a problem report.\n"
+    "\n"
     "The scenario language is described in docs/automation.md.\n";
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-        const RealBackendFactory& real_backend) {
+        const RealBackendFactory& real_backend, std::ostream* log) {
   ScenarioOptions options;
   bool real = false;
   std::vector<std::string> files;
@@ -47,6 +53,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       files.push_back(arg);
     }
   }
+  // `out` already reaches the log; without --trace the trace goes there alone.
+  if (log != nullptr && !options.trace) options.trace_out = log;
   if (files.empty()) {
     err << "travik-cli run: no scenario given\n" << kUsage;
     return 2;
@@ -68,8 +76,25 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           const RealBackendFactory& real_backend) {
+int RunCli(const std::vector<std::string>& all_args, std::ostream& plain_out,
+           std::ostream& plain_err, const RealBackendFactory& real_backend) {
+  std::vector<std::string> args = all_args;
+  std::string log_path, error;
+  if (!TakeLogOption(args, log_path, error)) {
+    plain_err << "travik-cli: " << error << '\n' << kUsage;
+    return 2;
+  }
+  SupportLog log;
+  if (!log_path.empty() && !log.Open(log_path, "travik-cli", error)) {
+    plain_err << "travik-cli: " << error << '\n';
+    return 2;
+  }
+  std::ostream* log_stream = log.is_open() ? &log.stream() : nullptr;
+  TeeBuf out_buf(&plain_out, log_stream);
+  TeeBuf err_buf(&plain_err, log_stream);
+  std::ostream out(&out_buf);
+  std::ostream err(&err_buf);
+
   if (args.empty()) {
     err << kUsage;
     return 2;
@@ -80,7 +105,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     out << kUsage << kHelp;
     return 0;
   }
-  if (command == "run") return Run(rest, out, err, real_backend);
+  if (command == "--version") {
+    out << "travik-cli " << ProgramVersion() << '\n';
+    return 0;
+  }
+  if (command == "run") return Run(rest, out, err, real_backend, log_stream);
   if (command == "image") return RunImageCommand(rest, out, err);
   err << "travik-cli: unknown command " << command << "\n" << kUsage;
   return 2;

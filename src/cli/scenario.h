@@ -17,6 +17,9 @@ namespace travik::cli {
 struct ScenarioOptions {
   // Every frame and message box as it happens, and each line as it runs.
   bool trace = false;
+  // Set: the trace goes here instead of the output, even without `trace`
+  // (the support log).
+  std::ostream* trace_out = nullptr;
   // Keep the run's directory (the files the program wrote) and say where it is.
   bool keep_files = false;
   // Set: real devices from this backend on the real clock (--real).

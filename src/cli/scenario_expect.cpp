@@ -586,6 +586,7 @@ std::string ResolveForInput(Runner& run, const Ref& ref, int& dialog, int& id,
 
 bool IsCombo(ui::ControlKind k) {
   return k == ui::ControlKind::kDropDownList || k == ui::ControlKind::kSortedCombo ||
+         k == ui::ControlKind::kDropDownCombo ||
          k == ui::ControlKind::kOwnerDrawCombo;
 }
 

@@ -132,14 +132,17 @@ bool RunScenarioText(std::string_view text, const std::string& label, const fs::
   } else {
     session = std::make_unique<Session>();
   }
-  if (options.trace) SetTrace(&out, &session->ui());
+  std::ostream* trace = options.trace_out != nullptr ? options.trace_out
+                       : options.trace                ? &out
+                                                      : nullptr;
+  if (trace != nullptr) SetTrace(trace, &session->ui());
 
   int stopped_at = 0;
   int failures = 0;
   {
     Runner runner(*session, label, dir, work_dir, out);
     for (const Statement& st : script.statements) {
-      if (options.trace) out << label << ':' << st.line << ": > " << st.source << '\n';
+      if (trace != nullptr) *trace << label << ':' << st.line << ": > " << st.source << '\n';
       if (!st.run(runner, st)) {
         stopped_at = st.line;
         break;

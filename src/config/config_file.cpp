@@ -90,6 +90,13 @@ void PutFileDigit(ConfigFile& file, int record, int code) {
   PutFileField(file, record, std::string_view(&digit, 1));
 }
 
+void PutFileDigits(ConfigFile& file, int record, unsigned value, int digits) {
+  std::string text(static_cast<std::size_t>(std::clamp(digits, 1, 6)), '0');
+  for (auto it = text.rbegin(); it != text.rend(); ++it, value /= 10)
+    *it = static_cast<char>('0' + value % 10);
+  PutFileField(file, record, text);
+}
+
 std::optional<int> GetFileDigit(const ConfigFile& file, int record) {
   if (!ValidRecord(record)) return std::nullopt;
   const char c = Record(file, record)[kValueOffset];

@@ -51,6 +51,10 @@ void PutFileDigit(ConfigFile& file, int record, int code);
 // The first character of the value field when it is a digit, as its value.
 std::optional<int> GetFileDigit(const ConfigFile& file, int record);
 
+// A number kept as a fixed count of decimal digits with leading zeros
+// (unsigned; 2 for codes, 5 for whole words).
+void PutFileDigits(ConfigFile& file, int record, unsigned value, int digits);
+
 // The speed code of record 49, only when it is a valid code (0..6). A file
 // with anything else leaves the dialog's code and shown text as they were.
 std::optional<int> ReadSpeedCode(const ConfigFile& file);

@@ -129,6 +129,13 @@ std::string FormatHundredths(std::int16_t value) {
   return buf;
 }
 
+std::string FormatUnsignedHundredths(std::uint16_t value) {
+  const unsigned v = value;
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%u.%u%u", v / 100, (v % 100) / 10, v % 10);
+  return buf;
+}
+
 std::string FormatThousandths(std::uint16_t value) {
   const unsigned v = value;
   char buf[16];
@@ -144,11 +151,13 @@ std::int32_t ParseTenthsWide(std::string_view text) {
 
 std::int16_t ParseTenths(std::string_view text) { return Low16(ParseTenthsWide(text)); }
 
-std::int16_t ParseHundredths(std::string_view text) {
+std::int32_t ParseHundredthsWide(std::string_view text) {
   const Decimal d(CommasToPoints(text));
   const std::int64_t m = RoundedScaled(d, 2);
-  return Low16(d.negative() ? -m : m);
+  return SatInt32(d.negative() ? -m : m);
 }
+
+std::int16_t ParseHundredths(std::string_view text) { return Low16(ParseHundredthsWide(text)); }
 
 std::int32_t ParseThousandthsWide(std::string_view text) {
   const std::string s = CommasToPoints(text);

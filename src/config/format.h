@@ -28,6 +28,8 @@ std::string FormatInt(std::int32_t value);
 std::string FormatTenths(std::int16_t value);
 // Signed hundredths: -5 -> "-0.05".
 std::string FormatHundredths(std::int16_t value);
+// Unsigned hundredths: 65000 -> "650.00".
+std::string FormatUnsignedHundredths(std::uint16_t value);
 // Unsigned thousandths: 1000 -> "1.000".
 std::string FormatThousandths(std::uint16_t value);
 
@@ -49,6 +51,9 @@ std::int32_t ParseTenthsWide(std::string_view text);
 // Text in hundredths: the thousandths digit rounds away from zero when it is
 // 6 to 9, for both signs. Low 16 bits, as ParseTenths.
 std::int16_t ParseHundredths(std::string_view text);
+// Same value before it is cut to 16 bits (saturated to 32), for the unsigned
+// hundredths fields up to 655.35.
+std::int32_t ParseHundredthsWide(std::string_view text);
 
 // Text in thousandths as the thousandths check reads it: three or more
 // characters before the last '.' (after the comma rule) count as 65535;

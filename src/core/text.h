@@ -7,7 +7,9 @@
 
 namespace travik {
 
-// Windows-1250 bytes to UTF-8. Bytes undefined in the code page map to U+FFFD.
+// Windows-1250 bytes to UTF-8. The bytes undefined in the code page (0x81,
+// 0x83, 0x88, 0x90, 0x98) map to U+0081.. of the same number and back, so a
+// round trip keeps every byte.
 std::string Cp1250ToUtf8(std::string_view bytes);
 
 // UTF-8 to Windows-1250 bytes; a character the code page cannot hold becomes '?'.

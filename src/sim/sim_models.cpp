@@ -64,6 +64,73 @@ void PutText(SimTransmitter::Memory& memory, int first_word, std::string_view te
   }
 }
 
+// Settings of the single-board transmitters, as a configured device holds
+// them: analog outputs (kind 0 current, 1 voltage; ranges in tenths), shifts
+// and modes.
+void AddCompactSettings(SimTransmitter::Memory& m, int t) {
+  auto outputs = [&m](int kind1, int kind2, int out_lo, int out_hi) {
+    m[68] = static_cast<std::uint16_t>(kind1);
+    m[69] = static_cast<std::uint16_t>(kind2);
+    m[92] = m[94] = static_cast<std::uint16_t>(out_lo);
+    m[93] = m[95] = static_cast<std::uint16_t>(out_hi);
+  };
+  auto input = [&m](int k, int lo, int hi) {
+    m[52 + 2 * (k - 1)] = static_cast<std::uint16_t>(lo);
+    m[53 + 2 * (k - 1)] = static_cast<std::uint16_t>(hi);
+  };
+  switch (t) {
+    case 0:
+    case 2:  // 4-20 mA over -20.0..80.0 °C and 0..100 %RH
+      outputs(0, 0, 40, 200);
+      input(1, static_cast<std::uint16_t>(-200), 800);
+      input(2, 0, 1000);
+      m[76] = 3;  // +0.3 °C
+      break;
+    case 4:  // 0-10 V over 10..1000 Hz
+      outputs(1, 1, 0, 100);
+      input(1, 10, 1000);
+      input(2, 10, 1000);
+      break;
+    case 9:  // 4-20 mA over 0..20.00 m/s
+      outputs(0, 0, 40, 200);
+      input(1, 0, 2000);
+      m[82] = static_cast<std::uint16_t>(-5);  // -0.05 m/s
+      break;
+    case 11:  // 0-10 V over 0..2000 lx; output 2 switched by the motion sensor
+      outputs(1, 1, 0, 100);
+      input(1, 0, 2000);
+      input(2, 0, 1);
+      break;
+    case 3:
+      m[39] = 4;     // safety mode on
+      m[50] = 1000;  // ms
+      break;
+    case 12:
+      m[39] = 1;  // P20M mode
+      m[56] = 100;
+      m[57] = 60000;
+      m[78] = 5;  // +5 lx
+      break;
+    case 21:
+      m[49] = 0x0204;  // 19200 Bd, even parity
+      m[82] = 12;      // +12 mA
+      break;
+    case 48:
+      m[49] = 0x0104;  // 19200 Bd, odd parity
+      m[68] = 1;       // Pt1000
+      m[76] = static_cast<std::uint16_t>(-4);
+      break;
+    case 24:
+    case 25:
+    case 28:
+    case 29:
+      m[77] = 10;  // +1.0 %RH
+      break;
+    default:
+      break;
+  }
+}
+
 }  // namespace
 
 const std::vector<SimModel>& SimModels() {
@@ -130,10 +197,11 @@ SimTransmitter::Memory SimDefaultMemory(const SimModel& model) {
   m[48] = 1;  // network address
   m[49] = 4;  // 19200 Bd
 
-  if (t == 6) {
+  if (HasType({5, 6, 7, 8}, t)) {
     m[62] = 800;  // CO2 limits
     m[63] = 1000;
   }
+  AddCompactSettings(m, t);
   if (t == 3) {
     // Output module: input ranges (block 4), output units (block 5: volts,
     // milliamperes) and output ranges in tenths (block 7).

@@ -15,6 +15,7 @@ GroupLayout& GroupLayout::Row(int label_id, const std::string& label, int field_
   const int field_x = x_ + w_ - 6 - field_w;
   builder_.Add(label_id, ControlKind::kStatic, label, x_ + 6, y_ + 2, field_x - x_ - 8, 8, style);
   const int field_h = (kind == ControlKind::kSortedCombo || kind == ControlKind::kDropDownList ||
+                       kind == ControlKind::kDropDownCombo ||
                        kind == ControlKind::kOwnerDrawCombo)
                           ? 80
                           : 12;
@@ -27,6 +28,15 @@ GroupLayout& GroupLayout::Full(int id, ControlKind kind, const std::string& capt
                                std::uint32_t style) {
   builder_.Add(id, kind, caption, x_ + 6, y_, w_ - 12, h, style);
   y_ += h + 4;
+  return *this;
+}
+
+GroupLayout& GroupLayout::Pair(int first_id, const std::string& first, int second_id,
+                               const std::string& second, ControlKind kind) {
+  const int half = (w_ - 12) / 2;
+  builder_.Add(first_id, kind, first, x_ + 6, y_, half, 10);
+  builder_.Add(second_id, kind, second, x_ + 6 + half, y_, half, 10);
+  y_ += kRowHeight;
   return *this;
 }
 

@@ -21,6 +21,9 @@ class GroupLayout {
   // One control across the group's width.
   GroupLayout& Full(int id, ControlKind kind, const std::string& caption = {}, int h = 12,
                     std::uint32_t style = kStyleNone);
+  // Two controls side by side across the group (a pair of radio buttons).
+  GroupLayout& Pair(int first_id, const std::string& first, int second_id,
+                    const std::string& second, ControlKind kind);
   // Hidden rows still take their place, as in a fixed template.
   int Bottom() const { return y_ + 6; }
   TemplateBuilder& End();

@@ -22,6 +22,7 @@ enum class ControlKind {
   kGroupBox,
   kDropDownList,   // drop-down list (no edit)
   kSortedCombo,    // sorted drop-down combo; its edit text can be set
+  kDropDownCombo,  // drop-down combo in insertion order; its edit text can be set
   kOwnerDrawCombo, // combo drawing bitmaps by item
   kPaintedText,    // a text the window paints itself (no control)
 };

@@ -188,6 +188,9 @@ TEST_F(MainWindowTest, OfflineEscChoosesType0) {
   ASSERT_EQ(ui().PressEsc(kDlgOffline), "");
   EXPECT_EQ(G().DeviceType, 0);
   EXPECT_EQ(ui().CloseBox(kDlgOffline), "dialog 124 is not open");
+  // Type 0's configuration dialog (NSC) follows.
+  EXPECT_EQ(ui().TopTemplate(), 105);
+  ASSERT_EQ(ui().CloseBox(105), "");
   EXPECT_EQ(ui().TopTemplate(), kMainWindow);
 }
 

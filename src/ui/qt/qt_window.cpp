@@ -77,6 +77,7 @@ class OpenListOnClick final : public QObject {
 
 bool IsCombo(ControlKind kind) {
   return kind == ControlKind::kDropDownList || kind == ControlKind::kSortedCombo ||
+         kind == ControlKind::kDropDownCombo ||
          kind == ControlKind::kOwnerDrawCombo;
 }
 
@@ -327,9 +328,10 @@ QWidget* Window::MakeControl(const ControlTemplate& c, std::size_t index) {
       return new QGroupBox(caption, surface_);
     case ControlKind::kDropDownList:
     case ControlKind::kSortedCombo:
+    case ControlKind::kDropDownCombo:
     case ControlKind::kOwnerDrawCombo: {
       auto* combo = new QComboBox(surface_);
-      if (c.kind == ControlKind::kSortedCombo) {
+      if (c.kind == ControlKind::kSortedCombo || c.kind == ControlKind::kDropDownCombo) {
         // A drop-down combo: its text can be set to anything, the user only picks.
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);

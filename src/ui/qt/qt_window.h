@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
@@ -84,6 +85,8 @@ QString FileFilterString(const std::vector<FileFilter>& filters);
 
 // The program icon (a small gauge), drawn rather than loaded.
 QIcon ProgramIcon();
+// One size of it; also what the installed PNG icons are made from.
+QImage ProgramIconImage(int size);
 
 class Window final : public Dialog {
  public:

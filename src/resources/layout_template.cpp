@@ -1,0 +1,54 @@
+#include "resources/layout_template.h"
+
+#include <algorithm>
+
+#include "ui/builder.h"
+
+namespace travik::res {
+
+using ui::ControlKind;
+
+namespace {
+constexpr int kMargin = 7;
+constexpr int kColumn = 128;
+constexpr int kGap = 5;
+constexpr int kButtonW = 80;
+constexpr int kButtonGap = 10;
+}  // namespace
+
+ui::DialogTemplate TemplateFromLayout(const DialogDef& def) {
+  int columns = 2;
+  for (const auto& g : def.layout) columns = std::max(columns, g.column + 1);
+  const int width = def.width != 0 ? def.width : kMargin * 2 + columns * kColumn + (columns - 1) * kGap;
+  ui::TemplateBuilder b(def.template_number, def.title, width, 0);
+  std::vector<int> bottom(static_cast<std::size_t>(columns), kMargin);
+  for (const auto& g : def.layout) {
+    int& y = bottom[static_cast<std::size_t>(g.column)];
+    auto group = b.Group(g.id, g.caption, kMargin + g.column * (kColumn + kGap), y, kColumn);
+    for (const auto& r : g.rows) {
+      if (r.kind == ControlKind::kRadio)
+        group.Pair(r.control, "Proud", r.second, "Napětí", ControlKind::kRadio);
+      else if (r.label != 0)
+        group.Row(r.label, r.text, r.control, r.kind, r.width);
+      else
+        group.Full(r.control, r.kind, r.text, r.kind == ControlKind::kEdit ? 12 : 14);
+    }
+    group.End();
+    y = group.Bottom();
+  }
+  const int y = *std::max_element(bottom.begin(), bottom.end()) + 4;
+  auto button = [&](int column, int row, int id, const std::string& text) {
+    b.Add(id, ControlKind::kButton, text, kMargin + column * (kButtonW + kButtonGap), y + row * 18,
+          kButtonW, 14);
+  };
+  button(0, 0, def.read_button, ReadButtonText(def));
+  button(1, 0, def.write_button, WriteButtonText(def));
+  button(2, 0, def.cancel_button, "Cancel");
+  button(0, 1, def.open_button, "Otevřít Nastavení");
+  button(1, 1, def.save_button, "Uložit Nastavení");
+  button(2, 1, def.preset_button, "Přednastavení");
+  b.Get().h = y + 36 + 4;
+  return b.Build();
+}
+
+}  // namespace travik::res
