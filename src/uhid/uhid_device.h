@@ -30,8 +30,9 @@
 
 namespace travik::uhid {
 
-inline constexpr std::size_t kFeaturePayload = 8;
-inline constexpr std::size_t kDataPayload = 63;
+// The host's report sizes less the report-ID byte.
+inline constexpr std::size_t kFeaturePayload = sim::kFeatureReportSize - 1;
+inline constexpr std::size_t kDataPayload = sim::kDataReportSize - 1;
 inline constexpr std::int64_t kArmDelayMs = 30;
 // How long an injected unplug waits, so that the host is inside its read.
 inline constexpr std::int64_t kUnplugDuringReadMs = 100;
