@@ -34,8 +34,8 @@ constexpr const char* kHelp =
     "/dev/uhid (needs root, or access to /dev/uhid) until interrupted. Restart\n"
     "commands take it into its bootloader and back, leaving and rejoining the bus.\n"
     "  --keyboard-first      a composite device: a keyboard collection, then ours\n"
-    "  --answer-delay-ms MS  time the device takes to prepare an input report\n"
-    "                        while the host has it open (default 30)\n"
+    "  --answer-delay-ms MS  time before an input report goes out while the host\n"
+    "                        has the device open (default 300)\n"
     "  --drop-input N        the Nth input report is never sent\n"
     "  --unplug-at-input N   instead of the Nth input report, leave the bus while\n"
     "                        the host waits for it\n"
@@ -204,14 +204,20 @@ int main(int argc, char** argv) {
             << "\" presented; Ctrl+C ends" << std::endl;
 
   bool lost = false;
+  int wait_ms = 5;
   while (g_stop == 0 && !lost) {
     pollfd p{fd, POLLIN, 0};
-    const int ready = poll(&p, 1, 5);
+    const int ready = poll(&p, 1, wait_ms);
+    wait_ms = 5;
     if (ready > 0 && (p.revents & POLLIN) != 0) {
       uhid_event event{};
       const ssize_t n = read(fd, &event, sizeof event);
       if (n > 0) {
         virtual_device.Handle(event);
+        // Every event the kernel has queued (a close above all) counts before
+        // the next tick sends anything.
+        wait_ms = 0;
+        continue;
       } else if (n < 0 && errno != EINTR && errno != EAGAIN) {
         std::cerr << "travik-uhid: reading /dev/uhid: " << std::strerror(errno) << "\n";
         lost = true;

@@ -14,8 +14,10 @@
 // Input reports follow the interrupt endpoint of a USB device: the device arms
 // one report after a command that asks for data, and the host takes it while it
 // has the device open. A report armed while nobody has the device open waits
-// for the next open; one armed while the device is open goes out after a short
-// delay (kArmDelayMs), the time a device takes to prepare it.
+// for the next open. One armed while the device is open goes out kArmDelayMs
+// later: each hidraw open has its own queue, so a report sent before the host
+// has closed the command's handle would be lost with it, while a host that keeps
+// the device open waits for the report with its bounded read anyway.
 #pragma once
 
 #include <array>
@@ -33,7 +35,7 @@ namespace travik::uhid {
 // The host's report sizes less the report-ID byte.
 inline constexpr std::size_t kFeaturePayload = sim::kFeatureReportSize - 1;
 inline constexpr std::size_t kDataPayload = sim::kDataReportSize - 1;
-inline constexpr std::int64_t kArmDelayMs = 30;
+inline constexpr std::int64_t kArmDelayMs = 300;
 // How long an injected unplug waits, so that the host is inside its read.
 inline constexpr std::int64_t kUnplugDuringReadMs = 100;
 
