@@ -1,9 +1,12 @@
 #include "app/dialog_factory.h"
 
+#include "calibration/input_calibration.h"
+#include "calibration/output_calibration.h"
 #include "dialogs/compact/compact_family.h"
 #include "firmware/bootloader_dialog.h"
 #include "resources/resources.h"
 #include "settings/settings_dialogs.h"
+#include "values/values_dialog.h"
 
 namespace travik {
 
@@ -18,6 +21,12 @@ std::unique_ptr<ui::DialogProc> CreateDialogProc(int template_number) {
     case res::kDlgOffline:
       return std::make_unique<OfflineDialog>();
     case res::kDlgBootloader: return std::make_unique<BootloaderDialog>();
+    case res::kDlgValues: return std::make_unique<ValuesDialog>();
+    case res::kDlgOutputModule: return std::make_unique<OutputModuleDialog>();
+    case res::kDlgOutputCalibration:
+      return std::make_unique<OutputCalibrationDialog>();
+    case res::kDlgInputCalibration:
+      return std::make_unique<InputCalibrationDialog>();
     default:
       return CreateCompactDialog(template_number);
   }

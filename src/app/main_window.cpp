@@ -234,7 +234,7 @@ void MainWindowProc::OpenValues(ui::Dialog& w) {
   auto& g = G();
   IdentifyDevice();
   g.ConnectState = 0;
-  RunHidden(w, g.DeviceType == 3 ? 134 : 106);
+  RunHidden(w, g.DeviceType == 3 ? kDlgOutputModule : kDlgValues);
   if (g.DeviceOnline == 0) g.ConnectState = 0;
 }
 

@@ -14,6 +14,8 @@
 #include "core/version.h"
 #include "sim/sim_backend.h"
 #include "sim/sim_bootloader.h"
+#include "sim/sim_calibrator.h"
+#include "sim/sim_live.h"
 #include "sim/sim_models.h"
 #include "ui/qt/qt_backend.h"
 
@@ -24,9 +26,11 @@
 namespace {
 
 void PrintHelp() {
-  std::cout << "Usage: travik [--simulate MODEL] [--trace] [--log FILE]\n\n"
+  std::cout << "Usage: travik [--simulate MODEL [--calibrator]] [--trace] [--log FILE]\n\n"
                "Service tool for Kolvar USB transmitters.\n\n"
                "  --simulate MODEL  attach a simulated transmitter instead of real devices\n"
+               "  --calibrator      with --simulate: a simulated calibration device beside it,\n"
+               "                    measuring the transmitter's analog outputs\n"
                "  --trace           print every HID frame and message box to standard error\n"
                "  --log FILE        append the same, with the time of each line, to FILE:\n"
                "                    the support log to send with a problem report (the\n"
@@ -48,6 +52,7 @@ void PrintHelp() {
 int main(int argc, char** argv) {
   std::string model;
   bool trace = false;
+  bool calibrator = false;
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string log_path, error;
   if (!travik::TakeLogOption(args, log_path, error)) {
@@ -64,6 +69,8 @@ int main(int argc, char** argv) {
       return 0;
     } else if (arg == "--trace") {
       trace = true;
+    } else if (arg == "--calibrator") {
+      calibrator = true;
     } else if (arg == "--simulate" && i + 1 < args.size()) {
       model = args[++i];
     } else if (arg.rfind("--simulate=", 0) == 0) {
@@ -90,9 +97,16 @@ int main(int argc, char** argv) {
     }
     sim = std::make_unique<travik::sim::SimBackend>();
     sim->UseRealClock();
-    travik::sim::AddBootableTransmitter(*sim, *m);
+    sim->SetHistoryLimit(20000);
+    auto& transmitter = travik::sim::AddBootableTransmitter(*sim, *m);
+    transmitter.SetLiveValues(travik::sim::MovingValues(m->device_type));
+    if (calibrator) travik::sim::PutOnBench(travik::sim::AddCalibrator(*sim), &transmitter);
     travik::SetBackend(sim.get());
   } else {
+    if (calibrator) {
+      std::cerr << "travik: --calibrator goes with --simulate MODEL (see --help)\n";
+      return 2;
+    }
 #ifdef TRAVIK_HAVE_HIDAPI
     real = std::make_unique<travik::HidapiBackend>();
     travik::SetBackend(real.get());

@@ -6,6 +6,8 @@
 #include <functional>
 #include <iterator>
 
+#include "cli/scenario_bench.h"
+#include "cli/scenario_calibration.h"
 #include "core/globals.h"
 #include "core/text.h"
 #include "protocol/identification.h"
@@ -728,6 +730,8 @@ void ParseExpect(LineReader& r, bool simulated, bool for_wait, std::vector<Expec
   auto add = [&](std::optional<Expectation> e) {
     if (e && !r.Failed()) out.push_back(std::move(*e));
   };
+  if (ParseBenchExpect(r, simulated, out)) return;
+  if (ParseCalibrationExpect(r, simulated, out)) return;
 
   if (r.Accept("dialog")) {
     const int n = ParseDialog(r);

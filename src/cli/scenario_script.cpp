@@ -5,6 +5,8 @@
 #include <optional>
 #include <system_error>
 
+#include "cli/scenario_bench.h"
+#include "cli/scenario_calibration.h"
 #include "cli/scenario_expect.h"
 #include "cli/scenario_lexer.h"
 #include "core/globals.h"
@@ -158,13 +160,13 @@ bool ParseSetup(LineReader& r, const std::string& word, Statement& st) {
       make = [=](sim::SimBackend& b) -> sim::SimDevice& {
         return b.AddUnopenable(vendor, product);
       };
-    } else if (kind == "calibrator" || kind == "calibration") {
-      r.Fail("there is no simulated calibration device yet");
+    } else if (kind == "calibrator") {
+      make = [](sim::SimBackend& b) -> sim::SimDevice& { return AddBenchCalibrator(b); };
     } else if (const sim::SimModel* model = sim::FindSimModel(kind)) {
       make = [model](sim::SimBackend& b) -> sim::SimDevice& { return sim::AddBootableTransmitter(b, *model); };
     } else if (!r.Failed()) {
       r.Fail("unknown device '" + kind +
-             "' (transmitter, vendor, other-usage, keyboard, mouse, unopenable, or a model: " +
+             "' (transmitter, calibrator, vendor, other-usage, keyboard, mouse, unopenable, or a model: " +
              ModelList() + ")");
     }
     std::string name;
@@ -191,12 +193,11 @@ bool ParseSetup(LineReader& r, const std::string& word, Statement& st) {
         Utf8ToCp1250(r.Text(word == "id" ? "the ID text" : "the firmware version"));
     r.End();
     const bool id = word == "id";
-    st.run = AsAction(OnTransmitter([=](sim::SimTransmitter& t) {
-      if (id)
-        t.SetIdText(text);
-      else
-        t.SetFirmware(text);
-    }));
+    st.run = AsAction([=](Runner& run) {
+      std::string why;
+      sim::SimDevice* d = run.Device({}, why);
+      return d == nullptr ? why : SetIdentity(*d, id, text);
+    });
     return true;
   }
   if (word == "product") {
@@ -288,13 +289,17 @@ bool ParseSetup(LineReader& r, const std::string& word, Statement& st) {
     const bool all = r.Accept("all");
     const int n = all ? 0 : ParseOrdinal(r);
     const sim::Exchange kind = ParseFaultKind(r);
+    const std::string of = FaultDeviceName(r);
     r.End();
     if (!r.Failed() && kind == sim::Exchange::kClose) r.Fail("closing cannot be refused");
     st.run = AsAction([=](Runner& run) {
+      std::string why;
+      const sim::SimDevice* device = FaultDevice(run, of, why);
+      if (!why.empty()) return why;
       if (all)
-        run.sim().FailAll(kind, true);
+        run.sim().FailAll(kind, true, device);
       else
-        run.sim().FailNth(kind, n);
+        run.sim().FailNth(kind, n, device);
       return std::string();
     });
     return true;
@@ -302,10 +307,14 @@ bool ParseSetup(LineReader& r, const std::string& word, Statement& st) {
   if (word == "timeout") {
     const int n = ParseOrdinal(r);
     const sim::Exchange kind = ParseFaultKind(r);
+    const std::string of = FaultDeviceName(r);
     r.End();
     if (!r.Failed() && kind != sim::Exchange::kReadInput) r.Fail("only an input read can time out");
     st.run = AsAction([=](Runner& run) {
-      run.sim().TimeoutNthRead(n);
+      std::string why;
+      const sim::SimDevice* device = FaultDevice(run, of, why);
+      if (!why.empty()) return why;
+      run.sim().TimeoutNthRead(n, device);
       return std::string();
     });
     return true;
@@ -325,7 +334,7 @@ bool ParseSetup(LineReader& r, const std::string& word, Statement& st) {
     });
     return true;
   }
-  return false;
+  return ParseBenchSetup(r, word, st) || ParseCalibrationSetup(r, word, st);
 }
 
 int MenuCommandOf(LineReader& r) {
@@ -560,7 +569,8 @@ bool IsSetupWord(const std::string& w) {
   static const char* kWords[] = {"device", "use",    "id",      "firmware", "product", "ids",
                                  "word",   "text",   "jumper",  "user",     "unplug",  "replug",
                                  "power",  "refuse", "timeout", "clear"};
-  return std::any_of(std::begin(kWords), std::end(kWords), [&](const char* k) { return w == k; });
+  return std::any_of(std::begin(kWords), std::end(kWords), [&](const char* k) { return w == k; }) ||
+         IsBenchSetupWord(w) || IsCalibrationSetupWord(w);
 }
 
 // Splits "wait until … within D" at its bound; the rest is parsed as a state.

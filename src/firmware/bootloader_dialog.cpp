@@ -8,6 +8,7 @@
 #include "firmware/firmware_file.h"
 #include "hid/hid.h"
 #include "protocol/frames.h"
+#include "protocol/identification.h"
 
 namespace travik {
 namespace {
@@ -44,19 +45,6 @@ std::string Format(const char* pattern, long value) {
   char text[128];
   std::snprintf(text, sizeof text, pattern, value);
   return text;
-}
-
-int RebuildDeviceList() {
-  ReleaseDeviceList();
-  ClearDeviceList();
-  return EnumerateDevices();
-}
-
-// Two blanks and the report's characters, up to the field's end or a zero.
-std::string InfoText(const std::uint8_t* bytes, std::size_t count) {
-  std::string text;
-  for (std::size_t i = 0; i < count && bytes[i] != 0; ++i) text += static_cast<char>(bytes[i]);
-  return "  " + Cp1250ToUtf8(text);
 }
 
 // The countdown of a stepped state: false while it runs, true on the step
@@ -164,9 +152,9 @@ void ReadInfo(ui::Dialog& d) {
   const auto& report = G().InputReport;
   if (!IsUpperLetter(report[1])) return;
   b.info = report;
-  d.SetText(kBootPlatformField, InfoText(&report[1], 16));
-  d.SetText(kBootHwVersionField, InfoText(&report[17], 8));
-  d.SetText(kBootSwVersionField, InfoText(&report[25], 8));
+  d.SetText(kBootPlatformField, RecordText(&report[1], 16));
+  d.SetText(kBootHwVersionField, RecordText(&report[17], 8));
+  d.SetText(kBootSwVersionField, RecordText(&report[25], 8));
   Status(d, "Čtení HW informaci dokončeno");
   b.countdown = kInfoSteps;
   b.subtick = kBootSubticks;

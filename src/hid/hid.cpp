@@ -193,6 +193,12 @@ void ClearDeviceList() {
   for (std::string& path : list.paths) path.clear();
 }
 
+int RebuildDeviceList() {
+  ReleaseDeviceList();
+  ClearDeviceList();
+  return EnumerateDevices();
+}
+
 void SetHidTrace(HidTraceSink sink, void* context) {
   g_trace_sink = sink;
   g_trace_context = context;

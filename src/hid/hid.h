@@ -31,6 +31,8 @@ bool WriteOutputReport(const std::uint8_t* buffer, int length, std::uint32_t& tr
 bool ReadProductText(char* text, int count, std::uint8_t slot);
 void ReleaseDeviceList();
 void ClearDeviceList();
+// Releases, clears and enumerates: a fresh list. Returns the count.
+int RebuildDeviceList();
 
 // Observer of every exchange, for --trace and the scenario runner's frame log.
 struct HidTraceEvent {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/globals.h"
+#include "core/text.h"
 
 namespace travik {
 namespace {
@@ -55,6 +56,12 @@ const char* MinimumFirmware(int type) {
 }
 
 }  // namespace
+
+std::string RecordText(const std::uint8_t* bytes, std::size_t count) {
+  std::string text;
+  for (std::size_t i = 0; i < count && bytes[i] != 0; ++i) text += static_cast<char>(bytes[i]);
+  return "  " + Cp1250ToUtf8(text);
+}
 
 int DeviceTypeOfId(std::string_view id_text) {
   // Only the first eight ID characters take part.

@@ -8,6 +8,10 @@
 
 namespace travik {
 
+// A text of an identification record as the dialogs show it: two blanks and
+// `count` characters (Windows-1250), up to a zero byte.
+std::string RecordText(const std::uint8_t* bytes, std::size_t count);
+
 // Fills DeviceIdText, DeviceType, FirmwareText and FirmwareDigits from InputReport.
 void FillIdentification();
 

@@ -38,6 +38,10 @@ inline constexpr int kDlgReadPopup = 109;
 inline constexpr int kDlgBootloader = 120;
 inline constexpr int kDlgUsbCal = 121;
 inline constexpr int kDlgOffline = 124;
+inline constexpr int kDlgValues = 106;
+inline constexpr int kDlgOutputModule = 134;
+inline constexpr int kDlgOutputCalibration = 122;
+inline constexpr int kDlgInputCalibration = 336;
 
 // Tables of templates, one function per resource file.
 std::vector<ui::DialogTemplate> MainTemplates();
@@ -45,5 +49,7 @@ std::vector<ui::DialogTemplate> SettingsTemplates();
 std::vector<ui::DialogTemplate> TransferTemplates();
 std::vector<ui::DialogTemplate> CompactTemplates();
 std::vector<ui::DialogTemplate> FirmwareTemplates();
+std::vector<ui::DialogTemplate> ValuesTemplates();
+std::vector<ui::DialogTemplate> CalibrationTemplates();
 
 }  // namespace travik::res

@@ -8,7 +8,8 @@ const DialogTemplate* FindTemplate(int number) {
   static const std::map<int, DialogTemplate> all = [] {
     std::map<int, DialogTemplate> m;
     for (auto table : {res::MainTemplates, res::SettingsTemplates, res::TransferTemplates,
-                       res::CompactTemplates, res::FirmwareTemplates})
+                       res::CompactTemplates, res::FirmwareTemplates,
+                       res::ValuesTemplates, res::CalibrationTemplates})
       for (auto& t : table()) m.emplace(t.number, std::move(t));
     return m;
   }();

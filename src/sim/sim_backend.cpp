@@ -98,30 +98,47 @@ SimDevice* SimBackend::Find(std::string_view path) const {
   return nullptr;
 }
 
-void SimBackend::FailNth(Exchange kind, int n) {
+void SimBackend::FailNth(Exchange kind, int n, const SimDevice* device) {
   if (n < 1 || kind == Exchange::kClose) return;
-  faults_.push_back({kind, counters_[Index(kind)] + static_cast<std::uint64_t>(n), false});
+  const std::uint64_t base = device ? device_counters_[device][Index(kind)] : counters_[Index(kind)];
+  faults_.push_back({kind, base + static_cast<std::uint64_t>(n), false, device});
 }
 
-void SimBackend::FailAll(Exchange kind, bool fail) {
-  if (kind != Exchange::kClose) fail_all_[Index(kind)] = fail;
+void SimBackend::FailAll(Exchange kind, bool fail, const SimDevice* device) {
+  if (kind == Exchange::kClose) return;
+  if (device)
+    device_fail_all_[device][Index(kind)] = fail;
+  else
+    fail_all_[Index(kind)] = fail;
 }
 
-void SimBackend::TimeoutNthRead(int n) {
+void SimBackend::TimeoutNthRead(int n, const SimDevice* device) {
   if (n < 1) return;
-  faults_.push_back({Exchange::kReadInput, counters_[Index(Exchange::kReadInput)] + static_cast<std::uint64_t>(n), true});
+  const std::size_t k = Index(Exchange::kReadInput);
+  const std::uint64_t base = device ? device_counters_[device][k] : counters_[k];
+  faults_.push_back({Exchange::kReadInput, base + static_cast<std::uint64_t>(n), true, device});
 }
 
 void SimBackend::ClearFaults() {
   faults_.clear();
   fail_all_.fill(false);
+  device_fail_all_.clear();
 }
 
-SimBackend::Injected SimBackend::Count(Exchange kind) {
-  const std::uint64_t now = ++counters_[Index(kind)];
-  Injected injected = fail_all_[Index(kind)] ? Injected::kRefuse : Injected::kNone;
+SimBackend::Injected SimBackend::Count(Exchange kind, const SimDevice* device) {
+  const std::size_t k = Index(kind);
+  const std::uint64_t now = ++counters_[k];
+  const std::uint64_t device_now = device ? ++device_counters_[device][k] : 0;
+  bool refuse = fail_all_[k];
+  if (device) {
+    auto it = device_fail_all_.find(device);
+    refuse = refuse || (it != device_fail_all_.end() && it->second[k]);
+  }
+  Injected injected = refuse ? Injected::kRefuse : Injected::kNone;
   for (auto it = faults_.begin(); it != faults_.end();) {
-    if (it->kind == kind && it->at == now) {
+    const bool due = it->kind == kind && (it->device == nullptr ? it->at == now
+                                                                : it->device == device && it->at == device_now);
+    if (due) {
       if (injected == Injected::kNone) injected = it->timeout ? Injected::kTimeout : Injected::kRefuse;
       it = faults_.erase(it);
     } else {
@@ -167,6 +184,15 @@ void SimBackend::Record(Exchange kind, HidHandle handle, const std::uint8_t* byt
   LogEntry entry{kind, PathOf(handle), {}, ok, timed_out, handle};
   if (bytes != nullptr) entry.bytes.assign(bytes, bytes + length);
   log_.push_back(std::move(entry));
+  TrimHistory();
+}
+
+void SimBackend::TrimHistory() {
+  if (history_limit_ == 0) return;
+  if (log_.size() > history_limit_)
+    log_.erase(log_.begin(), log_.begin() + static_cast<std::ptrdiff_t>(log_.size() / 2));
+  if (handles_.size() > history_limit_)
+    std::erase_if(handles_, [](const auto& h) { return !h.second.open; });
 }
 
 std::vector<std::string> SimBackend::ListInterfaces() {
@@ -188,7 +214,7 @@ HidHandle SimBackend::Open(const std::string& path) {
       break;
     }
   }
-  const Injected injected = Count(Exchange::kOpen);
+  const Injected injected = Count(Exchange::kOpen, device);
   HidHandle handle = kClosedHandle;
   if (device == nullptr) {
     last_open_error_ = "device not present";
@@ -237,7 +263,7 @@ bool SimBackend::GetAttributes(HidHandle handle, std::uint16_t& vendor, std::uin
 bool SimBackend::SetFeature(HidHandle handle, const std::uint8_t* buffer, std::size_t length) {
   AdvanceDevices();
   SimDevice* device = Live(handle);
-  const Injected injected = Count(Exchange::kSetFeature);
+  const Injected injected = Count(Exchange::kSetFeature, device);
   bool ok = device != nullptr && buffer != nullptr && injected == Injected::kNone &&
             device->OnSetFeature(buffer, length);
   Record(Exchange::kSetFeature, handle, buffer, buffer != nullptr ? length : 0, ok);
@@ -247,7 +273,7 @@ bool SimBackend::SetFeature(HidHandle handle, const std::uint8_t* buffer, std::s
 bool SimBackend::GetFeature(HidHandle handle, std::uint8_t* buffer, std::size_t length) {
   AdvanceDevices();
   SimDevice* device = Live(handle);
-  const Injected injected = Count(Exchange::kGetFeature);
+  const Injected injected = Count(Exchange::kGetFeature, device);
   bool ok = device != nullptr && buffer != nullptr && length > 0 && injected == Injected::kNone &&
             device->OnGetFeature(buffer, length);
   Record(Exchange::kGetFeature, handle, ok ? buffer : nullptr, length, ok);
@@ -259,7 +285,7 @@ bool SimBackend::ReadInput(HidHandle handle, std::uint8_t* buffer, std::size_t l
   AdvanceDevices();
   transferred = 0;
   SimDevice* device = Live(handle);
-  const Injected injected = Count(Exchange::kReadInput);
+  const Injected injected = Count(Exchange::kReadInput, device);
   bool ok = false;
   bool timed_out = false;
   if (device != nullptr && buffer != nullptr && length > 0 && injected != Injected::kRefuse) {
@@ -280,7 +306,7 @@ bool SimBackend::WriteOutput(HidHandle handle, const std::uint8_t* buffer, std::
   AdvanceDevices();
   transferred = 0;
   SimDevice* device = Live(handle);
-  const Injected injected = Count(Exchange::kWriteOutput);
+  const Injected injected = Count(Exchange::kWriteOutput, device);
   bool ok = device != nullptr && buffer != nullptr && length > 0 && injected == Injected::kNone &&
             device->OnWriteOutput(buffer, length);
   if (ok) transferred = static_cast<std::uint32_t>(length);
@@ -291,7 +317,7 @@ bool SimBackend::WriteOutput(HidHandle handle, const std::uint8_t* buffer, std::
 bool SimBackend::GetProductString(HidHandle handle, std::u16string& text) {
   AdvanceDevices();
   SimDevice* device = Live(handle);
-  const Injected injected = Count(Exchange::kProductString);
+  const Injected injected = Count(Exchange::kProductString, device);
   bool ok = device != nullptr && injected == Injected::kNone;
   if (ok) text = device->product_string().substr(0, 127);
   Record(Exchange::kProductString, handle, nullptr, 0, ok);

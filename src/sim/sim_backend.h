@@ -64,10 +64,11 @@ class SimBackend : public HidBackend {
   void Replug(SimDevice& device) { device.Replug(); }
 
   // Faults, counted per kind from the moment they are armed: n = 1 is the next
-  // exchange of that kind. kClose cannot be refused.
-  void FailNth(Exchange kind, int n);
-  void FailAll(Exchange kind, bool fail);
-  void TimeoutNthRead(int n);
+  // exchange of that kind. kClose cannot be refused. With a device, only that
+  // device's exchanges count and fail.
+  void FailNth(Exchange kind, int n, const SimDevice* device = nullptr);
+  void FailAll(Exchange kind, bool fail, const SimDevice* device = nullptr);
+  void TimeoutNthRead(int n, const SimDevice* device = nullptr);
   void ClearFaults();
 
   void SetClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
@@ -78,6 +79,10 @@ class SimBackend : public HidBackend {
   const std::vector<LogEntry>& Log() const { return log_; }
   std::vector<LogEntry> LogOf(Exchange kind) const;
   void ClearLog() { log_.clear(); }
+  // For long runs (the GUI's simulator polls 50 times a second): keeps at most
+  // about this many log entries and closed handles, dropping the oldest.
+  // 0, the default, keeps everything.
+  void SetHistoryLimit(std::size_t entries) { history_limit_ = entries; }
 
   // Handle bookkeeping: closes received per handle, closes of a handle that
   // was never opened or already closed, handles open now.
@@ -113,9 +118,11 @@ class SimBackend : public HidBackend {
   };
   struct Fault {
     Exchange kind;
-    std::uint64_t at;  // value of the kind's counter that fails
+    std::uint64_t at;  // value of the kind's counter (the device's, with one) that fails
     bool timeout;
+    const SimDevice* device = nullptr;
   };
+  using Counters = std::array<std::uint64_t, 7>;
 
   void AddDevice(std::unique_ptr<SimDevice> device, Group group);
   void AdvanceDevices();
@@ -125,7 +132,7 @@ class SimBackend : public HidBackend {
   std::string PathOf(HidHandle handle) const;
   // Counts the exchange; the armed fault it triggers, if any.
   enum class Injected { kNone, kRefuse, kTimeout };
-  Injected Count(Exchange kind);
+  Injected Count(Exchange kind, const SimDevice* device);
   void Record(Exchange kind, HidHandle handle, const std::uint8_t* bytes, std::size_t length, bool ok,
               bool timed_out = false);
 
@@ -136,10 +143,14 @@ class SimBackend : public HidBackend {
   std::map<std::string, int> path_counters_;
   std::array<std::uint64_t, 7> counters_{};
   std::array<bool, 7> fail_all_{};
+  std::map<const SimDevice*, Counters> device_counters_;
+  std::map<const SimDevice*, std::array<bool, 7>> device_fail_all_;
   std::vector<Fault> faults_;
   std::function<std::int64_t()> clock_;
   std::vector<LogEntry> log_;
   std::string last_open_error_;
+  std::size_t history_limit_ = 0;
+  void TrimHistory();
 };
 
 }  // namespace travik::sim

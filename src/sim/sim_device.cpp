@@ -14,6 +14,12 @@ std::optional<CommandFrame> CommandFrame::Parse(const std::uint8_t* data, std::s
   return frame;
 }
 
+std::string FitText(std::string_view text, std::size_t size) {
+  std::string fitted(text.substr(0, std::min(text.size(), size)));
+  fitted.resize(size, ' ');
+  return fitted;
+}
+
 SimDevice::SimDevice(std::string path, std::uint16_t vendor, std::uint16_t product,
                      std::uint16_t usage_page, std::uint16_t usage, std::u16string product_string)
     : path_(std::move(path)),

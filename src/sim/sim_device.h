@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/globals.h"
 
@@ -37,6 +38,9 @@ struct CommandFrame {
   static std::optional<CommandFrame> Parse(const std::uint8_t* data, std::size_t length);
   bool HasMagic() const { return argument == kCommandMagic; }
 };
+
+// Blank-padded or cut to `size` characters, as identification records carry texts.
+std::string FitText(std::string_view text, std::size_t size);
 
 class SimDevice {
  public:

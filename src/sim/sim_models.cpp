@@ -166,8 +166,9 @@ SimTransmitter::Memory SimDefaultMemory(const SimModel& model) {
 
   // Live values, placed where the measurement record carries them.
   if (t == 4) {
-    m[0] = 500;  // 50.0 Hz on both frequency inputs
-    m[2] = 500;
+    m[0] = 500;  // 50.0 Hz on the first frequency input
+    m[2] = 0x2AFF;  // 7654.3 Hz on the second: 24 bits, the high byte in word 3
+    m[3] = 0x0001;
   } else if (t == 21) {
     m[0] = 1250;  // mA RMS
   } else if (t != 3) {

@@ -8,13 +8,17 @@
 namespace travik::sim {
 namespace {
 
-std::string Fit(std::string_view text, std::size_t size) {
-  std::string fitted(text.substr(0, std::min(text.size(), size)));
-  fitted.resize(size, ' ');
-  return fitted;
+std::u16string DefaultProductString() { return u"Kolvar transmitter"; }
+
+// Every unit its own analog errors, the same on every run.
+std::uint32_t SeedOf(std::string_view path) {
+  std::uint32_t h = 2166136261u;
+  for (char c : path) h = (h ^ static_cast<std::uint8_t>(c)) * 16777619u;
+  return h;
 }
 
-std::u16string DefaultProductString() { return u"Kolvar transmitter"; }
+constexpr int kAnalogInputType = 48;
+constexpr int kOutputModuleType = 3;
 
 }  // namespace
 
@@ -31,21 +35,24 @@ int BlockWordCount(int block) {
 
 SimTransmitter::SimTransmitter(std::string path)
     : SimDevice(std::move(path), kDefaultTransmitterVendor, kDefaultTransmitterProduct,
-                kUsagePageVendor, kUsageVendor, DefaultProductString()) {
+                kUsagePageVendor, kUsageVendor, DefaultProductString()),
+      analog_(SeedOf(this->path())) {
   SetIdText("KDB 1.0 SN00001");
   SetFirmware("00.01.05");
 }
 
 SimTransmitter::SimTransmitter(const SimModel& model, std::string path)
     : SimDevice(std::move(path), kDefaultTransmitterVendor, kDefaultTransmitterProduct,
-                kUsagePageVendor, kUsageVendor, SimProductString(model)) {
+                kUsagePageVendor, kUsageVendor, SimProductString(model)),
+      device_type_(model.device_type),
+      analog_(SeedOf(this->path())) {
   SetIdText(model.id_text);
   SetFirmware(model.firmware);
   SetFactoryMemory(SimDefaultMemory(model));
 }
 
-void SimTransmitter::SetIdText(std::string_view text) { id_text_ = Fit(text, 16); }
-void SimTransmitter::SetFirmware(std::string_view text) { firmware_ = Fit(text, 8); }
+void SimTransmitter::SetIdText(std::string_view text) { id_text_ = FitText(text, 16); }
+void SimTransmitter::SetFirmware(std::string_view text) { firmware_ = FitText(text, 8); }
 
 void SimTransmitter::SetFactoryMemory(const Memory& memory) {
   memory_ = memory;
@@ -60,6 +67,8 @@ void SimTransmitter::SetLiveWord(int word, std::uint16_t value) {
 void SimTransmitter::PowerCycle() {
   std::copy(eeprom_.begin() + kLiveWords, eeprom_.end(), memory_.begin() + kLiveWords);
   calibration_ = eeprom_calibration_;
+  analog_.Reload();
+  input_points_.Reset();
   identification_pending_ = false;
   read_block_ = 0;
   write_block_ = 0;
@@ -109,14 +118,27 @@ void SimTransmitter::HandleCommand(const CommandFrame& frame) {
     case 0xCF:
       ++beep_count_;
       break;
-    case 0xF0:
+    case 0xF0: {
+      int channel = 0;
+      int point = 0;
+      const bool drives = device_type_ != kAnalogInputType && frame.argument != 0 &&
+                          (frame.params[0] == 1 || frame.params[0] == 2) &&
+                          DecodePointCode(frame.params[1], channel, point) && channel + 1 == frame.params[0];
+      if (drives) analog_.DrivePoint(channel, point, static_cast<std::uint16_t>(frame.argument & 0xFFFF));
       calibration_.value = static_cast<std::uint16_t>(frame.params[0] << 8 | frame.params[1]);
       calibration_.frames.push_back({frame.code, frame.params[0], frame.params[1], frame.params[2],
                                      static_cast<std::uint8_t>(frame.argument),
                                      static_cast<std::uint8_t>(frame.argument >> 8),
                                      static_cast<std::uint8_t>(frame.argument >> 16),
                                      static_cast<std::uint8_t>(frame.argument >> 24)});
+      // A transmitter with inputs takes its input as the point's nominal.
+      if (device_type_ == kAnalogInputType && frame.argument != 0) {
+        const SimReference seen = InputSignal();
+        input_points_.Take(frame.params[0], frame.params[1], static_cast<std::uint16_t>(frame.argument & 0xFFFF),
+                           seen.kind == SimReference::Kind::kResistance ? seen.value : 0.0);
+      }
       break;
+    }
     case 0xCA:
       if ((obeyed = magic)) OnRestartIntoBootloader();
       break;
@@ -128,14 +150,17 @@ void SimTransmitter::HandleCommand(const CommandFrame& frame) {
     ++ignored_commands_;
     return;
   }
+  if (frame.code != 0xF0) input_points_.OnOtherCommand();
   last_code_ = frame.code;
   result_byte_ = frame.code == 0xCE && !jumper_fitted_ ? 1 : 0;
 }
 
 void SimTransmitter::SaveArea(int area) {
+  if (area == kCalibrationArea) analog_.EndDrive();
   if (!jumper_fitted_) return;
   if (area == kCalibrationArea) {
     eeprom_calibration_ = calibration_;
+    analog_.Save();
   } else {
     const EepromArea& a = kUserEepromAreas[area];
     std::copy_n(memory_.begin() + a.first_word, a.word_count, eeprom_.begin() + a.first_word);
@@ -146,7 +171,7 @@ void SimTransmitter::SaveArea(int area) {
 bool SimTransmitter::OnGetFeature(std::uint8_t* data, std::size_t length) {
   std::uint8_t reply[kFeatureReportSize] = {0,
                                             last_code_,
-                                            result_byte_,
+                                            input_points_.PollStatus().value_or(result_byte_),
                                             0,
                                             0,
                                             static_cast<std::uint8_t>(status_word_ >> 8),
@@ -161,6 +186,30 @@ bool SimTransmitter::OnGetFeature(std::uint8_t* data, std::size_t length) {
 void SimTransmitter::FillIdentification(std::uint8_t* report) const {
   std::memcpy(report + 1, id_text_.data(), 16);
   std::memcpy(report + 17, firmware_.data(), 8);
+}
+
+std::uint16_t SimTransmitter::LiveWord(int word) const {
+  return live_ ? live_(word, memory_[word], Now()) : memory_[word];
+}
+
+std::optional<double> SimTransmitter::WantedLevel(int channel, Terminal terminal) const {
+  auto s = [this](int word) { return static_cast<double>(static_cast<std::int16_t>(memory_[word])); };
+  if (device_type_ == kOutputModuleType) {
+    const bool volts = memory_[68 + channel] == 1;
+    if (volts != (terminal == Terminal::kVoltage)) return std::nullopt;
+    const double in_lo = s(52 + 2 * channel), in_hi = s(53 + 2 * channel);
+    const double out_lo = s(92 + 2 * channel), out_hi = s(93 + 2 * channel);
+    const double share = in_hi == in_lo ? 0.0 : std::clamp((s(channel) - in_lo) / (in_hi - in_lo), 0.0, 1.0);
+    return (out_lo + share * (out_hi - out_lo)) * 1000.0;  // tenths of a volt or milliampere
+  }
+  const double share =
+      std::clamp(static_cast<std::int16_t>(LiveWord(channel)) / 1000.0, 0.0, 1.0);
+  return terminal == Terminal::kVoltage ? share * 100000.0 : 40000.0 + share * 160000.0;
+}
+
+double SimTransmitter::AnalogLevel(int channel, Terminal terminal) {
+  if (channel < 0 || channel >= kAnalogChannels) return 0;
+  return analog_.Level(channel, terminal, WantedLevel(channel, terminal));
 }
 
 void SimTransmitter::FillBlock(int block, std::uint8_t* report) const {
@@ -193,6 +242,7 @@ bool SimTransmitter::OnReadInput(std::uint8_t* data, std::size_t length, std::ui
 bool SimTransmitter::OnWriteOutput(const std::uint8_t* data, std::size_t length) {
   if (length == 0) return false;
   if (write_block_ == 0) return true;
+  if (write_block_ == 1) analog_.EndDrive();  // told output values again
   const int first = BlockFirstWord(write_block_);
   const int words = std::min<int>(BlockWordCount(write_block_), static_cast<int>((length - 1) / 2));
   for (int k = 0; k < words; ++k) memory_[first + k] = static_cast<std::uint16_t>(data[1 + 2 * k] << 8 | data[2 + 2 * k]);

@@ -21,16 +21,29 @@
 // 0xC0 b every one is block b, read fresh from memory each time; with neither
 // pending the device sends nothing and the host's read times out.
 // Output reports: after 0xC1 b every one stores block b.
+//
+// Analog outputs (sim_analog.h): channel 1 and 2 follow live words 0 and 1.
+// An output module (type 3) takes them as the output values written with
+// block 1 and maps its input range (words 52-55) onto its output range in
+// tenths (words 92-95) on the terminal of its unit (words 68, 69: 1 volts,
+// otherwise milliamperes). Any other transmitter maps 0 ... 1000 of the word
+// onto 0 ... 10 V and 4 ... 20 mA at once. A calibration-form 0xF0 frame
+// (channel 1 or 2, the channel's point code, a nonzero constant in bytes 5-6)
+// drives a calibration point; type 48, whose inputs are calibrated instead,
+// takes its input as the point's nominal (sim_input_points.h).
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "sim/sim_analog.h"
 #include "sim/sim_device.h"
+#include "sim/sim_input_points.h"
 
 namespace travik::sim {
 
@@ -88,6 +101,18 @@ class SimTransmitter : public SimDevice {
   void SetLiveWord(int word, std::uint16_t value);
   void SetLiveValues(LiveValueFn fn) { live_ = std::move(fn); }
 
+  int device_type() const { return device_type_; }
+  void set_device_type(int type) { device_type_ = type; }
+
+  SimAnalogOutputs& analog() { return analog_; }
+  const SimAnalogOutputs& analog() const { return analog_; }
+  // The level at an output terminal now, in 0.1 mV or 0.1 uA (channel 0 or 1).
+  double AnalogLevel(int channel, Terminal terminal);
+  // What is connected to the transmitter's input (a calibration device's
+  // reference on a bench); none when nothing is.
+  void set_input_source(std::function<SimReference()> source) { input_source_ = std::move(source); }
+  SimReference InputSignal() const { return input_source_ ? input_source_() : SimReference{}; }
+
   void set_jumper_fitted(bool fitted) { jumper_fitted_ = fitted; }
   bool jumper_fitted() const { return jumper_fitted_; }
   void set_status_word(std::uint16_t status) { status_word_ = status; }
@@ -99,6 +124,10 @@ class SimTransmitter : public SimDevice {
 
   // Memory and calibration from EEPROM; pending requests are forgotten.
   void PowerCycle();
+
+  // Input calibration points (sim_input_points.h).
+  SimInputPoints& input_points() { return input_points_; }
+  const SimInputPoints& input_points() const { return input_points_; }
 
   // Observations for tests.
   int beep_count() const { return beep_count_; }
@@ -127,6 +156,9 @@ class SimTransmitter : public SimDevice {
   void SaveArea(int area);
   void FillIdentification(std::uint8_t* report) const;
   void FillBlock(int block, std::uint8_t* report) const;
+  std::uint16_t LiveWord(int word) const;
+  // The level channel `channel` is told to put out on `terminal`, if any.
+  std::optional<double> WantedLevel(int channel, Terminal terminal) const;
 
   std::string id_text_;
   std::string firmware_;
@@ -135,6 +167,10 @@ class SimTransmitter : public SimDevice {
   CalibrationData calibration_;
   CalibrationData eeprom_calibration_;
   LiveValueFn live_;
+  int device_type_ = -1;
+  SimAnalogOutputs analog_;
+  std::function<SimReference()> input_source_;
+  SimInputPoints input_points_;
   bool jumper_fitted_ = true;
   std::uint16_t status_word_ = 0;
   std::uint8_t last_code_ = 0;

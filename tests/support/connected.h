@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "app/session.h"
@@ -21,9 +22,12 @@ class ConnectedTest : public ::testing::Test {
   ui::HeadlessBackend& ui() { return s.ui(); }
 
   // Adds the model's transmitter, starts the program and lets it connect.
-  void Connect(const char* model = "KDB", const char* firmware = nullptr) {
+  // `setup` runs before the start, e.g. to put more devices on the bus.
+  void Connect(const char* model = "KDB", const char* firmware = nullptr,
+               const std::function<void()>& setup = {}) {
     device = &s.sim().AddTransmitter(*sim::FindSimModel(model));
     if (firmware != nullptr) device->SetFirmware(firmware);
+    if (setup) setup();
     s.Start();
     ui().Advance(700);
     ASSERT_EQ(G().DeviceOnline, 1);

@@ -1,0 +1,55 @@
+// Scenario lines about calibration: how they are read and what a line that
+// does not hold says.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/scenario.h"
+
+namespace travik::cli {
+namespace {
+
+std::string Play(const std::string& text, bool& passed) {
+  std::ostringstream out;
+  passed = RunScenarioText(text, "c.tts", ".", ScenarioOptions{}, out);
+  return out.str();
+}
+
+TEST(ScenarioCalibration, WrongLinesAreReported) {
+  bool passed = true;
+  const std::string out = Play(
+      "device NSC\n"
+      "input ready after polls\n"
+      "input sometimes ready\n"
+      "expect constant 3 1V = 2048\n"
+      "expect stored constant 1 5V = 2048\n"
+      "expect constant 1 1V 2048\n"
+      "expect points taken 100 x\n",
+      passed);
+  EXPECT_FALSE(passed);
+  for (const char* line : {"c.tts:2:", "c.tts:3:", "c.tts:4:", "c.tts:5: unknown calibration point '5V'",
+                           "c.tts:6:", "c.tts:7:", "6 line(s) not understood"})
+    EXPECT_NE(out.find(line), std::string::npos) << line << "\n" << out;
+}
+
+TEST(ScenarioCalibration, ConstantsAndPointsThatDoNotHoldShowWhatThereIs) {
+  bool passed = true;
+  const std::string out = Play(
+      "device N3tNT\n"
+      "output ideal\n"
+      "input ready after 0 polls\n"
+      "start\n"
+      "expect constant 1 1V = 2048\n"
+      "expect stored constant 2 20mA = 2048 within 0\n"
+      "expect constant 1 10V = 2000 within 47\n"
+      "expect constant 1 10V = 2000 within 48\n"
+      "expect points taken 100\n",
+      passed);
+  EXPECT_FALSE(passed);
+  EXPECT_NE(out.find("c.tts:7: expected constant 1 10V = 2000 within 47, got 2048"), std::string::npos) << out;
+  EXPECT_NE(out.find("c.tts:9: expected points taken 100, got none"), std::string::npos) << out;
+  EXPECT_NE(out.find("FAIL c.tts: 2 failure(s)"), std::string::npos) << out;
+}
+
+}  // namespace
+}  // namespace travik::cli

@@ -1,0 +1,124 @@
+// Live values on the real windows: screenshots of dialogs 106 and 134 with a
+// calibration device on the bench, and the values dialog's CPU cost.
+//
+//   xvfb-run -a travik-gui-driver shots-values docs/screenshots
+//   QT_QPA_PLATFORM=offscreen travik-gui-driver bench-values [SECONDS]
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "core/globals.h"
+#include "gui_driver.h"
+#include "resources/resources.h"
+#include "sim/sim_backend.h"
+#include "sim/sim_calibrator.h"
+#include "sim/sim_live.h"
+#include "sim/sim_models.h"
+#include "ui/qt/qt_backend.h"
+
+namespace {
+
+using namespace travik;
+
+// A transmitter of the model with moving values and a calibration device beside it.
+sim::SimTransmitter& SetUpBench(sim::SimBackend& sim, const char* model, bool calibrator) {
+  sim.UseRealClock();
+  const sim::SimModel& m = *sim::FindSimModel(model);
+  auto& tx = sim.AddTransmitter(m);
+  tx.SetLiveValues(sim::MovingValues(m.device_type));
+  if (calibrator) sim::PutOnBench(sim::AddCalibrator(sim), &tx);
+  return tx;
+}
+
+int ShotValues(const std::string& dir, const char* model, bool calibrator, const std::string& name) {
+  sim::SimBackend sim;
+  SetUpBench(sim, model, calibrator);
+  SetBackend(&sim);
+  ui::QtBackend ui;
+  ui.After(1000, [&] { ui.Click(res::kMainWindow, res::kButtonValues); });
+  ui.After(2500, [&] {
+    if (!ui.GrabWindow(res::kDlgValues, dir + "/" + name)) std::fprintf(stderr, "no dialog 106\n");
+  });
+  ui.After(2600, [&] { ui.Click(res::kDlgValues, ui::kIdCancel); });
+  ui.After(2800, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+  const int code = RunProgram(ui);
+  SetBackend(nullptr);
+  return code;
+}
+
+int ShotModule(const std::string& dir) {
+  sim::SimBackend sim;
+  SetUpBench(sim, "EHA9", true);
+  SetBackend(&sim);
+  ui::QtBackend ui;
+  auto write = [&](int field, const char* value, int button) {
+    if (ui::Dialog* d = ui.FindDialog(res::kDlgOutputModule)) d->SetText(field, value);
+    ui.Click(res::kDlgOutputModule, button);
+  };
+  ui.After(1000, [&] { ui.Click(res::kMainWindow, res::kButtonValues); });
+  ui.After(1800, [&] { write(1538, "750", 1547); });
+  ui.After(1900, [&] { write(1540, "250", 1548); });
+  ui.After(2500, [&] {
+    if (!ui.GrabWindow(res::kDlgOutputModule, dir + "/dialog_134_output_module.png"))
+      std::fprintf(stderr, "no dialog 134\n");
+  });
+  ui.After(2600, [&] { ui.Click(res::kDlgOutputModule, ui::kIdCancel); });
+  ui.After(2800, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+  const int code = RunProgram(ui);
+  SetBackend(nullptr);
+  return code;
+}
+
+int Shots(const std::vector<std::string>& args) {
+  if (args.empty()) return 2;
+  const std::string& dir = args[0];
+  return ShotValues(dir, "KDB7DY", true, "dialog_106_values_kdb7dy.png") |
+         ShotValues(dir, "NBBVK", false, "dialog_106_values_nbbvk.png") |
+         ShotValues(dir, "BBH7H", false, "dialog_106_values_bbh7h.png") | ShotModule(dir);
+}
+
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// The whole process (GUI and the simulated devices it talks to) while the
+// values dialog polls a KDB7DY and a calibration device.
+int BenchValues(const std::vector<std::string>& args) {
+  const int seconds = args.empty() ? 30 : std::max(1, std::stoi(args[0]));
+  sim::SimBackend sim;
+  SetUpBench(sim, "KDB7DY", true);
+  SetBackend(&sim);
+  ui::QtBackend ui;
+  double cpu0 = 0;
+  std::chrono::steady_clock::time_point t0;
+  std::size_t reads0 = 0;
+  ui.After(1000, [&] { ui.Click(res::kMainWindow, res::kButtonValues); });
+  ui.After(2000, [&] {
+    cpu0 = CpuSeconds();
+    reads0 = sim.LogOf(sim::Exchange::kReadInput).size();
+    t0 = std::chrono::steady_clock::now();
+  });
+  ui.After(2000 + seconds * 1000, [&] {
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    const double cpu = CpuSeconds() - cpu0;
+    const std::size_t reads = sim.LogOf(sim::Exchange::kReadInput).size() - reads0;
+    std::printf("values 106  open %.1f s  cpu %.3f s = %.2f %% of a core  reports read %zu (%.1f/s, nominal 50/s)\n",
+                wall, cpu, 100.0 * cpu / wall, reads, reads / wall);
+    ui.Click(res::kDlgValues, ui::kIdCancel);
+  });
+  ui.After(2200 + seconds * 1000, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+  const int code = RunProgram(ui);
+  SetBackend(nullptr);
+  return code;
+}
+
+driver::Register shots("shots-values", "DIR", Shots);
+driver::Register bench("bench-values", "[SECONDS]", BenchValues);
+
+}  // namespace
