@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -86,6 +87,10 @@ struct ProgramState {
 
   // Host copy of the transmitter's configuration memory.
   std::array<std::uint16_t, kConfigWords> ConfigImage{};
+
+  // Working copies of the multi-channel dialogs, one set of words per
+  // template; they outlive the dialog, as the device dialogs' own globals do.
+  std::map<int, std::array<std::uint16_t, kConfigWords>> WorkingCopies;
 
   TransferRun Transfer;
   std::unique_ptr<FirmwareImage> Firmware = std::make_unique<FirmwareImage>();

@@ -103,7 +103,11 @@ void ConfigDialog::SetDefaults(ui::Dialog& d, bool preset) {
               Utf8Prefix(preset ? def_.text_preset : def_.text_initial, kTextFieldChars));
   serial_ = SerialLine{};
   ShowSerial(d);
-  if (preset) return;
+  if (!preset || def_.preset_resets_choices) ResetOutputsAndChoices(d);
+  AfterDefaults(d, preset);
+}
+
+void ConfigDialog::ResetOutputsAndChoices(ui::Dialog& d) {
   for (std::size_t k = 0; k < def_.outputs.size(); ++k) {
     kinds_[k] = 1;
     ShowOutput(d, k);
@@ -191,6 +195,8 @@ void ConfigDialog::OnInit(ui::Dialog& d) {
     d.SetText(def_.write_button, WriteButtonText(def_));
     for (std::size_t k = 0; k < def_.outputs.size(); ++k) ShowOutput(d, k);
   }
+  for (const AnalogOutput& o : def_.outputs)
+    if (o.safety_initial != nullptr) d.SetText(o.safety_label, o.safety_initial);
   const bool read = def_.read_at_open == ReadAtOpen::kYes ||
                     (def_.read_at_open == ReadAtOpen::kOnOldFirmware && old_firmware);
   if (read && online) Read(d);
@@ -204,6 +210,12 @@ void ConfigDialog::ParseFields(ui::Dialog& d) {
 }
 
 void ConfigDialog::OnTimer(ui::Dialog& d, int) {
+  // The checks and rules look at the controls, the focus and what commands
+  // set: when none of that has moved since their last run, they would find
+  // what they found then (the LCD dialogs tick every 5 ms).
+  const std::uint64_t serial = d.StateSerial();
+  if (serial == checked_serial_) return;
+  checked_serial_ = serial;
   for (const Field& f : def_.fields) RunCheck(d, f, FieldMax(f));
   for (const HiAboveLo& rule : def_.hi_above_lo) {
     // Waits while the user is typing the Hi limit.
@@ -239,7 +251,7 @@ void ConfigDialog::OnCommand(ui::Dialog& d, int id, ui::Notify code) {
     for (std::size_t k = 0; k < def_.choices.size(); ++k)
       if (def_.choices[k].kind == ChoiceKind::kList && def_.choices[k].control == id)
         choice_values_[k] = ListCode(def_.choices[k], sel);
-    return;
+    return OnOtherCommand(d, id, code);
   }
   if (code != ui::Notify::kClicked) return OnOtherCommand(d, id, code);
   // Esc arrives as the platform's cancel command: these dialogs close only on
@@ -290,7 +302,7 @@ void ConfigDialog::Read(ui::Dialog& d) {
                      : static_cast<std::int32_t>(image[f.word]);
   }
   for (std::size_t k = 0; k < def_.outputs.size(); ++k) {
-    kinds_[k] = image[def_.outputs[k].word] == 0 ? 0 : 1;
+    kinds_[k] = (image[def_.outputs[k].word] & def_.outputs[k].mask) == 0 ? 0 : 1;
     ShowOutput(d, k);
   }
   for (std::size_t k = 0; k < def_.choices.size(); ++k) {
@@ -316,7 +328,8 @@ void ConfigDialog::Write(ui::Dialog& d) {
     PackTextField(Utf8ToCp1250(d.GetText(def_.text_control, kTextFieldChars)), &image[kWordTextField]);
   if (def_.speed_combo != 0) image[kWordSpeed] = serial_.Word();
   for (std::size_t k = 0; k < def_.outputs.size(); ++k)
-    image[def_.outputs[k].word] = static_cast<std::uint16_t>(kinds_[k]);
+    image[def_.outputs[k].word] = static_cast<std::uint16_t>(
+        (image[def_.outputs[k].word] & ~def_.outputs[k].mask) | (kinds_[k] & def_.outputs[k].mask));
   for (std::size_t k = 0; k < def_.choices.size(); ++k) {
     const Choice& c = def_.choices[k];
     image[c.word] = static_cast<std::uint16_t>((image[c.word] & ~c.mask) | ChoiceBits(c, choice_values_[k]));

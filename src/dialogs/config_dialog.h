@@ -35,6 +35,8 @@ struct AnalogOutput {
   int current_radio = 0;
   int voltage_radio = 0;
   int lo_label = 0, hi_label = 0, safety_label = 0;
+  std::uint16_t mask = 0xFFFF;           // the word's bits holding the kind; the rest are kept
+  const char* safety_initial = nullptr;  // safety label at opening, until the kind is shown
 };
 inline constexpr int kOutputMaxCurrent = 200;  // 20.0 mA
 inline constexpr int kOutputMaxVoltage = 100;  // 10.0 V
@@ -110,6 +112,7 @@ struct DialogDef {
   std::vector<int> old_firmware_hides{};
   bool labels_from_template = false;   // the code leaves every caption as the template has it
   int timer_ms = 20;
+  bool preset_resets_choices = false;  // "Přednastavení" also resets output kinds and choices
   int width = 0;                       // 0: from the layout's columns
   std::vector<LayoutGroup> layout{};
 };
@@ -146,12 +149,16 @@ class ConfigDialog : public ui::DialogProc {
   // Records of the dialog's own, after the table's.
   virtual void AfterLoad(ui::Dialog& /*d*/, const ConfigFile& /*file*/) {}
   virtual void BeforeSave(ui::Dialog& /*d*/, ConfigFile& /*file*/) {}
+  // After the table's defaults, at opening and on "Přednastavení".
+  virtual void AfterDefaults(ui::Dialog& /*d*/, bool /*preset*/) {}
 
   void Read(ui::Dialog& d);
   void Write(ui::Dialog& d);
   void Save(ui::Dialog& d);
   void Load(ui::Dialog& d);
   void SetDefaults(ui::Dialog& d, bool preset);
+  // Output kinds to voltage and choices to their initial values.
+  void ResetOutputsAndChoices(ui::Dialog& d);
   // Controls and working values from the field table, after a read or load.
   void ShowSerial(ui::Dialog& d);
   void ShowOutput(ui::Dialog& d, std::size_t output);
@@ -168,6 +175,7 @@ class ConfigDialog : public ui::DialogProc {
   std::vector<std::int32_t> values_{};       // per field
   std::vector<int> kinds_{};                 // per output: 0 current, 1 voltage
   std::vector<int> choice_values_{};
+  std::uint64_t checked_serial_ = ~std::uint64_t{0};  // StateSerial at the last checks
 };
 
 // Texts the dialog sets at opening: group captions, labels, check boxes,

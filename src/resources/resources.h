@@ -42,6 +42,7 @@ inline constexpr int kDlgValues = 106;
 inline constexpr int kDlgOutputModule = 134;
 inline constexpr int kDlgOutputCalibration = 122;
 inline constexpr int kDlgInputCalibration = 336;
+inline constexpr int kDlgKdb7dy = 337;
 
 // Tables of templates, one function per resource file.
 std::vector<ui::DialogTemplate> MainTemplates();
@@ -51,5 +52,9 @@ std::vector<ui::DialogTemplate> CompactTemplates();
 std::vector<ui::DialogTemplate> FirmwareTemplates();
 std::vector<ui::DialogTemplate> ValuesTemplates();
 std::vector<ui::DialogTemplate> CalibrationTemplates();
+std::vector<ui::DialogTemplate> MultiChannelTemplates();
+std::vector<ui::DialogTemplate> RackLcdTemplates();
+std::vector<ui::DialogTemplate> RackAnalogTemplates();
+std::vector<ui::DialogTemplate> MultiChannelMemberTemplates();
 
 }  // namespace travik::res

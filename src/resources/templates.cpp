@@ -9,7 +9,10 @@ const DialogTemplate* FindTemplate(int number) {
     std::map<int, DialogTemplate> m;
     for (auto table : {res::MainTemplates, res::SettingsTemplates, res::TransferTemplates,
                        res::CompactTemplates, res::FirmwareTemplates,
-                       res::ValuesTemplates, res::CalibrationTemplates})
+                       res::ValuesTemplates, res::CalibrationTemplates,
+                       res::MultiChannelTemplates,
+                       res::RackLcdTemplates, res::RackAnalogTemplates,
+                       res::MultiChannelMemberTemplates})
       for (auto& t : table()) m.emplace(t.number, std::move(t));
     return m;
   }();

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
+
+#include "sim/sim_member_words.h"
 
 namespace travik::sim {
 namespace {
@@ -203,6 +206,20 @@ SimTransmitter::Memory SimDefaultMemory(const SimModel& model) {
     m[63] = 1000;
   }
   AddCompactSettings(m, t);
+  if (t == 49) {
+    // KDB7DY: a transmitter set up in the field. Backlight 30 %, LCD active
+    // 15 s; setpoints 21.5 °C, 45 %RH, 900 ppm; display mode 1 on the left
+    // LCD with four symbols, mode 2 on the right with two; the middle key
+    // selects mode 1, the bottom key the temperature; two-state output.
+    const std::pair<int, std::uint16_t> words[] = {
+        {8, 215},   {9, 45},     {13, 900},  {29, 21},    {30, 19},    {33, 30},
+        {35, 15},   {36, 0x132}, {37, 0x456}, {39, 0},    {50, 1},     {51, 65534},
+        {52, static_cast<std::uint16_t>(-50)}, {53, 350}, {54, 20},    {55, 80},
+        {62, 800},  {63, 2000},  {64, 1000}, {65, 2000},  {68, 0x401}, {69, 0x002},
+        {73, 0x403}, {84, 1},    {85, 4},    {86, 3},     {87, 2},     {92, 12},
+        {93, 13},   {94, 14},    {95, 70},   {108, 5},    {109, 100}};
+    for (const auto& [word, value] : words) m[word] = value;
+  }
   if (t == 3) {
     // Output module: input ranges (block 4), output units (block 5: volts,
     // milliamperes) and output ranges in tenths (block 7).
@@ -217,6 +234,7 @@ SimTransmitter::Memory SimDefaultMemory(const SimModel& model) {
     m[94] = 40;
     m[95] = 200;
   }
+  PutMemberConfigWords(t, m);
   return m;
 }
 

@@ -64,6 +64,12 @@ void SimTransmitter::SetLiveWord(int word, std::uint16_t value) {
   if (word >= 0 && word < kLiveWords) memory_[word] = value;
 }
 
+void SimTransmitter::SetUserMenuOpen(bool open) {
+  menu_opening_ = open && host_transfer_;
+  if (menu_opening_) return;
+  status_word_ = open ? kUserMenuOpen : 0;
+}
+
 void SimTransmitter::PowerCycle() {
   std::copy(eeprom_.begin() + kLiveWords, eeprom_.end(), memory_.begin() + kLiveWords);
   calibration_ = eeprom_calibration_;
@@ -73,6 +79,7 @@ void SimTransmitter::PowerCycle() {
   read_block_ = 0;
   write_block_ = 0;
   host_transfer_ = false;
+  menu_opening_ = false;
   last_code_ = 0;
   result_byte_ = 0;
 }
@@ -98,12 +105,16 @@ void SimTransmitter::HandleCommand(const CommandFrame& frame) {
       break;
     case 0xC0:  // read block
       if ((obeyed = magic && p2 >= 1 && p2 <= kConfigBlocks)) {
+        if (!host_transfer_) ++unbracketed_blocks_;
         read_block_ = p2;
         identification_pending_ = false;
       }
       break;
     case 0xC1:  // write block
-      if ((obeyed = magic && p2 >= 1 && p2 <= kConfigBlocks)) write_block_ = p2;
+      if ((obeyed = magic && p2 >= 1 && p2 <= kConfigBlocks)) {
+        write_block_ = p2;
+        if (!host_transfer_) ++unbracketed_blocks_;
+      }
       break;
     case 0xCE:  // service jumper query
       obeyed = magic_or_zero;
@@ -113,7 +124,11 @@ void SimTransmitter::HandleCommand(const CommandFrame& frame) {
       break;
     case 0xC8:
     case 0xC9:
-      if ((obeyed = magic)) host_transfer_ = frame.code == 0xC8;
+      if ((obeyed = magic)) {
+        host_transfer_ = frame.code == 0xC8;
+        if (host_transfer_) ++host_transfers_;
+        if (!host_transfer_ && menu_opening_) SetUserMenuOpen(true);
+      }
       break;
     case 0xCF:
       ++beep_count_;

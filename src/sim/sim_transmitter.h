@@ -17,6 +17,13 @@
 // calibration dialogs send them with zero. Unknown codes are accepted and
 // ignored.
 //
+// The begin/end host-transfer commands (0xC8/0xC9) bracket a transfer of the
+// LCD models: while the bracket is open the device keeps its own user menu
+// shut, so a menu the user opens on the device meanwhile shows up only once
+// the host has ended its transfer. Block commands that arrive outside a
+// bracket are counted (unbracketed_blocks) so a test can tell a dialog that
+// forgot it.
+//
 // Input reports: after 0xCC the next one is the identification record; after
 // 0xC0 b every one is block b, read fresh from memory each time; with neither
 // pending the device sends nothing and the host's read times out.
@@ -116,7 +123,8 @@ class SimTransmitter : public SimDevice {
   void set_jumper_fitted(bool fitted) { jumper_fitted_ = fitted; }
   bool jumper_fitted() const { return jumper_fitted_; }
   void set_status_word(std::uint16_t status) { status_word_ = status; }
-  void SetUserMenuOpen(bool open) { status_word_ = open ? kUserMenuOpen : 0; }
+  // Opening waits for the end of an open host-transfer bracket.
+  void SetUserMenuOpen(bool open);
   std::uint16_t status_word() const { return status_word_; }
 
   const CalibrationData& calibration() const { return calibration_; }
@@ -132,6 +140,8 @@ class SimTransmitter : public SimDevice {
   // Observations for tests.
   int beep_count() const { return beep_count_; }
   bool host_transfer_active() const { return host_transfer_; }
+  int host_transfers() const { return host_transfers_; }  // brackets begun
+  int unbracketed_blocks() const { return unbracketed_blocks_; }
   int ignored_commands() const { return ignored_commands_; }
   // Saves actually stored into an area (0-3).
   int eeprom_writes(int area) const { return area >= 0 && area < 4 ? eeprom_writes_[area] : 0; }
@@ -179,6 +189,9 @@ class SimTransmitter : public SimDevice {
   int read_block_ = 0;
   int write_block_ = 0;
   bool host_transfer_ = false;
+  bool menu_opening_ = false;  // held back by the bracket
+  int host_transfers_ = 0;
+  int unbracketed_blocks_ = 0;
   int beep_count_ = 0;
   int ignored_commands_ = 0;
   std::array<int, 4> eeprom_writes_{};

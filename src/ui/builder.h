@@ -21,6 +21,11 @@ class GroupLayout {
   // One control across the group's width.
   GroupLayout& Full(int id, ControlKind kind, const std::string& caption = {}, int h = 12,
                     std::uint32_t style = kStyleNone);
+  // Room for controls placed by hand inside the group.
+  GroupLayout& Space(int h) {
+    y_ += h;
+    return *this;
+  }
   // Two controls side by side across the group (a pair of radio buttons).
   GroupLayout& Pair(int first_id, const std::string& first, int second_id,
                     const std::string& second, ControlKind kind);

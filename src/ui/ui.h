@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/bitmap.h"
 #include "ui/template.h"
 
 namespace travik::ui {
@@ -52,6 +53,10 @@ class DialogProc {
   virtual void OnClose(Dialog& dialog);
   // The window is going away (after End or for the main window's close).
   virtual void OnDestroy(Dialog& /*dialog*/) {}
+  // Owner-drawn combos: the height of an item in pixels (0 leaves it to the
+  // window layer), and painting one item onto item.canvas.
+  virtual int OnMeasureItem(Dialog& /*dialog*/, int /*id*/) { return 0; }
+  virtual void OnDrawItem(Dialog& /*dialog*/, const DrawItem& /*item*/) {}
 };
 
 // A live dialog or window, as its procedure sees it.
@@ -80,6 +85,9 @@ class Dialog {
   virtual int ComboGetSel(int id) const = 0;                // -1 when none
   virtual int ComboCount(int id) const = 0;
   virtual std::string ComboItem(int id, int position) const = 0;
+  // A value kept with an item (an owner-drawn combo's bitmap); 0 when unset.
+  virtual void ComboSetItemData(int id, int position, std::uintptr_t data) = 0;
+  virtual std::uintptr_t ComboItemData(int id, int position) const = 0;
 
   // The window's own caption, and hiding/showing the whole window.
   virtual void SetCaption(std::string_view text) = 0;
@@ -103,6 +111,12 @@ class Dialog {
   virtual std::optional<std::string> ChooseOpenFile(const std::vector<FileFilter>& filters) = 0;
   virtual std::optional<std::string> ChooseSaveFile(const std::vector<FileFilter>& filters,
                                                     std::string_view default_extension) = 0;
+
+  // A number that moves on whenever anything a procedure can see of the
+  // windows may have changed: a text, check, selection or enabled state, the
+  // focus or the active window, any input. Equal values mean nothing changed
+  // in between, so work that depends only on the controls can be skipped.
+  virtual std::uint64_t StateSerial() const = 0;
 
   // Sends this window a timer message now, as the procedures do at creation.
   void TickNow(int timer_id) { DeliverTimer(timer_id); }

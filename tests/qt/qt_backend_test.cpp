@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -717,6 +718,47 @@ TEST_F(QtBackendTest, GrabWindowSavesTheVisibleWindow) {
   EXPECT_TRUE(grabbed);
   EXPECT_FALSE(grabbed_missing);
   EXPECT_EQ(QImage(QString::fromStdString(path)).size(), QSize(300, 200));
+}
+
+}  // namespace
+}  // namespace travik::ui
+
+namespace travik::ui {
+namespace {
+
+// Owner-drawn combos: the procedure paints the closed field and the list's
+// items through its own drawing, with the data it kept for each item.
+TEST_F(QtBackendTest, OwnerDrawnCombosPaintThroughTheProcedure) {
+  struct Painter : Proc {
+    std::vector<std::uintptr_t> drawn;
+    int OnMeasureItem(Dialog&, int) override { return 18; }
+    void OnDrawItem(Dialog&, const DrawItem& item) override {
+      drawn.push_back(item.data);
+      item.canvas->FillRect(item.rect.x + item.base_unit_x / 4, item.rect.y + 1, 24, 16, 0xFF0000);
+    }
+  } proc;
+  int red = 0;
+  proc.init = [&](Dialog& d) {
+    d.ComboAdd(1014, "a");
+    d.ComboAdd(1014, "b");
+    d.ComboSetItemData(1014, 1, 42);
+    d.ComboSetSel(1014, 1);
+    EXPECT_EQ(d.ComboItemData(1014, 1), 42u);
+    EXPECT_EQ(d.ComboItemData(1014, 0), 0u);
+    backend_.Post([&, &d = d] {
+      auto* combo = qobject_cast<QComboBox*>(backend_.FindControl(kDialog, 1014));
+      ASSERT_NE(combo, nullptr);
+      const QImage shot = combo->grab().toImage();
+      for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) red += shot.pixel(x, y) == qRgb(255, 0, 0);
+      EXPECT_EQ(combo->view()->sizeHintForRow(0), 18);
+      d.End(1);
+    });
+  };
+  EXPECT_EQ(RunDialog(kDialog, proc), 1);
+  EXPECT_EQ(red, 24 * 16);
+  ASSERT_FALSE(proc.drawn.empty());
+  EXPECT_EQ(proc.drawn.front(), 42u);
 }
 
 }  // namespace

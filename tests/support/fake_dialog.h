@@ -51,6 +51,9 @@ class FakeDialog : public ui::Dialog {
   int ComboGetSel(int) const override { return -1; }
   int ComboCount(int) const override { return 0; }
   std::string ComboItem(int, int) const override { return {}; }
+  void ComboSetItemData(int, int, std::uintptr_t) override {}
+  std::uintptr_t ComboItemData(int, int) const override { return 0; }
+  std::uint64_t StateSerial() const override { return ++serial_; }  // never the same twice
   void SetCaption(std::string_view) override {}
   void ShowWindow(bool) override {}
   bool IsWindowVisible() const override { return true; }
@@ -78,6 +81,9 @@ class FakeDialog : public ui::Dialog {
 
  protected:
   void DeliverTimer(int) override {}
+
+ private:
+  mutable std::uint64_t serial_ = 0;
 };
 
 }  // namespace travik::fake

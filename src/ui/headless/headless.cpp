@@ -39,9 +39,13 @@ class HeadlessBackend::Window : public Dialog {
     return c == nullptr ? std::string() : Utf8Prefix(c->text, max_chars);
   }
   void SetText(int id, std::string_view text) override {
+    Touch();
     if (ControlState* c = Get(id)) c->text = std::string(text);
   }
+  std::uint64_t StateSerial() const override { return backend_.state_serial_; }
+  void Touch() { ++backend_.state_serial_; }
   void Enable(int id, bool enabled) override {
+    Touch();
     if (ControlState* c = Get(id)) c->enabled = enabled;
   }
   bool IsEnabled(int id) const override {
@@ -49,6 +53,7 @@ class HeadlessBackend::Window : public Dialog {
     return c != nullptr && c->enabled;
   }
   void Show(int id, bool visible) override {
+    Touch();
     if (ControlState* c = Get(id)) c->visible = visible;
   }
   bool IsVisible(int id) const override {
@@ -56,6 +61,7 @@ class HeadlessBackend::Window : public Dialog {
     return c != nullptr && c->visible;
   }
   void Check(int id, bool checked) override {
+    Touch();
     if (ControlState* c = Get(id)) c->checked = checked;
   }
   bool IsChecked(int id) const override {
@@ -65,16 +71,22 @@ class HeadlessBackend::Window : public Dialog {
   bool HasFocus(int id) const override {
     return backend_.TopWindow() == this && focus_ == id;
   }
-  void SetFocus(int id) override { focus_ = id; }
+  void SetFocus(int id) override {
+    Touch();
+    focus_ = id;
+  }
 
   void ComboReset(int id) override {
+    Touch();
     if (ControlState* c = Get(id)) {
       c->items.clear();
+      c->item_data.clear();
       c->selection = -1;
       c->text.clear();
     }
   }
   int ComboAdd(int id, std::string_view text) override {
+    Touch();
     ControlState* c = Get(id);
     if (c == nullptr) return -1;
     std::size_t pos = c->items.size();
@@ -83,10 +95,12 @@ class HeadlessBackend::Window : public Dialog {
       while (pos < c->items.size() && SortKey(c->items[pos]) <= SortKey(text)) ++pos;
     }
     c->items.insert(c->items.begin() + static_cast<std::ptrdiff_t>(pos), std::string(text));
+    c->item_data.insert(c->item_data.begin() + static_cast<std::ptrdiff_t>(pos), 0);
     if (c->selection >= static_cast<int>(pos)) ++c->selection;
     return static_cast<int>(pos);
   }
   void ComboSetSel(int id, int position) override {
+    Touch();
     ControlState* c = Get(id);
     if (c == nullptr) return;
     if (position < 0 || position >= static_cast<int>(c->items.size())) {
@@ -111,8 +125,26 @@ class HeadlessBackend::Window : public Dialog {
     return c->items[static_cast<std::size_t>(position)];
   }
 
-  void SetCaption(std::string_view text) override { caption_ = std::string(text); }
-  void ShowWindow(bool visible) override { visible_ = visible; }
+  void ComboSetItemData(int id, int position, std::uintptr_t data) override {
+    Touch();
+    ControlState* c = Get(id);
+    if (c == nullptr || position < 0 || position >= static_cast<int>(c->items.size())) return;
+    c->item_data[static_cast<std::size_t>(position)] = data;
+  }
+  std::uintptr_t ComboItemData(int id, int position) const override {
+    const ControlState* c = Get(id);
+    if (c == nullptr || position < 0 || position >= static_cast<int>(c->items.size())) return 0;
+    return c->item_data[static_cast<std::size_t>(position)];
+  }
+
+  void SetCaption(std::string_view text) override {
+    Touch();
+    caption_ = std::string(text);
+  }
+  void ShowWindow(bool visible) override {
+    Touch();
+    visible_ = visible;
+  }
   bool IsWindowVisible() const override { return visible_; }
 
   void SetTimer(int timer_id, int period_ms) override {
@@ -265,12 +297,14 @@ int HeadlessBackend::RunMainWindow(int template_number, DialogProc& proc) {
 
 int HeadlessBackend::RunWindow(std::unique_ptr<Window> window) {
   Window* w = window.get();
+  ++state_serial_;
   windows_.push_back(w);
   w->Proc().OnInit(*w);
   Pump(w);
   w->Proc().OnDestroy(*w);
   DropTimers(w);
   windows_.erase(std::remove(windows_.begin(), windows_.end(), w), windows_.end());
+  ++state_serial_;
   return shutdown_ && !w->Ended() ? -1 : w->EndCode();
 }
 
@@ -329,6 +363,7 @@ bool HeadlessBackend::DispatchPosted() {
   Posted p = posted_.front();
   posted_.pop_front();
   auto alive = std::find(windows_.begin(), windows_.end(), p.window);
+  ++state_serial_;
   if (alive != windows_.end() && (*alive)->Serial() == p.serial && !(*alive)->Ended())
     (*alive)->Proc().OnClose(**alive);
   return true;
@@ -377,6 +412,7 @@ int HeadlessBackend::ShowMessage(Window* owner, std::string_view text, std::stri
   MessageRecord record{std::string(text), std::string(caption), icon,
                        owner != nullptr ? owner->TemplateNumber() : 0};
   messages_.push_back(record);
+  ++state_serial_;
   if (on_message_box) on_message_box(record);
   ++nesting_;
   deepest_nesting_ = std::max(deepest_nesting_, nesting_);
@@ -395,6 +431,7 @@ int HeadlessBackend::ShowMessage(Window* owner, std::string_view text, std::stri
     if (target_ < until) target_ = until;
   }
   --nesting_;
+  ++state_serial_;
   if (!message_answers_.empty()) {
     const int answer = message_answers_.front();
     message_answers_.pop_front();
@@ -466,7 +503,11 @@ std::string HeadlessBackend::Input(int template_number, int id, bool needs_contr
     std::string why = check(*w);
     if (!why.empty()) return why;
   }
-  Request([w, action = std::move(action)] { action(*w); });
+  Request([this, w, action = std::move(action)] {
+    ++state_serial_;
+    action(*w);
+    ++state_serial_;
+  });
   return {};
 }
 
@@ -575,6 +616,25 @@ bool HeadlessBackend::IsOpen(int template_number) const { return Find(template_n
 int HeadlessBackend::TopTemplate() const {
   Window* w = TopWindow();
   return w == nullptr ? 0 : w->TemplateNumber();
+}
+
+Bitmap HeadlessBackend::DrawComboItem(int template_number, int id, int position) {
+  Bitmap canvas;
+  Window* w = Find(template_number);
+  if (w == nullptr || w->Get(id) == nullptr) return canvas;
+  // The procedure runs on the program thread, as all of its code does.
+  Request([&] {
+    const int height = std::max(16, w->Proc().OnMeasureItem(*w, id));
+    canvas = Bitmap(120, height, 0xFFFFFF);
+    DrawItem item;
+    item.control = id;
+    item.item = position;
+    item.data = w->ComboItemData(id, position);
+    item.rect = {0, 0, canvas.width, canvas.height};
+    item.canvas = &canvas;
+    w->Proc().OnDrawItem(*w, item);
+  });
+  return canvas;
 }
 
 std::optional<ControlState> HeadlessBackend::Control(int template_number, int id) const {

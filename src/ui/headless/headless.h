@@ -29,6 +29,7 @@ struct ControlState {
   bool visible = true;
   bool checked = false;
   std::vector<std::string> items;
+  std::vector<std::uintptr_t> item_data;  // beside items
   int selection = -1;
 };
 
@@ -87,6 +88,10 @@ class HeadlessBackend : public Backend {
   int TopTemplate() const;  // 0 when none
   std::optional<ControlState> Control(int template_number, int id) const;
   const std::vector<MessageRecord>& Messages() const { return messages_; }
+  // An owner-drawn combo's item as its procedure paints it: a canvas of the
+  // item's height (OnMeasureItem, at least 16) and 120 pixels wide, on white.
+  // Empty when the dialog or control is not there.
+  Bitmap DrawComboItem(int template_number, int id, int position);
   int FileChoosersShown() const { return choosers_shown_; }
 
  private:
@@ -131,6 +136,7 @@ class HeadlessBackend : public Backend {
   };
   std::deque<Posted> posted_;
   std::uint64_t window_serial_ = 0;
+  std::uint64_t state_serial_ = 0;  // Dialog::StateSerial, for every window
 
   std::deque<std::function<void()>> requests_;
   std::deque<std::optional<std::string>> file_answers_;

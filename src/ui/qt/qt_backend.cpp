@@ -35,11 +35,13 @@ QtBackend::QtBackend(int& argc, char** argv) : source_(&FindTemplate) {
   }
   // Windows are hidden and shown while dialogs run; only End ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
+  // The focus and the active window are part of what the procedures see.
+  focus_watch_ = QObject::connect(qApp, &QApplication::focusChanged, qApp, [this] { Touch(); });
 }
 
 QtBackend::QtBackend() : QtBackend(g_default_argc, g_default_argv) {}
 
-QtBackend::~QtBackend() = default;
+QtBackend::~QtBackend() { QObject::disconnect(focus_watch_); }
 
 int QtBackend::RunMainWindow(int template_number, DialogProc& proc) {
   const DialogTemplate* tpl = Template(template_number);
@@ -124,9 +126,13 @@ bool QtBackend::GrabWindow(int template_number, const std::string& png_path) con
   return window->Top()->grab().save(QFile::decodeName(png_path.c_str()), "PNG");
 }
 
-void QtBackend::Register(qtimpl::Window* window) { windows_.push_back(window); }
+void QtBackend::Register(qtimpl::Window* window) {
+  Touch();
+  windows_.push_back(window);
+}
 
 void QtBackend::Unregister(qtimpl::Window* window) {
+  Touch();
   windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
 }
 

@@ -5,6 +5,9 @@
 // Every call is made on the GUI thread, except Post, which any thread may use.
 #pragma once
 
+#include <QMetaObject>
+
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -64,6 +67,10 @@ class QtBackend final : public Backend {
   void QueueFileAnswer(std::string path) { file_answers_.push_back(std::move(path)); }
   bool TakeFileAnswer(std::string& path);
 
+  // Dialog::StateSerial of every window, and what moves it on.
+  std::uint64_t StateSerial() const { return state_serial_; }
+  void Touch() { ++state_serial_; }
+
  private:
   friend class qtimpl::Window;
   void Register(qtimpl::Window* window);
@@ -74,6 +81,8 @@ class QtBackend final : public Backend {
   TemplateSource source_;
   std::vector<qtimpl::Window*> windows_;  // in opening order
   std::vector<std::string> file_answers_;
+  std::uint64_t state_serial_ = 0;
+  QMetaObject::Connection focus_watch_;
 };
 
 }  // namespace travik::ui

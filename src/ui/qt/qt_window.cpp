@@ -20,6 +20,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
+#include <QStylePainter>
 
 #include <algorithm>
 #include <cstring>
@@ -73,6 +75,52 @@ class OpenListOnClick final : public QObject {
 
  private:
   QComboBox* combo_;
+};
+
+// Owner-drawn combos: the list's items and the closed combo's field are
+// painted by the dialog procedure, as WM_DRAWITEM does on Windows.
+class OwnerDrawDelegate final : public QStyledItemDelegate {
+ public:
+  OwnerDrawDelegate(Window& window, int id, QObject* parent)
+      : QStyledItemDelegate(parent), window_(window), id_(id) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const bool selected = (option.state & QStyle::State_Selected) != 0;
+    window_.PaintOwnerDrawn(id_, index.row(), selected, *painter, option.rect);
+  }
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+    return QSize(option.rect.width(), window_.OwnerDrawnItemHeight(id_));
+  }
+
+ private:
+  Window& window_;
+  int id_;
+};
+
+class OwnerDrawCombo final : public QComboBox {
+ public:
+  OwnerDrawCombo(Window& window, int id, QWidget* parent)
+      : QComboBox(parent), window_(window), id_(id) {
+    setItemDelegate(new OwnerDrawDelegate(window, id, this));
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.currentText.clear();
+    option.currentIcon = QIcon();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    window_.PaintOwnerDrawn(id_, currentIndex(), false, painter, field);
+  }
+
+ private:
+  Window& window_;
+  int id_;
 };
 
 bool IsCombo(ControlKind kind) {
@@ -266,6 +314,7 @@ void Window::Build() {
     item.widget = widget;
     items_.push_back(item);
   }
+  for (std::size_t i = 0; i < items_.size(); ++i) index_.emplace(items_[i].id, i);
   // Group boxes are frames behind the controls they surround.
   for (auto it = items_.rbegin(); it != items_.rend(); ++it)
     if (it->kind == ControlKind::kGroupBox) it->widget->lower();
@@ -330,7 +379,8 @@ QWidget* Window::MakeControl(const ControlTemplate& c, std::size_t index) {
     case ControlKind::kSortedCombo:
     case ControlKind::kDropDownCombo:
     case ControlKind::kOwnerDrawCombo: {
-      auto* combo = new QComboBox(surface_);
+      auto* combo = c.kind == ControlKind::kOwnerDrawCombo ? new OwnerDrawCombo(*this, id, surface_)
+                                                           : new QComboBox(surface_);
       if (c.kind == ControlKind::kSortedCombo || c.kind == ControlKind::kDropDownCombo) {
         // A drop-down combo: its text can be set to anything, the user only picks.
         combo->setEditable(true);
@@ -386,6 +436,7 @@ void Window::GroupRadios() {
 }
 
 void Window::RadioClicked(std::size_t index) {
+  backend_.Touch();
   if (ended_) return;
   const Item& clicked = items_[index];
   static_cast<QAbstractButton*>(clicked.widget)->setChecked(true);
@@ -414,15 +465,21 @@ int Window::Run() {
 
 void Window::Command(int id, Notify code) {
   if (ended_) return;
+  backend_.Touch();
   proc_.OnCommand(*this, id, code);
+  backend_.Touch();
 }
 
+std::uint64_t Window::StateSerial() const { return backend_.StateSerial(); }
+
 void Window::CloseRequested() {
+  backend_.Touch();
   if (ended_) return;
   proc_.OnClose(*this);
 }
 
 void Window::EscapePressed() {
+  backend_.Touch();
   if (ended_) return;
   const Item* cancel = Find(kIdCancel);
   if (cancel != nullptr && cancel->widget != nullptr && !cancel->widget->isEnabledTo(surface_))
@@ -463,9 +520,8 @@ void Window::PaintTexts(QWidget& surface) {
 }
 
 const Window::Item* Window::Find(int id) const {
-  for (const Item& item : items_)
-    if (item.id == id) return &item;
-  return nullptr;
+  auto it = index_.find(id);
+  return it == index_.end() ? nullptr : &items_[it->second];
 }
 
 Window::Item* Window::Find(int id) {
@@ -486,10 +542,10 @@ std::string Window::GetText(int id, std::size_t max_chars) const {
   QWidget* w = item->widget;
   if (w == nullptr) {
     text = item->painted;
+  } else if (auto* line = qobject_cast<QLineEdit*>(w)) {  // the range checks' many reads first
+    text = line->text();
   } else if (auto* label = qobject_cast<QLabel*>(w)) {
     text = label->text();
-  } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
-    text = line->text();
   } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
     text = plain->toPlainText();
   } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
@@ -503,6 +559,7 @@ std::string Window::GetText(int id, std::size_t max_chars) const {
 }
 
 void Window::SetText(int id, std::string_view utf8) {
+  backend_.Touch();
   Item* item = Find(id);
   if (item == nullptr) return;
   const QString text = Q(utf8);
@@ -535,6 +592,7 @@ void Window::SetText(int id, std::string_view utf8) {
 }
 
 void Window::Enable(int id, bool enabled) {
+  backend_.Touch();
   if (QWidget* w = Control(id)) w->setEnabled(enabled);
 }
 
@@ -545,6 +603,7 @@ bool Window::IsEnabled(int id) const {
 }
 
 void Window::Show(int id, bool visible) {
+  backend_.Touch();
   Item* item = Find(id);
   if (item == nullptr) return;
   if (item->widget != nullptr) {
@@ -562,6 +621,7 @@ bool Window::IsVisible(int id) const {
 }
 
 void Window::Check(int id, bool checked) {
+  backend_.Touch();
   auto* button = qobject_cast<QAbstractButton*>(Control(id));
   if (button != nullptr && button->isCheckable()) button->setChecked(checked);
 }
@@ -583,10 +643,12 @@ bool Window::HasFocus(int id) const {
 }
 
 void Window::SetFocus(int id) {
+  backend_.Touch();
   if (QWidget* w = Control(id)) w->setFocus(Qt::OtherFocusReason);
 }
 
 void Window::ComboReset(int id) {
+  backend_.Touch();
   QComboBox* combo = Combo(id);
   if (combo == nullptr) return;
   combo->clear();
@@ -594,6 +656,7 @@ void Window::ComboReset(int id) {
 }
 
 int Window::ComboAdd(int id, std::string_view utf8) {
+  backend_.Touch();
   QComboBox* combo = Combo(id);
   if (combo == nullptr) return -1;
   const Item* item = Find(id);
@@ -615,6 +678,7 @@ int Window::ComboAdd(int id, std::string_view utf8) {
 }
 
 void Window::ComboSetSel(int id, int position) {
+  backend_.Touch();
   QComboBox* combo = Combo(id);
   if (combo == nullptr) return;
   if (position < 0 || position >= combo->count()) {
@@ -649,50 +713,129 @@ void Window::ComboSetImage(int id, int position, const QImage& image) {
   combo->setItemIcon(position, QIcon(QPixmap::fromImage(image)));
 }
 
-void Window::SetCaption(std::string_view text) { top_->setWindowTitle(Q(text)); }
+void Window::ComboSetItemData(int id, int position, std::uintptr_t data) {
+  backend_.Touch();
+  QComboBox* combo = Combo(id);
+  if (combo == nullptr || position < 0 || position >= combo->count()) return;
+  combo->setItemData(position, QVariant::fromValue<qulonglong>(data), Qt::UserRole);
+}
 
-void Window::ShowWindow(bool visible) { top_->setVisible(visible); }
+std::uintptr_t Window::ComboItemData(int id, int position) const {
+  const QComboBox* combo = Combo(id);
+  if (combo == nullptr || position < 0 || position >= combo->count()) return 0;
+  return static_cast<std::uintptr_t>(combo->itemData(position, Qt::UserRole).toULongLong());
+}
+
+int Window::OwnerDrawnItemHeight(int id) {
+  return std::max(16, proc_.OnMeasureItem(*this, id));
+}
+
+void Window::PaintOwnerDrawn(int id, int position, bool selected, QPainter& painter,
+                             const QRect& area) {
+  if (area.width() <= 0 || area.height() <= 0) return;
+  const QPalette& palette = surface_->palette();
+  const QColor back = palette.color(selected ? QPalette::Highlight : QPalette::Base);
+  Bitmap canvas(area.width(), area.height(), back.rgb() & 0xFFFFFFu);
+  DrawItem item;
+  item.control = id;
+  item.item = position;
+  item.data = ComboItemData(id, position);
+  item.rect = {0, 0, area.width(), area.height()};
+  item.selected = selected;
+  item.base_unit_x = units_.base_x;
+  item.canvas = &canvas;
+  if (position >= 0) proc_.OnDrawItem(*this, item);
+  QImage image(area.width(), area.height(), QImage::Format_RGB32);
+  for (int y = 0; y < canvas.height; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < canvas.width; ++x) line[x] = 0xFF000000u | canvas.At(x, y);
+  }
+  painter.drawImage(area.topLeft(), image);
+}
+
+void Window::SetCaption(std::string_view text) {
+  backend_.Touch();
+  top_->setWindowTitle(Q(text));
+}
+
+void Window::ShowWindow(bool visible) {
+  backend_.Touch();
+  top_->setVisible(visible);
+}
 
 bool Window::IsWindowVisible() const { return top_->isVisible(); }
+
+QTimer& Window::SlotTimer(TimerSlot& slot, int timer_id, std::size_t k) {
+  while (slot.timers.size() <= k) {
+    auto timer = std::make_unique<QTimer>();
+    timer->setTimerType(Qt::PreciseTimer);
+    QObject::connect(timer.get(), &QTimer::timeout, top_, [this, timer_id] { TimerElapsed(timer_id); });
+    slot.timers.push_back(std::move(timer));
+  }
+  return *slot.timers[k];
+}
 
 void Window::SetTimer(int timer_id, int period_ms) {
   if (ended_) return;
   std::unique_ptr<TimerSlot>& slot = timers_[timer_id];
-  if (!slot) {
-    slot = std::make_unique<TimerSlot>();
-    slot->timer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&slot->timer, &QTimer::timeout, top_,
-                     [this, timer_id] { TimerElapsed(timer_id); });
-  }
-  slot->timer.start(std::max(period_ms, 1));
+  if (!slot) slot = std::make_unique<TimerSlot>();
+  slot->period = std::max(period_ms, 1);
+  slot->active = true;
+  SlotTimer(*slot, timer_id, 0).start(slot->period);
 }
 
 void Window::KillTimer(int timer_id) {
   auto it = timers_.find(timer_id);
-  if (it != timers_.end()) it->second->timer.stop();
+  if (it == timers_.end()) return;
+  it->second->active = false;
+  for (auto& timer : it->second->timers) timer->stop();
 }
 
 void Window::StopTimers() {
-  for (auto& [id, slot] : timers_) slot->timer.stop();
+  for (auto& [id, slot] : timers_) {
+    slot->active = false;
+    for (auto& timer : slot->timers) timer->stop();
+  }
 }
 
-// Qt does not start a timer's handler again while the previous one still runs
-// (a message box shown from it, say); Windows does, and the procedures count on
-// their timers going on under their own message boxes. So the timeout only
-// posts the tick, at most one pending per timer, as Windows keeps one timer
-// message at most.
+// The handler runs straight from the timeout. Qt does not deliver a timer
+// again while its own handler runs (a message box shown from it, say);
+// Windows does, and the procedures count on their timers going on under their
+// own message boxes: every nested loop (Nested) starts a stand-in timer for
+// each handler on the stack.
 void Window::TimerElapsed(int timer_id) {
-  TimerSlot& slot = *timers_.at(timer_id);
-  if (slot.pending) return;
-  slot.pending = true;
-  QMetaObject::invokeMethod(top_, [this, timer_id] { TimerDue(timer_id); }, Qt::QueuedConnection);
+  auto it = timers_.find(timer_id);
+  if (it == timers_.end() || ended_ || !it->second->active) return;
+  TimerSlot& slot = *it->second;
+  ++slot.running;
+  proc_.OnTimer(*this, timer_id);
+  --slot.running;
 }
 
-void Window::TimerDue(int timer_id) {
-  TimerSlot& slot = *timers_.at(timer_id);
-  slot.pending = false;
-  if (ended_ || !slot.timer.isActive()) return;
-  proc_.OnTimer(*this, timer_id);
+void Window::ArmStandIns(std::vector<QTimer*>& armed) {
+  for (auto& [id, slot] : timers_) {
+    if (!slot->active || slot->running == 0) continue;
+    QTimer& stand_in = SlotTimer(*slot, id, static_cast<std::size_t>(slot->running));
+    if (stand_in.isActive()) continue;
+    stand_in.start(slot->period);
+    armed.push_back(&stand_in);
+  }
+}
+
+template <typename Loop>
+auto Window::Nested(Loop loop) {
+  std::vector<QTimer*> armed;
+  for (Window* window : backend_.windows_) window->ArmStandIns(armed);
+  backend_.Touch();
+  struct Disarm {
+    std::vector<QTimer*>& armed;
+    QtBackend& backend;
+    ~Disarm() {
+      for (QTimer* timer : armed) timer->stop();
+      backend.Touch();
+    }
+  } disarm{armed, backend_};
+  return loop();
 }
 
 void Window::DeliverTimer(int timer_id) { proc_.OnTimer(*this, timer_id); }
@@ -712,8 +855,10 @@ void Window::End(int code) {
 int Window::RunModal(int template_number, DialogProc& proc) {
   const DialogTemplate* tpl = backend_.Template(template_number);
   if (tpl == nullptr) return -1;
-  Window child(backend_, *tpl, proc, top_);
-  return child.Run();
+  return Nested([&] {
+    Window child(backend_, *tpl, proc, top_);
+    return child.Run();
+  });
 }
 
 int Window::MessageBox(std::string_view text, std::string_view caption, Icon icon,
@@ -744,7 +889,7 @@ int Window::MessageBox(std::string_view text, std::string_view caption, Icon ico
   // The tool lays its messages out with blanks and line breaks: plain text keeps them.
   QMessageBox box(qicon, Q(caption), Q(text), set, top_);
   box.setTextFormat(Qt::PlainText);
-  box.exec();
+  Nested([&] { return box.exec(); });
   QMessageBox::StandardButton answer = box.standardButton(box.clickedButton());
   if (answer == QMessageBox::NoButton) answer = closed;
   switch (answer) {
@@ -761,7 +906,8 @@ std::optional<std::string> Window::ChooseOpenFile(const std::vector<FileFilter>&
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  if (Nested([&] { return dialog.exec(); }) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return std::nullopt;
   return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }
 
@@ -775,7 +921,8 @@ std::optional<std::string> Window::ChooseSaveFile(const std::vector<FileFilter>&
   QString suffix = Q(default_extension);
   while (suffix.startsWith(u'.')) suffix.remove(0, 1);
   dialog.setDefaultSuffix(suffix);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  if (Nested([&] { return dialog.exec(); }) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return std::nullopt;
   return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }
 

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <map>
+#include <unordered_map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@
 
 class QComboBox;
 class QImage;
+class QPainter;
+class QRect;
 
 namespace travik::ui {
 
@@ -105,6 +108,9 @@ class Window final : public Dialog {
 
   // An item image for an owner-drawn combo (24 x 16 pixels).
   void ComboSetImage(int id, int position, const QImage& image);
+  // Owner drawing: the procedure paints one item of combo `id` into `area`.
+  void PaintOwnerDrawn(int id, int position, bool selected, QPainter& painter, const QRect& area);
+  int OwnerDrawnItemHeight(int id);
 
   // From the widgets.
   void CloseRequested();
@@ -130,6 +136,9 @@ class Window final : public Dialog {
   int ComboGetSel(int id) const override;
   int ComboCount(int id) const override;
   std::string ComboItem(int id, int position) const override;
+  void ComboSetItemData(int id, int position, std::uintptr_t data) override;
+  std::uintptr_t ComboItemData(int id, int position) const override;
+  std::uint64_t StateSerial() const override;
   void SetCaption(std::string_view text) override;
   void ShowWindow(bool visible) override;
   bool IsWindowVisible() const override;
@@ -158,9 +167,16 @@ class Window final : public Dialog {
     bool visible = true;        // painted text
   };
   struct TimerSlot {
-    QTimer timer;
-    bool pending = false;
+    int period = 1;
+    bool active = false;
+    int running = 0;  // this timer's handlers on the stack
+    // [0] is the timer; [k] stands in while k of its handlers are running.
+    std::vector<std::unique_ptr<QTimer>> timers;
   };
+  // Runs a nested message loop: stand-ins for the timers whose handlers are
+  // running, so that they go on ticking under it.
+  template <typename Loop>
+  auto Nested(Loop loop);
 
   void Build();
   void BuildMenus(QMainWindow& frame);
@@ -169,7 +185,8 @@ class Window final : public Dialog {
   void Command(int id, Notify code);
   void RadioClicked(std::size_t index);
   void TimerElapsed(int timer_id);
-  void TimerDue(int timer_id);
+  QTimer& SlotTimer(TimerSlot& slot, int timer_id, std::size_t k);
+  void ArmStandIns(std::vector<QTimer*>& armed);
   void StopTimers();
   const Item* Find(int id) const;
   Item* Find(int id);
@@ -183,6 +200,7 @@ class Window final : public Dialog {
   Surface* surface_ = nullptr;
   DialogUnits units_;
   std::vector<Item> items_;      // template order
+  std::unordered_map<int, std::size_t> index_;  // identifier -> first item
   std::map<int, std::unique_ptr<TimerSlot>> timers_;
   QEventLoop loop_;
   bool looping_ = false;

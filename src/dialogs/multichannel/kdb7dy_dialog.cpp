@@ -1,0 +1,153 @@
+#include "dialogs/multichannel/kdb7dy_dialog.h"
+
+#include <array>
+#include <string>
+
+#include "config/format.h"
+#include "core/globals.h"
+#include "resources/resources.h"
+
+namespace travik {
+
+namespace {
+constexpr int kCalibrationValue = 4073;
+constexpr int kWriteCalibration = 4074;
+
+// "Symbol 1" ... "Symbol 16", the labels before the symbol combos.
+const std::array<std::string, mc::kModeSymbols>& SymbolLabels() {
+  static const std::array<std::string, mc::kModeSymbols> texts = [] {
+    std::array<std::string, mc::kModeSymbols> t;
+    for (int k = 0; k < mc::kModeSymbols; ++k) t[static_cast<std::size_t>(k)] = "Symbol " + std::to_string(k + 1);
+    return t;
+  }();
+  return texts;
+}
+
+}  // namespace
+
+const MultiChannelDef& Kdb7dyDialogDef() {
+  using F = FieldFormat;
+  using C = CheckKind;
+  static const MultiChannelDef def = [] {
+    MultiChannelDef d{
+        .dialog =
+            {
+                .template_number = res::kDlgKdb7dy,
+                .title = "KDB7DY",
+                .header_name = "KDB7DY",
+                .read_button = 4043, .write_button = 4044, .cancel_button = 4045,
+                .open_button = 4040, .save_button = 4041, .preset_button = 4042,
+                .text_control = 3869,
+                .text_initial = "Kolvar KDB7DY   ",
+                .text_preset = "KDB7DY Kolvar   ",
+                .speed_combo = 3875,
+                .parity_combo = 3876,
+                .parity_items = {"none", " odd", "even"},
+                // In the order the timer checks them.
+                .fields =
+                    {
+                        {.control = 3866, .word = 33, .format = F::kUnsigned, .check = C::kUnsignedInt,
+                         .min = 0, .max = 100, .initial = "15"},
+                        {.control = 3874, .word = 48, .format = F::kUnsigned, .check = C::kUnsignedInt,
+                         .min = 1, .max = 254, .initial = "1"},
+                        {.control = 3861, .word = 76, .format = F::kTenths, .check = C::kTenths,
+                         .min = -200, .max = 200, .initial = "0.0"},
+                        {.control = 3862, .word = 77, .format = F::kTenths, .check = C::kTenths,
+                         .min = -200, .max = 200, .initial = "0.0"},
+                        // Whole ppm, as wherever word 81 is shown; the check reads
+                        // the text with the tenths rule, so 200.1 becomes "200.0"
+                        // and goes out as 200.
+                        {.control = 4051, .word = 81, .format = F::kSigned, .check = C::kTenths,
+                         .min = -2000, .max = 2000, .initial = "0"},
+                        {.control = 3883, .word = 8, .format = F::kTenths, .check = C::kTenths,
+                         .min = -200, .max = 2000, .initial = "0.0"},
+                        {.control = 3882, .word = 53, .format = F::kTenths, .check = C::kTenths,
+                         .min = -200, .max = 2000, .initial = "5.0"},
+                        {.control = 3881, .word = 52, .format = F::kTenths, .check = C::kTenths,
+                         .min = -200, .max = 2000, .initial = "-5.0"},
+                        {.control = 3894, .word = 9, .check = C::kSignedInt, .min = -100, .max = 100,
+                         .initial = "40"},
+                        {.control = 3893, .word = 55, .check = C::kSignedInt, .min = -100, .max = 100,
+                         .initial = "80"},
+                        {.control = 3892, .word = 54, .check = C::kSignedInt, .min = -100, .max = 100,
+                         .initial = "20"},
+                        {.control = 4052, .word = 13, .check = C::kSignedInt, .min = 0, .max = 5000,
+                         .initial = "1000"},
+                        {.control = 4053, .word = 63, .check = C::kSignedInt, .min = 0, .max = 5000,
+                         .initial = "2000"},
+                        {.control = 4056, .word = 62, .check = C::kSignedInt, .min = 0, .max = 5000,
+                         .initial = "800"},
+                        {.control = 4068, .word = 65, .check = C::kSignedInt, .min = 0, .max = 5000,
+                         .initial = "2000"},
+                        {.control = 4067, .word = 64, .check = C::kSignedInt, .min = 0, .max = 5000,
+                         .initial = "1000"},
+                    },
+                .choices =
+                    {
+                        {.kind = ChoiceKind::kCheckBit, .control = 4024, .word = 39, .mask = 1},
+                        {.kind = ChoiceKind::kCheckBit, .control = 4070, .word = 39, .mask = 2},
+                    },
+                .texts = {{kCalibrationValue, "400"}},
+                .hidden = {4071, 4072, kCalibrationValue, kWriteCalibration},
+                .offline_disabled = {kCalibrationValue, kWriteCalibration},
+                .read_at_open = ReadAtOpen::kYes,
+                .timer_ms = 5,
+                .preset_resets_choices = true,  // MenuFlags 0
+            },
+        .active_time_combo = 3867,
+        .quick_select = {{4027, 29}, {4029, 30}},
+        .channels = {{68, 3887, 3898, 3884, 3885}, {69, 3900, 3899, 3895, 3896},
+                     {73, 4058, 4063, 4061, 4062}},
+        .colours = {{4046, 37, 0}, {4047, 37, 1}, {4048, 37, 2},
+                    {4018, 36, 0}, {4020, 36, 1}, {4021, 36, 2}},
+        .modes = {StandardMode(0, 4049, 3904, 3906, 2), StandardMode(1, 3939, 3941, 3943, 2),
+                  StandardMode(2, 3976, 3978, 3980, 2)},
+        .output = {4031, 4032, 4034, 4036, 4039, 4037},
+        .word_defaults = {{35, 5}, {29, 10}, {30, 10}, {50, 1}, {51, 65534}, {68, 1}, {69, 1026},
+                          {73, 1027}, {36, 0x222}, {37, 0x333}},
+        // Not offered: the group stays hidden, as on the device's own tool.
+        .calibration_edit = kCalibrationValue,
+        .calibration_button = kWriteCalibration,
+    };
+    for (const auto& m : d.modes) {
+      d.word_defaults.push_back({m.link_word, 0});
+      d.word_defaults.push_back({m.states_word, 0});
+      for (int k = 0; k < mc::kModeSymbols; ++k) d.word_defaults.push_back({m.first_symbol_word + k, 0});
+    }
+    d.dialog.texts.insert(d.dialog.texts.end(), {
+        {3858, "Posuv měřené hodnoty"}, {3859, "Teplota [°C]"}, {3860, "Vlhkost [%RH]"},
+        {4050, "Konc. CO2 [ppm]"}, {3863, "Nastavení šetřiče LCD"},
+        {3864, "Podsvícení neaktivní LCD"}, {3865, "Čas aktivního LCD"}, {3868, "Textové pole"},
+        {3870, "Síťové nastavení"}, {3871, "Adresa"}, {3872, "Rychlost"}, {3873, "Parita"},
+        {3877, "Teplota - konfigurační parametry"}, {3878, "Spodní limit [°C]"},
+        {3879, "Horní limit [°C]"}, {3880, "Žádaná [°C]"}, {3884, "Korekce Teploty"},
+        {3885, "Žádaná Teplota"}, {3886, "Bargraf"}, {3898, "Relativní"},
+        {3888, "Vlhkost - konfigurační parametry"}, {3889, "Spodní limit [%RH]"},
+        {3890, "Horní limit [%RH]"}, {3891, "Žádaná [%RH]"}, {3895, "Korekce Vlhkosti"},
+        {3896, "Žádaná Vlhkosti"}, {3897, "Bargraf"}, {3899, "Absolutní"},
+        {4060, "Koncentrace CO2 - konfigurační parametry"}, {4057, "Spodní limit [%ppm]"},
+        {4055, "Horní limit [%ppm]"}, {4054, "Žádaná [%ppm]"}, {4061, "Korekce Konc. CO2"},
+        {4062, "Žádaná Konc. CO2"}, {4059, "Bargraf"}, {4063, "Konstatní"},
+        {4064, "Limity indikace CO2"}, {4065, "Spodní limit"}, {4066, "Horní limit"},
+        {4069, "Kalibrace CO2"}, {4070, "Zákázat automatickou kalibraci"},
+        {4071, "Zápis kalibrační hodnoty"}, {4072, "Kalibrační hodnota"},
+        {kWriteCalibration, "Zápsat kalibraci"}, {3901, "Režim 1"}, {3937, "Režim 2"},
+        {3974, "Režim 3"}, {3902, "Propojení s LCD"}, {3938, "Propojení s LCD"},
+        {3975, "Propojení s LCD"}, {3903, "Počet\nstavů"}, {3940, "Počet\nstavů"},
+        {3977, "Počet\nstavů"}, {4011, "Nastavení barev"}, {4012, "Symboly"}, {4013, "Vlevo"},
+        {4014, "Uprostřed"}, {4015, "Vpravo"}, {4016, "Měřená"}, {4017, "Teplota"},
+        {4019, "Vlhkost"}, {4022, "CO2"}, {4023, "Povolení Menu"}, {4024, "Menu nepřístupné"},
+        {4025, "Rychlá volba"}, {4026, "Prostřední tlačítko"}, {4028, "Spodní tlačítko"},
+        {4030, "Digitální výstup"}, {4031, "Dvojstavový"}, {4032, "PWM výstup"},
+        {4033, "Počet kroků"}, {4035, "Frekvence [Hz]"}, {4038, "Perioda [ms]"},
+        {4037, "Nastavit"},
+    });
+    for (const auto& m : d.modes)
+      for (int k = 0; k < mc::kModeSymbols; ++k)
+        d.dialog.texts.push_back({m.SymbolCombo(k) - 1, SymbolLabels()[static_cast<std::size_t>(k)].c_str()});
+    return d;
+  }();
+  return def;
+}
+
+}  // namespace travik

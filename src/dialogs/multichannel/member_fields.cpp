@@ -1,0 +1,67 @@
+#include "dialogs/multichannel/member_fields.h"
+
+namespace travik::members {
+
+using F = FieldFormat;
+using C = CheckKind;
+
+DialogDef Frame(int number, const char* title, const char* header, ButtonIds b, int text,
+                const char* text_initial, const char* text_preset, int speed, int parity,
+                int timer_ms) {
+  DialogDef d;
+  d.template_number = number;
+  d.title = title;
+  d.header_name = header;
+  d.open_button = b.open;
+  d.read_button = b.read;
+  d.save_button = b.save;
+  d.write_button = b.write;
+  d.preset_button = b.preset;
+  d.cancel_button = b.cancel;
+  d.text_control = text;
+  d.text_initial = text_initial;
+  d.text_preset = text_preset;
+  d.speed_combo = speed;
+  d.parity_combo = parity;
+  if (parity != 0) d.parity_items = {"none", " odd", "even"};
+  d.timer_ms = timer_ms;
+  // The family's defaults clear the menu lock on "Přednastavení" too.
+  d.preset_resets_choices = true;
+  return d;
+}
+
+Field Address(int control) {
+  return {.control = control, .word = 48, .format = F::kUnsigned, .check = C::kUnsignedInt,
+          .min = 1, .max = 254, .initial = "1"};
+}
+Field Shift(int control, int word) {
+  return {.control = control, .word = word, .format = F::kTenths, .check = C::kTenths,
+          .min = -200, .max = 200, .initial = "0.0"};
+}
+Field Percent(int control, int word, const char* initial, int record) {
+  return {.control = control, .word = word, .format = F::kUnsigned, .check = C::kUnsignedInt,
+          .min = 0, .max = 100, .initial = initial, .record = record};
+}
+Field Temperature(int control, int word, const char* initial, C check) {
+  return {.control = control, .word = word, .format = F::kTenths, .check = check, .min = -200,
+          .max = 2000, .initial = initial};
+}
+Field Tenths(int control, int word, int min, int max, const char* initial) {
+  return {.control = control, .word = word, .format = F::kTenths, .check = C::kTenths,
+          .min = min, .max = max, .initial = initial};
+}
+Field Whole(int control, int word, const char* initial, C check, int min, int max) {
+  return {.control = control, .word = word, .format = F::kSigned, .check = check, .min = min,
+          .max = max, .initial = initial};
+}
+Field Unchecked(int control, int word, const char* initial) {
+  return {.control = control, .word = word, .format = F::kSigned, .initial = initial};
+}
+Field CalibrationValue(int control) {
+  return {.control = control, .format = F::kUnsigned, .initial = "400", .record = kNoWord};
+}
+Choice MenuLocked(int control) {
+  return {.kind = ChoiceKind::kCheckBit, .control = control, .word = 39, .mask = 1};
+}
+
+}  // namespace travik::members

@@ -1,0 +1,242 @@
+// The tables of the five rack transmitters with analog outputs. The UC-RGQ's
+// controls, checks and defaults are the original's; the other four follow its
+// pattern for the quantities they measure (our choice where nothing is given).
+#include "dialogs/multichannel/rack_analog_dialog.h"
+
+#include <span>
+#include <tuple>
+
+#include "dialogs/multichannel/member_fields.h"
+#include "resources/bitmaps.h"
+
+namespace travik {
+
+namespace {
+
+struct ColourCombo {
+  int control;
+  int nibble;  // of word 36: 0 temperature, 1 humidity, 2 CO2 or TVOC
+};
+
+using namespace members;
+using F = FieldFormat;
+using C = CheckKind;
+
+// One output's controls: the kind radios and labels, the input and output
+// ranges and the safety value.
+struct OutputLayout {
+  int word = 0;  // 68 or 69
+  int current = 0, voltage = 0;
+  int in_lo = 0, in_hi = 0, out_lo = 0, out_hi = 0, safety = 0;
+  int out_lo_label = 0, out_hi_label = 0, safety_label = 0;
+  // Input range: format, check and limits, defaults.
+  F in_format = F::kTenths;
+  C in_check = C::kNone;
+  int in_min = 0, in_max = 0;
+  const char* in_lo_default = "";
+  const char* in_hi_default = "";
+};
+
+struct MemberLayout {
+  int template_number = 0;
+  const char* title = "";
+  const char* header = "";
+  int open = 0, read = 0, save = 0, write = 0, preset = 0, cancel = 0;
+  int text = 0;
+  const char* text_preset = "";
+  int shift_t = 0, shift_h = 0, shift_co2 = 0;
+  bool lcd = false;
+  int day = 0, night = 0, time = 0, menu = 0;
+  std::vector<ColourCombo> colours{};  // word 36
+  int switch_lo = 0, switch_hi = 0;
+  int hidden_first = 0, hidden_last = 0;  // switching-limit controls, hidden at opening
+  OutputLayout out1, out2;
+  AnalogSource source{};
+  int indication_lo = 0, indication_hi = 0;
+  int cal_first = 0, cal_last = 0, cal_edit = 0, cal_button = 0;
+  int setpoint = 0, lower = 0, upper = 0;     // UC-MXH's temperature group (words 15, 66, 67)
+  int bargraph = 0, bargraph_kind = 0;
+};
+
+RackAnalogDef Build(const MemberLayout& m) {
+  RackAnalogDef r;
+  DialogDef& d = r.mc.dialog;
+  d = Frame(m.template_number, m.title, m.header,
+            {m.open, m.read, m.save, m.write, m.preset, m.cancel}, m.text, "                ",
+            m.text_preset, 0, 0, 20);
+  d.preset_resets_choices = true;
+
+  // In the order the timer checks them.
+  auto& f = d.fields;
+  if (m.lcd) {
+    f.push_back(Percent(m.day, 34, "30"));
+    f.push_back(Percent(m.night, 38, "10"));
+  }
+  f.push_back(Shift(m.shift_t, 76));
+  if (m.shift_h != 0) f.push_back(Shift(m.shift_h, 77));
+  // Whole ppm like the KDB7DY's, read by the tenths check: -200.0 to 200.0.
+  if (m.shift_co2 != 0)
+    f.push_back({.control = m.shift_co2, .word = 81, .format = F::kSigned, .check = C::kTenths,
+                 .min = -2000, .max = 2000, .initial = "0"});
+  // Output 1's input range: checked here when its source is fixed, by the
+  // dialog when the source can be chosen.
+  for (int k = 0; k < 2; ++k) {
+    const OutputLayout& o = k == 0 ? m.out1 : m.out2;
+    const int range_word = k == 0 ? 52 : 54;
+    const bool by_source = k == 0 && m.source.temperature_radio != 0;
+    f.push_back({.control = o.in_lo, .word = range_word, .format = o.in_format,
+                 .check = by_source ? C::kNone : o.in_check, .min = o.in_min, .max = o.in_max,
+                 .initial = o.in_lo_default});
+    f.push_back({.control = o.in_hi, .word = range_word + 1, .format = o.in_format,
+                 .check = by_source ? C::kNone : o.in_check, .min = o.in_min, .max = o.in_max,
+                 .initial = o.in_hi_default});
+  }
+  for (int k = 0; k < 2; ++k) {
+    const OutputLayout& o = k == 0 ? m.out1 : m.out2;
+    const int out_word = k == 0 ? 92 : 94;
+    const int safety_word = k == 0 ? 8 : 9;
+    for (auto [control, word, initial] : {std::tuple{o.out_lo, out_word, "0.0"},
+                                          std::tuple{o.out_hi, out_word + 1, "10.0"},
+                                          std::tuple{o.safety, safety_word, "0.0"}}) {
+      f.push_back({.control = control, .word = word, .format = F::kTenths, .check = C::kTenths,
+                   .min = 0, .max = kOutputMaxVoltage, .initial = initial, .output = k + 1});
+    }
+    d.outputs.push_back({.word = o.word, .current_radio = o.current, .voltage_radio = o.voltage,
+                         .lo_label = o.out_lo_label, .hi_label = o.out_hi_label,
+                         .safety_label = o.safety_label, .mask = 0x00FF,
+                         .safety_initial = "Inicializační hodnota"});
+  }
+  if (m.setpoint != 0) {
+    f.push_back(Temperature(m.setpoint, 15, "0.0"));
+    f.push_back(Temperature(m.upper, 67, "5.0"));
+    f.push_back(Temperature(m.lower, 66, "-5.0"));
+  }
+  // Unchecked.
+  if (m.lcd) {
+    f.push_back(Unchecked(m.switch_lo, 56, "20"));
+    f.push_back(Unchecked(m.switch_hi, 57, "30"));
+  }
+  if (m.indication_lo != 0) {
+    f.push_back(Unchecked(m.indication_lo, 64, "1000"));
+    f.push_back(Unchecked(m.indication_hi, 65, "2000"));
+  }
+  if (m.cal_edit != 0) f.push_back(CalibrationValue(m.cal_edit));
+
+  if (m.lcd) d.choices.push_back(MenuLocked(m.menu));
+  for (int id = m.hidden_first; id != 0 && id <= m.hidden_last; ++id) d.hidden.push_back(id);
+  for (int id = m.cal_first; id != 0 && id <= m.cal_last; ++id) d.hidden.push_back(id);
+  if (m.cal_button != 0) d.offline_disabled.push_back(m.cal_button);
+
+  // The family's words: time, colours (seven), the UC-MXH's bargraph; no
+  // bracket around the transfers.
+  MultiChannelDef& mc = r.mc;
+  mc.host_transfer = false;
+  mc.colour_bitmaps = std::span(res::kColourBitmapList).first(7);
+  mc.word_defaults = {{36, 0x222}};
+  if (m.lcd) {
+    mc.active_time_combo = m.time;
+    mc.word_defaults.push_back({35, 5});
+  }
+  for (const ColourCombo& c : m.colours) mc.colours.push_back({c.control, 36, c.nibble});
+  if (m.bargraph != 0) {
+    mc.channels.push_back({.word = 75, .bargraph_combo = m.bargraph, .kind_text = m.bargraph_kind});
+    mc.word_defaults.push_back({75, 1});
+  }
+  mc.calibration_edit = m.cal_edit;
+  mc.calibration_button = m.cal_button;
+  r.source = m.source;
+  return r;
+}
+
+const OutputLayout kTemperatureInput{.in_format = F::kTenths, .in_check = C::kTenths,
+                                   .in_min = -500, .in_max = 2000,
+                                   .in_lo_default = "0.0", .in_hi_default = "50.0"};
+
+OutputLayout Output(OutputLayout input, int word, int current, int voltage, int in_lo, int in_hi,
+                  int out_lo, int out_hi, int safety, int out_lo_label, int out_hi_label,
+                  int safety_label) {
+  input.word = word;
+  input.current = current;
+  input.voltage = voltage;
+  input.in_lo = in_lo;
+  input.in_hi = in_hi;
+  input.out_lo = out_lo;
+  input.out_hi = out_hi;
+  input.safety = safety;
+  input.out_lo_label = out_lo_label;
+  input.out_hi_label = out_hi_label;
+  input.safety_label = safety_label;
+  return input;
+}
+
+const OutputLayout kPpmInput{.in_format = F::kUnsigned, .in_check = C::kUnsignedInt, .in_min = 0,
+                           .in_max = 9999, .in_lo_default = "400", .in_hi_default = "1600"};
+const OutputLayout kPpbInput{.in_format = F::kUnsigned, .in_check = C::kUnsignedInt, .in_min = 0,
+                           .in_max = 9999, .in_lo_default = "0", .in_hi_default = "2000"};
+const OutputLayout kHumidityInput{.in_format = F::kTenths, .in_check = C::kTenths, .in_min = 0,
+                                .in_max = 1000, .in_lo_default = "0.0", .in_hi_default = "100.0"};
+
+}  // namespace
+
+const std::vector<const RackAnalogDef*>& RackAnalogDefs() {
+  static const RackAnalogDef rgq = Build({
+      .template_number = 160, .title = "UC-RGQ", .header = "UCRGQ", .open = 3600, .read = 3603,
+      .save = 3601, .write = 3604, .preset = 3602, .cancel = 3605, .text = 3619,
+      .text_preset = "UC-RGQ  Kolvar    ", .shift_t = 3550, .shift_h = 3551, .shift_co2 = 3620,
+      .lcd = true, .day = 3562, .night = 3564, .time = 3566, .menu = 3594,
+      .colours = {{3554, 0}, {3556, 1}, {3557, 2}}, .switch_lo = 3598, .switch_hi = 3599,
+      .hidden_first = 3595, .hidden_last = 3599,
+      .out1 = Output(kTemperatureInput, 68, 3568, 3569, 3572, 3573, 3577, 3576, 3579, 3575, 3574, 3578),
+      .out2 = Output(kPpmInput, 69, 3581, 3582, 3585, 3586, 3589, 3590, 3592, 3587, 3588, 3591),
+      .source = {3607, 3608, 3572, 3573, 3570, 3571}, .indication_lo = 3611,
+      .indication_hi = 3613, .cal_first = 3614, .cal_last = 3617, .cal_edit = 3616,
+      .cal_button = 3617});
+  static const RackAnalogDef rgqa = Build({
+      .template_number = 162, .title = "UC-RGQ-A", .header = "UCRGQR", .open = 3740,
+      .read = 3741, .save = 3742, .write = 3743, .preset = 3744, .cancel = 3745, .text = 3695,
+      .text_preset = "UC-RGQ-A  Kolvar  ", .shift_t = 3691, .shift_h = 3692, .shift_co2 = 3693,
+      .lcd = false,
+      .out1 = Output(kTemperatureInput, 68, 3698, 3699, 3703, 3704, 3707, 3708, 3710, 3709, 3711, 3712),
+      .out2 = Output(kPpmInput, 69, 3714, 3715, 3720, 3721, 3718, 3719, 3723, 3722, 3724, 3725),
+      .source = {3700, 3701, 3703, 3704, 3705, 3706}, .indication_lo = 3728,
+      .indication_hi = 3730, .cal_first = 3732, .cal_last = 3735, .cal_edit = 3734,
+      .cal_button = 3735});
+  static const RackAnalogDef vwc = Build({
+      .template_number = 159, .title = "UC-VWC", .header = "UCVWC", .open = 3550, .read = 3551,
+      .save = 3552, .write = 3553, .preset = 3554, .cancel = 3555, .text = 3492,
+      .text_preset = "UC-VWC  Kolvar    ", .shift_t = 3490, .shift_h = 3491, .lcd = true,
+      .day = 3542, .night = 3544, .time = 3546, .menu = 3547,
+      .colours = {{3548, 0}, {3549, 1}}, .switch_lo = 3538, .switch_hi = 3539,
+      .hidden_first = 3535, .hidden_last = 3539,
+      .out1 = Output(kTemperatureInput, 68, 3500, 3501, 3505, 3506, 3513, 3514, 3519, 3523, 3524, 3525),
+      .out2 = Output(kHumidityInput, 69, 3502, 3503, 3507, 3508, 3515, 3516, 3520, 3528, 3529, 3530)});
+  static const RackAnalogDef mxh = Build({
+      .template_number = 163, .title = "UC-MXH", .header = "UCMXH", .open = 3800, .read = 3801,
+      .save = 3802, .write = 3803, .preset = 3804, .cancel = 3805, .text = 3750,
+      .text_preset = "UC-MXH  Kolvar    ", .shift_t = 3748, .lcd = true, .day = 3762,
+      .night = 3764, .time = 3766, .menu = 3767, .colours = {{3768, 0}}, .switch_lo = 3758,
+      .switch_hi = 3759, .hidden_first = 3755, .hidden_last = 3759,
+      .out1 = Output(kTemperatureInput, 68, 3769, 3770, 3772, 3773, 3776, 3777, 3779, 3778, 3780, 3781),
+      .out2 = Output(kTemperatureInput, 69, 3782, 3783, 3785, 3786, 3789, 3790, 3792, 3791, 3793, 3794),
+      .setpoint = 3812, .lower = 3810, .upper = 3811, .bargraph = 3814, .bargraph_kind = 3815});
+  static const RackAnalogDef bcm = Build({
+      .template_number = 161, .title = "UC-BCM", .header = "UCBCM", .open = 3680, .read = 3681,
+      .save = 3682, .write = 3683, .preset = 3684, .cancel = 3685, .text = 3628,
+      .text_preset = "UC-BCM  Kolvar    ", .shift_t = 3626, .shift_h = 3627, .lcd = true,
+      .day = 3641, .night = 3643, .time = 3645, .menu = 3646,
+      .colours = {{3630, 0}, {3631, 1}, {3632, 2}}, .switch_lo = 3637, .switch_hi = 3638,
+      .hidden_first = 3634, .hidden_last = 3638,
+      .out1 = Output(kTemperatureInput, 68, 3648, 3649, 3653, 3654, 3657, 3658, 3660, 3661, 3662, 3663),
+      .out2 = Output(kPpbInput, 69, 3664, 3665, 3666, 3667, 3670, 3671, 3673, 3674, 3675, 3676),
+      .source = {3650, 3651, 3653, 3654, 3655, 3656}});
+  static const std::vector<const RackAnalogDef*> defs = {&rgq, &rgqa, &vwc, &mxh, &bcm};
+  return defs;
+}
+
+const RackAnalogDef* FindRackAnalogDef(int template_number) {
+  for (const RackAnalogDef* def : RackAnalogDefs())
+    if (def->mc.dialog.template_number == template_number) return def;
+  return nullptr;
+}
+
+}  // namespace travik

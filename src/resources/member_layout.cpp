@@ -1,0 +1,131 @@
+#include "resources/member_layout.h"
+
+#include <algorithm>
+
+namespace travik::res::layout {
+
+using ui::ControlKind;
+
+int RowGroup(ui::TemplateBuilder& b, int id, const char* caption, int x, int y, int w,
+             const std::vector<Row>& rows) {
+  auto g = b.Group(id, caption, x, y, w);
+  for (const Row& r : rows) g.Row(r.label_id, r.label, r.field, r.kind, r.field_w);
+  g.End();
+  return g.Bottom() + kGap;
+}
+
+int TextGroup(ui::TemplateBuilder& b, int edit, int x, int y, int w) {
+  auto g = b.Group(kNoLabel, "Textové pole", x, y, w);
+  g.Full(edit, ControlKind::kEdit).End();
+  return g.Bottom() + kGap;
+}
+
+int NetworkGroup(ui::TemplateBuilder& b, int address, int baud, int parity, int x, int y, int w,
+                 int parity_label) {
+  std::vector<Row> rows = {{"Adresa", address},
+                           {"Rychlost", baud, ControlKind::kDropDownList, kNoLabel, 50}};
+  if (parity != 0) rows.push_back({"Parita", parity, ControlKind::kDropDownList, parity_label, 50});
+  return RowGroup(b, kNoLabel, "Síťové nastavení", x, y, w, rows);
+}
+
+int ChannelGroup(ui::TemplateBuilder& b, const Channel& c, int x, int y, int w) {
+  auto g = b.Group(kNoLabel, c.caption, x, y, w);
+  const std::string unit = c.unit;
+  if (c.lower != 0) g.Row(kNoLabel, "Spodní limit " + unit, c.lower, ControlKind::kEdit);
+  if (c.upper != 0) g.Row(kNoLabel, "Horní limit " + unit, c.upper, ControlKind::kEdit);
+  if (c.setpoint != 0) g.Row(kNoLabel, "Žádaná " + unit, c.setpoint, ControlKind::kEdit);
+  if (c.correction_radio != 0) {
+    g.Full(c.correction_radio, ControlKind::kRadio, c.correction_text, 10);
+    g.Full(c.setpoint_radio, ControlKind::kRadio, c.setpoint_text, 10);
+  }
+  if (c.bargraph != 0) {
+    g.Row(kNoLabel, "Bargraf", c.bargraph, ControlKind::kOwnerDrawCombo, 40);
+    if (c.kind_text != 0) g.Full(c.kind_text, ControlKind::kStatic, c.kind_default, 8);
+  }
+  g.End();
+  return g.Bottom() + kGap;
+}
+
+int DigitalOutputGroup(ui::TemplateBuilder& b, const DigitalOutput& ids, int x, int y, int w) {
+  auto g = b.Group(kNoLabel, "Digitální výstup", x, y, w);
+  g.Full(ids.two_state, ControlKind::kRadio, "Dvojstavový", 10)
+      .Full(ids.pwm, ControlKind::kRadio, "PWM výstup", 10)
+      .Row(kNoLabel, "Počet kroků", ids.steps, ControlKind::kEdit, 50)
+      .Row(kNoLabel, "Frekvence [Hz]", ids.frequency, ControlKind::kEdit, 50)
+      .Row(kNoLabel, "Perioda [ms]", ids.period, ControlKind::kReadOnlyEdit, 50)
+      .Full(ids.set, ControlKind::kButton, "Nastavit", 14)
+      .End();
+  return g.Bottom() + kGap;
+}
+
+int CheckGroup(ui::TemplateBuilder& b, const char* caption, int check, const char* text, int x,
+               int y, int w) {
+  auto g = b.Group(kNoLabel, caption, x, y, w);
+  g.Full(check, ControlKind::kCheckBox, text, 10).End();
+  return g.Bottom() + kGap;
+}
+
+int CalibrationGroup(ui::TemplateBuilder& b, int group, int label, int edit, int button,
+                     const char* button_text, int x, int y, int w) {
+  auto g = b.Group(group, "Zápis kalibrační hodnoty", x, y, w);
+  g.Row(label, "Kalibrační hodnota", edit, ControlKind::kEdit)
+      .Full(button, ControlKind::kButton, button_text, 14)
+      .End();
+  return g.Bottom() + kGap;
+}
+
+int ModeGroup(ui::TemplateBuilder& b, const Mode& m, int x, int y, int group_id) {
+  const int cell = m.state_w + 3;
+  b.Add(group_id, ControlKind::kGroupBox, m.caption, x, y, m.Width(), 0);
+  const std::size_t group_index = b.Get().controls.size() - 1;
+  int row_y = y + 12;
+  if (m.link != 0) {
+    b.Add(kNoLabel, ControlKind::kStatic, "Propojení s LCD", x + 6, row_y + 2, 62, 8);
+    b.Add(m.link, ControlKind::kDropDownList, "", x + 70, row_y, 80, 80);
+    row_y += 16;
+  }
+  if (m.radio_label != nullptr) {
+    b.Add(kNoLabel, ControlKind::kStatic, m.radio_label, x + 6, row_y + 2, 62, 8);
+    b.Add(m.radio_a, ControlKind::kRadio, m.radio_a_text, x + 70, row_y, 30, 10);
+    b.Add(m.radio_b, ControlKind::kRadio, m.radio_b_text, x + 104, row_y, 30, 10);
+    row_y += 16;
+  }
+  b.Add(kNoLabel, ControlKind::kStatic, "Počet stavů", x + 6, row_y + 2, 62, 8);
+  b.Add(m.count, ControlKind::kDropDownList, "", x + 70, row_y, 36, 120);
+  row_y += 18;
+  const int columns = m.columns;
+  for (int i = 0; i < 16; ++i) {
+    const int cx = x + 6 + (i % columns) * cell;
+    const int cy = row_y + (i / columns) * 22;
+    b.Add(kNoLabel, ControlKind::kStatic, std::string(m.state_label) + " " + std::to_string(i + 1),
+          cx, cy, cell - 2, 8);
+    b.Add(m.states[static_cast<std::size_t>(i)], m.state_kind, "", cx, cy + 8, m.state_w, 120);
+  }
+  const int bottom = row_y + (16 / columns) * 22 + 4;
+  b.Get().controls[group_index].h = bottom - y;
+  return bottom + kGap;
+}
+
+int GroupsBottom(ui::TemplateBuilder& b) {
+  int bottom = 0;
+  for (const auto& c : b.Get().controls)
+    if (c.kind == ControlKind::kGroupBox) bottom = std::max(bottom, c.y + c.h);
+  return bottom + kGap;
+}
+
+std::array<int, 16> Sixteen(int first, int step) {
+  std::array<int, 16> ids{};
+  for (int i = 0; i < 16; ++i) ids[static_cast<std::size_t>(i)] = first + step * i;
+  return ids;
+}
+
+void DeviceButtons(ui::TemplateBuilder& b, const Buttons& ids, const std::string& model, int y) {
+  b.Add(ids.read, ControlKind::kButton, "Načíst " + model, 7, y, 80, 14);
+  b.Add(ids.write, ControlKind::kButton, "Zapsat " + model, 97, y, 80, 14);
+  b.Add(ids.cancel, ControlKind::kButton, "Cancel", 187, y, 80, 14);
+  b.Add(ids.open, ControlKind::kButton, "Otevřít Nastavení", 7, y + 18, 80, 14);
+  b.Add(ids.save, ControlKind::kButton, "Uložit Nastavení", 97, y + 18, 80, 14);
+  b.Add(ids.preset, ControlKind::kButton, "Přednastavení", 187, y + 18, 80, 14);
+}
+
+}  // namespace travik::res::layout

@@ -1,0 +1,97 @@
+// Building blocks of the multi-channel and rack member templates: the groups
+// they share (shifts, text field, network, channel parameters, digital output,
+// display modes), each placed at a given corner and returning its bottom edge
+// so that columns stack. Labels the code never touches carry no identifier.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "ui/builder.h"
+
+namespace travik::res::layout {
+
+inline constexpr int kNoLabel = -1;
+inline constexpr int kGap = 4;
+
+struct Row {
+  const char* label;
+  int field;
+  ui::ControlKind kind = ui::ControlKind::kEdit;
+  int label_id = kNoLabel;
+  int field_w = 40;
+};
+
+// A group box of label/field rows.
+int RowGroup(ui::TemplateBuilder& b, int id, const char* caption, int x, int y, int w,
+             const std::vector<Row>& rows);
+
+// "Textové pole": one edit across the group.
+int TextGroup(ui::TemplateBuilder& b, int edit, int x, int y, int w);
+
+// "Síťové nastavení": address, baud and (when parity != 0) parity.
+int NetworkGroup(ui::TemplateBuilder& b, int address, int baud, int parity, int x, int y, int w,
+                 int parity_label = kNoLabel);
+
+// One measured quantity: limits and setpoint (a 0 control is left out),
+// optional "Korekce"/"Žádaná" radios, a bargraph combo with its kind text.
+struct Channel {
+  const char* caption;  // "Teplota - konfigurační parametry"
+  const char* unit;     // "[°C]"
+  int lower = 0, upper = 0, setpoint = 0;
+  int correction_radio = 0, setpoint_radio = 0;
+  const char* correction_text = "";
+  const char* setpoint_text = "";
+  int bargraph = 0, kind_text = 0;
+  const char* kind_default = "";
+};
+int ChannelGroup(ui::TemplateBuilder& b, const Channel& c, int x, int y, int w);
+
+struct DigitalOutput {
+  int two_state, pwm, steps, frequency, period, set;
+};
+int DigitalOutputGroup(ui::TemplateBuilder& b, const DigitalOutput& ids, int x, int y, int w);
+
+// A check box alone in its group ("Povolení Menu" / "Menu nepřístupné").
+int CheckGroup(ui::TemplateBuilder& b, const char* caption, int check, const char* text, int x,
+               int y, int w);
+
+// "Zápis kalibrační hodnoty": value edit and its button.
+int CalibrationGroup(ui::TemplateBuilder& b, int group, int label, int edit, int button,
+                     const char* button_text, int x, int y, int w);
+
+// A display mode ("Režim n"): LCD link, state count and 16 state combos in a
+// 4 × 4 grid, each under its "Symbol n" (or "Stav n") label.
+struct Mode {
+  const char* caption;
+  int link = 0;  // 0: no link combo
+  int count = 0;
+  std::array<int, 16> states{};
+  const char* state_label = "Symbol";
+  ui::ControlKind state_kind = ui::ControlKind::kOwnerDrawCombo;
+  int state_w = 34;
+  int columns = 4;
+  // Two radio buttons on a row of their own ("Propojení s LED": "Ne", "Ano").
+  const char* radio_label = nullptr;
+  int radio_a = 0, radio_b = 0;
+  const char* radio_a_text = "";
+  const char* radio_b_text = "";
+  int Width() const { return 12 + columns * (state_w + 3); }
+};
+inline constexpr int kModeWidth = 12 + 4 * 37;
+int ModeGroup(ui::TemplateBuilder& b, const Mode& m, int x, int y, int group_id = kNoLabel);
+
+// Below the lowest group box placed so far.
+int GroupsBottom(ui::TemplateBuilder& b);
+
+// 16 consecutive identifiers from first (step 1 or 2).
+std::array<int, 16> Sixteen(int first, int step = 1);
+
+// The six buttons in two rows at the bottom, from the left edge.
+struct Buttons {
+  int open, read, save, write, preset, cancel;
+};
+void DeviceButtons(ui::TemplateBuilder& b, const Buttons& ids, const std::string& model, int y);
+
+}  // namespace travik::res::layout

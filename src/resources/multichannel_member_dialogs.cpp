@@ -1,0 +1,176 @@
+// Templates of the other multi-channel members: BBH7QS (151), BBH7T (133) and
+// JBC3S (135) with an LCD and three display modes; BBH7H (138) with two LEDs
+// driven by one key; BBH8L (145) without any display.
+#include <algorithm>
+
+#include "resources/member_layout.h"
+#include "resources/resources.h"
+
+namespace travik::res {
+
+using ui::ControlKind;
+using namespace layout;
+
+namespace {
+
+constexpr int kCol = 122;
+
+struct LcdMemberIds {
+  int number;
+  const char* model;
+  int shift_t, shift_h;  // shift_h 0: temperature only
+  int text, address, baud, parity;
+  int backlight = 0, time = 0;  // colour LCD (BBH7QS)
+  int contrast = 0;             // LCD with contrast (BBH7T, JBC3S)
+  int t_lo, t_hi, t_set, t_correction, t_setpoint, t_bargraph, t_kind;
+  int h_lo = 0, h_hi = 0, h_set = 0, h_correction = 0, h_setpoint = 0, h_bargraph = 0, h_kind = 0;
+  int quick_middle, quick_bottom;
+  int links[3], counts[3], symbols[3];
+  int colours[5] = {};  // left, centre, right, temperature, humidity
+  int menu;
+  DigitalOutput output;
+  Buttons buttons;
+};
+
+ui::DialogTemplate LcdMember(const LcdMemberIds& m) {
+  ui::TemplateBuilder b(m.number, m.model, 100, 100);
+
+  int x = 7;
+  std::vector<Row> shifts = {{"Teplota [°C]", m.shift_t}};
+  if (m.shift_h != 0) shifts.push_back({"Vlhkost [%RH]", m.shift_h});
+  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", x, 7, kCol, shifts);
+  y = TextGroup(b, m.text, x, y, kCol);
+  y = NetworkGroup(b, m.address, m.baud, m.parity, x, y, kCol);
+  if (m.contrast != 0)
+    y = RowGroup(b, kNoLabel, "Kontrast LCD", x, y, kCol, {{"Kontrast", m.contrast}});
+  int bottom = CheckGroup(b, "Povolení Menu", m.menu, "Menu nepřístupné", x, y, kCol);
+
+  x += kCol + kGap;
+  y = ChannelGroup(b,
+                   {"Teplota - konfigurační parametry", "[°C]", m.t_lo, m.t_hi, m.t_set,
+                    m.t_correction, m.t_setpoint, "Korekce Teploty", "Žádaná Teplota",
+                    m.t_bargraph, m.t_kind, "Relativní"},
+                   x, 7, kCol);
+  if (m.h_lo != 0)
+    y = ChannelGroup(b,
+                     {"Vlhkost - konfigurační parametry", "[%RH]", m.h_lo, m.h_hi, m.h_set,
+                      m.h_correction, m.h_setpoint, "Korekce Vlhkosti", "Žádaná Vlhkosti",
+                      m.h_bargraph, m.h_kind, "Absolutní"},
+                     x, y, kCol);
+  bottom = std::max(bottom, y);
+
+  x += kCol + kGap;
+  y = 7;
+  constexpr int kWide = kCol + 30;
+  if (m.backlight != 0) {
+    auto saver = b.Group(kNoLabel, "Nastavení šetřiče LCD", x, y, kWide);
+    saver.Row(kNoLabel, "Podsvícení neaktivní LCD", m.backlight, ControlKind::kEdit, 30)
+        .Row(kNoLabel, "Čas aktivního LCD", m.time, ControlKind::kDropDownList, 40)
+        .End();
+    y = saver.Bottom() + kGap;
+  }
+  y = RowGroup(b, kNoLabel, "Rychlá volba", x, y, kWide,
+               {{"Prostřední tlačítko", m.quick_middle, ControlKind::kDropDownList, kNoLabel, 56},
+                {"Spodní tlačítko", m.quick_bottom, ControlKind::kDropDownList, kNoLabel, 56}});
+  y = DigitalOutputGroup(b, m.output, x, y, kWide);
+  bottom = std::max(bottom, y);
+  int right = x + kWide;
+
+  if (m.colours[0] != 0) {
+    x += kWide + kGap;
+    y = RowGroup(b, kNoLabel, "Nastavení barev", x, 7, kCol,
+                 {{"Vlevo", m.colours[0], ControlKind::kOwnerDrawCombo},
+                  {"Uprostřed", m.colours[1], ControlKind::kOwnerDrawCombo},
+                  {"Vpravo", m.colours[2], ControlKind::kOwnerDrawCombo},
+                  {"Měřená Teplota", m.colours[3], ControlKind::kOwnerDrawCombo},
+                  {"Měřená Vlhkost", m.colours[4], ControlKind::kOwnerDrawCombo}});
+    bottom = std::max(bottom, y);
+    right = x + kCol;
+  }
+
+  const char* captions[] = {"Režim 1", "Režim 2", "Režim 3"};
+  int modes_bottom = 0;
+  for (int i = 0; i < 3; ++i)
+    modes_bottom = ModeGroup(b, {captions[i], m.links[i], m.counts[i], Sixteen(m.symbols[i])},
+                             7 + i * (kModeWidth + kGap), bottom);
+  DeviceButtons(b, m.buttons, m.model, modes_bottom + 2);
+  b.Get().w = std::max(right, 7 + 3 * kModeWidth + 2 * kGap) + 7;
+  b.Get().h = modes_bottom + 40;
+  return b.Build();
+}
+
+ui::DialogTemplate Bbh7h() {
+  ui::TemplateBuilder b(138, "BBH7H", 100, 100);
+  int x = 7;
+  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", x, 7, kCol,
+                   {{"Teplota [°C]", 2052}, {"Vlhkost [%RH]", 2053}});
+  y = TextGroup(b, 2055, x, y, kCol);
+  y = NetworkGroup(b, 2059, 2060, 2062, x, y, kCol);
+  const int a = RowGroup(b, kNoLabel, "Potenciometr - konfigurační parametry", x, y, kCol + 40,
+                         {{"Spodní limit", 2067}, {"Horní limit", 2068}});
+  x += kCol + 40 + kGap;
+  const int bd = DigitalOutputGroup(b, {2072, 2073, 2075, 2077, 2080, 2078}, x, 7, kCol);
+  x += kCol + kGap;
+  Mode key{"Tlačítko 1", 0, 4079, Sixteen(4096), "Stav", ControlKind::kDropDownList, 112, 2};
+  key.radio_label = "Propojení s LED";
+  key.radio_a = 2087;
+  key.radio_b = 2088;
+  key.radio_a_text = "Ne";
+  key.radio_b_text = "Ano";
+  const int c = ModeGroup(b, key, x, 7, 4075);
+  const int bottom = std::max({a, bd, c});
+  DeviceButtons(b, {2090, 2091, 2092, 2093, 2094, 2095}, "BBH7H", bottom + 2);
+  b.Get().w = x + key.Width() + 7;
+  b.Get().h = bottom + 40;
+  return b.Build();
+}
+
+ui::DialogTemplate Bbh8l() {
+  ui::TemplateBuilder b(145, "BBH8L", 2 * kCol + kGap + 30 + 14, 100);
+  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", 7, 7, kCol,
+                   {{"Teplota [°C]", 2206}, {"Vlhkost [%RH]", 2207}});
+  y = TextGroup(b, 2232, 7, y, kCol);
+  const int a = NetworkGroup(b, 2213, 2214, 2215, 7, y, kCol);
+  const int bd = DigitalOutputGroup(b, {2217, 2218, 2220, 2223, 2224, 2225}, 7 + kCol + kGap, 7,
+                                    kCol + 30);
+  const int bottom = std::max(a, bd);
+  DeviceButtons(b, {2226, 2227, 2228, 2229, 2230, 2231}, "BBH8L", bottom + 2);
+  b.Get().h = bottom + 40;
+  return b.Build();
+}
+
+}  // namespace
+
+std::vector<ui::DialogTemplate> MultiChannelMemberTemplates() {
+  const LcdMemberIds bbh7qs{
+      .number = 151, .model = "BBH7QS", .shift_t = 2334, .shift_h = 2335, .text = 2342,
+      .address = 2346, .baud = 2347, .parity = 2348, .backlight = 2339, .time = 2340,
+      .t_lo = 2352, .t_hi = 2353, .t_set = 2354, .t_correction = 2355, .t_setpoint = 2356,
+      .t_bargraph = 2359, .t_kind = 2360, .h_lo = 2364, .h_hi = 2365, .h_set = 2366,
+      .h_correction = 2367, .h_setpoint = 2368, .h_bargraph = 2371, .h_kind = 2372,
+      .quick_middle = 2499, .quick_bottom = 2501, .links = {2374, 2410, 2447},
+      .counts = {2375, 2412, 2449}, .symbols = {2377, 2414, 2451},
+      .colours = {2470, 2471, 2472, 2473, 2474}, .menu = 2496,
+      .output = {2503, 2504, 2506, 2508, 2511, 2509},
+      .buttons = {2512, 2515, 2513, 2516, 2514, 2517}};
+  const LcdMemberIds bbh7t{
+      .number = 133, .model = "BBH7T", .shift_t = 1385, .shift_h = 1386, .text = 1391,
+      .address = 1395, .baud = 1396, .parity = 0, .contrast = 1389, .t_lo = 1527, .t_hi = 1525,
+      .t_set = 1519, .t_correction = 1537, .t_setpoint = 1538, .t_bargraph = 1539, .t_kind = 1541,
+      .h_lo = 1533, .h_hi = 1530, .h_set = 1529, .h_correction = 1548, .h_setpoint = 1549,
+      .h_bargraph = 1540, .h_kind = 1542, .quick_middle = 1511, .quick_bottom = 1512,
+      .links = {1494, 1499, 1504}, .counts = {1545, 1546, 1547}, .symbols = {1400, 1420, 1440},
+      .menu = 1556, .output = {1518, 1535, 1557, 1536, 1553, 1520},
+      .buttons = {1509, 1515, 1510, 1516, 1514, 1517}};
+  const LcdMemberIds jbc3s{
+      .number = 135, .model = "JBC3S", .shift_t = 1559, .shift_h = 0, .text = 1564,
+      .address = 1568, .baud = 1569, .parity = 0, .contrast = 1562, .t_lo = 1576, .t_hi = 1574,
+      .t_set = 1572, .t_correction = 1577, .t_setpoint = 1578, .t_bargraph = 1581, .t_kind = 1582,
+      .quick_middle = 1587, .quick_bottom = 1588, .links = {1612, 1613, 1614},
+      .counts = {1618, 1619, 1620}, .symbols = {1622, 1640, 1660}, .menu = 1583,
+      .output = {1590, 1591, 1717, 1599, 1595, 1718},
+      .buttons = {1600, 1603, 1601, 1604, 1602, 1605}};
+  return {LcdMember(bbh7qs), LcdMember(bbh7t), LcdMember(jbc3s), Bbh7h(), Bbh8l()};
+}
+
+}  // namespace travik::res

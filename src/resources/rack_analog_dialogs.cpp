@@ -1,0 +1,178 @@
+// Templates of the rack transmitters with two analog outputs: UC-RGQ (160),
+// UC-RGQ-A (162, no LCD), UC-VWC (159), UC-MXH (163) and UC-BCM (161). One
+// layout; the UC-RGQ's identifiers are those of the original, the others
+// follow its pattern with their own.
+#include <algorithm>
+
+#include "resources/member_layout.h"
+#include "resources/resources.h"
+
+namespace travik::res {
+
+using ui::ControlKind;
+using namespace layout;
+
+namespace {
+
+constexpr int kCol = 122;
+constexpr int kOutCol = 130;
+
+struct OutputIds {
+  int current, voltage;
+  int source_t = 0, source_h = 0;  // output 1 of the members that choose
+  int in_lo, in_hi, out_lo, out_hi, safety;
+  int in_lo_label, in_hi_label, out_lo_label, out_hi_label, safety_label;
+  const char* in_unit;  // the labels' unit at opening
+};
+
+struct AnalogIds {
+  int number;
+  const char* title;
+  const char* header;
+  int shift_t, shift_h = 0, shift_co2 = 0;
+  int text;
+  bool lcd = true;
+  int day = 0, night = 0, time = 0, menu = 0;
+  int colour_t = 0, colour_h = 0, colour_third = 0;
+  const char* third_colour = "Měřená konc.CO2";
+  int switch_group = 0, switch_lo_label = 0, switch_hi_label = 0, switch_lo = 0, switch_hi = 0;
+  OutputIds out1, out2;
+  int indication_lo = 0, indication_hi = 0;
+  int cal_group = 0, cal_label = 0, cal_edit = 0, cal_button = 0;
+  int set = 0, lo = 0, hi = 0, bargraph = 0, kind = 0;  // UC-MXH's temperature group
+  Buttons buttons;
+};
+
+int OutputGroup(ui::TemplateBuilder& b, const char* caption, const OutputIds& o, int x, int y) {
+  auto g = b.Group(kNoLabel, caption, x, y, kOutCol);
+  // The source pair and the kind pair are separate radio groups: the rows
+  // between them end each run of radio buttons.
+  if (o.source_t != 0)
+    g.Full(o.source_t, ControlKind::kRadio, "Teplota", 10).Full(o.source_h, ControlKind::kRadio, "Vlhkost", 10);
+  const std::string unit = o.in_unit;
+  g.Row(o.in_lo_label, "Vstup Lo " + unit, o.in_lo, ControlKind::kEdit)
+      .Row(o.in_hi_label, "Vstup Hi " + unit, o.in_hi, ControlKind::kEdit);
+  g.Full(o.current, ControlKind::kRadio, "Proud", 10).Full(o.voltage, ControlKind::kRadio, "Napětí", 10);
+  g.Row(o.out_lo_label, "Výstup Lo [V]", o.out_lo, ControlKind::kEdit)
+      .Row(o.out_hi_label, "Výstup Hi [V]", o.out_hi, ControlKind::kEdit)
+      .Row(o.safety_label, "Inicializační hodnota", o.safety, ControlKind::kEdit)
+      .End();
+  return g.Bottom() + kGap;
+}
+
+ui::DialogTemplate Analog(const AnalogIds& m) {
+  ui::TemplateBuilder b(m.number, m.title, 100, 100);
+  int x = 7;
+  std::vector<Row> shifts = {{"Teplota [°C]", m.shift_t}};
+  if (m.shift_h != 0) shifts.push_back({"Vlhkost [%RH]", m.shift_h});
+  if (m.shift_co2 != 0) shifts.push_back({"Konc. CO2 [ppm]", m.shift_co2});
+  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", x, 7, kCol, shifts);
+  y = TextGroup(b, m.text, x, y, kCol);
+  if (m.lcd) {
+    y = CheckGroup(b, "LCD", m.menu, "Menu nepřístupné", x, y, kCol);
+    auto saver = b.Group(kNoLabel, "Nastavení šetřiče LCD", x, y, kCol);
+    saver.Full(kNoLabel, ControlKind::kStatic, "Podsvícení neaktivní LCD", 8)
+        .Row(kNoLabel, "Ve dne", m.day, ControlKind::kEdit, 30)
+        .Row(kNoLabel, "V noci", m.night, ControlKind::kEdit, 30)
+        .Row(kNoLabel, "Čas aktivního LCD", m.time, ControlKind::kDropDownList, 40)
+        .End();
+    y = saver.Bottom() + kGap;
+  }
+  int bottom = y;
+
+  x += kCol + kGap;
+  bottom = std::max(bottom, OutputGroup(b, "Výstup 1", m.out1, x, 7));
+  x += kOutCol + kGap;
+  bottom = std::max(bottom, OutputGroup(b, "Výstup 2", m.out2, x, 7));
+
+  x += kOutCol + kGap;
+  y = 7;
+  if (m.bargraph != 0)
+    y = ChannelGroup(b,
+                     {"Teplota - konfigurační parametry", "[°C]", m.lo, m.hi, m.set, 0, 0, "", "",
+                      m.bargraph, m.kind, "Relativní"},
+                     x, y, kCol);
+  if (m.lcd) {
+    std::vector<Row> colours = {{"Měřená Teplota", m.colour_t, ControlKind::kOwnerDrawCombo}};
+    if (m.colour_h != 0) colours.push_back({"Měřená Vlhkost", m.colour_h, ControlKind::kOwnerDrawCombo});
+    if (m.colour_third != 0)
+      colours.push_back({m.third_colour, m.colour_third, ControlKind::kOwnerDrawCombo});
+    y = RowGroup(b, kNoLabel, "Nastavení barev", x, y, kCol, colours);
+  }
+  if (m.indication_lo != 0)
+    y = RowGroup(b, kNoLabel, "Limity indikace CO2", x, y, kCol,
+                 {{"Spodní limit", m.indication_lo}, {"Horní limit", m.indication_hi}});
+  // Hidden at opening; kept in the template as the original has them.
+  if (m.cal_group != 0)
+    y = CalibrationGroup(b, m.cal_group, m.cal_label, m.cal_edit, m.cal_button, "Zápsat kalibraci",
+                         x, y, kCol);
+  if (m.switch_group != 0)
+    y = RowGroup(b, m.switch_group, "Nastevení limitů pro přepínání podsvícení", x, y, kCol + 40,
+                 {{"Spodní limit", m.switch_lo, ControlKind::kEdit, m.switch_lo_label},
+                  {"Horní limit", m.switch_hi, ControlKind::kEdit, m.switch_hi_label}});
+  bottom = std::max(bottom, y);
+  DeviceButtons(b, m.buttons, m.header, bottom + 2);
+  b.Get().w = x + kCol + (m.switch_group != 0 ? 40 : 0) + 7;
+  b.Get().h = bottom + 40;
+  return b.Build();
+}
+
+}  // namespace
+
+std::vector<ui::DialogTemplate> RackAnalogTemplates() {
+  const AnalogIds rgq{
+      .number = 160, .title = "UC-RGQ", .header = "UCRGQ", .shift_t = 3550, .shift_h = 3551,
+      .shift_co2 = 3620, .text = 3619, .day = 3562, .night = 3564, .time = 3566, .menu = 3594,
+      .colour_t = 3554, .colour_h = 3556, .colour_third = 3557, .switch_group = 3595,
+      .switch_lo_label = 3596, .switch_hi_label = 3597, .switch_lo = 3598, .switch_hi = 3599,
+      .out1 = {3568, 3569, 3607, 3608, 3572, 3573, 3577, 3576, 3579, 3570, 3571, 3575, 3574, 3578,
+               "[°C]"},
+      .out2 = {3581, 3582, 0, 0, 3585, 3586, 3589, 3590, 3592, 3583, 3584, 3587, 3588, 3591,
+               "[ppm]"},
+      .indication_lo = 3611, .indication_hi = 3613, .cal_group = 3614, .cal_label = 3615,
+      .cal_edit = 3616, .cal_button = 3617, .buttons = {3600, 3603, 3601, 3604, 3602, 3605}};
+  const AnalogIds rgqa{
+      .number = 162, .title = "UC-RGQ-A", .header = "UCRGQR", .shift_t = 3691, .shift_h = 3692,
+      .shift_co2 = 3693, .text = 3695, .lcd = false,
+      .out1 = {3698, 3699, 3700, 3701, 3703, 3704, 3707, 3708, 3710, 3705, 3706, 3709, 3711, 3712,
+               "[°C]"},
+      .out2 = {3714, 3715, 0, 0, 3720, 3721, 3718, 3719, 3723, 3716, 3717, 3722, 3724, 3725,
+               "[ppm]"},
+      .indication_lo = 3728, .indication_hi = 3730, .cal_group = 3732, .cal_label = 3733,
+      .cal_edit = 3734, .cal_button = 3735, .buttons = {3740, 3741, 3742, 3743, 3744, 3745}};
+  const AnalogIds vwc{
+      .number = 159, .title = "UC-VWC", .header = "UCVWC", .shift_t = 3490, .shift_h = 3491,
+      .text = 3492, .day = 3542, .night = 3544, .time = 3546, .menu = 3547, .colour_t = 3548,
+      .colour_h = 3549, .switch_group = 3535, .switch_lo_label = 3536, .switch_hi_label = 3537,
+      .switch_lo = 3538, .switch_hi = 3539,
+      .out1 = {3500, 3501, 0, 0, 3505, 3506, 3513, 3514, 3519, 3521, 3522, 3523, 3524, 3525,
+               "[°C]"},
+      .out2 = {3502, 3503, 0, 0, 3507, 3508, 3515, 3516, 3520, 3526, 3527, 3528, 3529, 3530,
+               "[%RH]"},
+      .buttons = {3550, 3551, 3552, 3553, 3554, 3555}};
+  const AnalogIds mxh{
+      .number = 163, .title = "UC-MXH", .header = "UCMXH", .shift_t = 3748, .text = 3750,
+      .day = 3762, .night = 3764, .time = 3766, .menu = 3767, .colour_t = 3768,
+      .switch_group = 3755, .switch_lo_label = 3756, .switch_hi_label = 3757, .switch_lo = 3758,
+      .switch_hi = 3759,
+      .out1 = {3769, 3770, 0, 0, 3772, 3773, 3776, 3777, 3779, 3774, 3775, 3778, 3780, 3781,
+               "[°C]"},
+      .out2 = {3782, 3783, 0, 0, 3785, 3786, 3789, 3790, 3792, 3787, 3788, 3791, 3793, 3794,
+               "[°C]"},
+      .set = 3812, .lo = 3810, .hi = 3811, .bargraph = 3814, .kind = 3815,
+      .buttons = {3800, 3801, 3802, 3803, 3804, 3805}};
+  const AnalogIds bcm{
+      .number = 161, .title = "UC-BCM", .header = "UCBCM", .shift_t = 3626, .shift_h = 3627,
+      .text = 3628, .day = 3641, .night = 3643, .time = 3645, .menu = 3646, .colour_t = 3630,
+      .colour_h = 3631, .colour_third = 3632, .third_colour = "Měřená konc.VOC",
+      .switch_group = 3634, .switch_lo_label = 3635, .switch_hi_label = 3636, .switch_lo = 3637,
+      .switch_hi = 3638,
+      .out1 = {3648, 3649, 3650, 3651, 3653, 3654, 3657, 3658, 3660, 3655, 3656, 3661, 3662, 3663,
+               "[°C]"},
+      .out2 = {3664, 3665, 0, 0, 3666, 3667, 3670, 3671, 3673, 3668, 3669, 3674, 3675, 3676,
+               "[ppb]"},
+      .buttons = {3680, 3681, 3682, 3683, 3684, 3685}};
+  return {Analog(rgq), Analog(rgqa), Analog(vwc), Analog(mxh), Analog(bcm)};
+}
+
+}  // namespace travik::res

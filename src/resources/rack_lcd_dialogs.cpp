@@ -1,0 +1,158 @@
+// Templates of the rack transmitters with LCD and Modbus: UC-RGJ (154),
+// UC-VWW (152), UC-MXB (153), UC-BCN (157), and UC-RGJ-H (158) without LCD.
+// The four LCD members share one layout; a member leaves out the quantities it
+// does not measure, and its own identifiers replace those of the UC-RGJ.
+#include <algorithm>
+
+#include "resources/member_layout.h"
+#include "resources/resources.h"
+
+namespace travik::res {
+
+using ui::ControlKind;
+using namespace layout;
+
+namespace {
+
+constexpr int kCol = 122;
+constexpr int kWideCol = 160;
+
+struct RackLcdIds {
+  int number;
+  const char* title;
+  const char* header;  // file header name, on the read and write buttons
+  int shift_t = 2956, shift_h = 2957, shift_third = 3175;
+  int day = 2963, night = 2977, time = 2964;
+  int switch_lo = 3208, switch_hi = 3210;
+  int address = 2968;
+  int t_lo = 2974, t_hi = 2975, t_set = 2976;
+  int h_lo = 2986, h_hi = 2987, h_set = 2988;
+  int third_lo = 3181, third_hi = 3178, third_set = 3177;
+  int third_bargraph = 3183;
+  bool humidity = true;
+  enum Third { kNone, kCo2, kTvoc } third = kCo2;
+};
+
+ui::DialogTemplate RackLcd(const RackLcdIds& m) {
+  ui::TemplateBuilder b(m.number, m.title, 7 + 4 * kModeWidth + 3 * kGap + 40, 440);
+  const bool co2 = m.third == RackLcdIds::kCo2;
+  const bool tvoc = m.third == RackLcdIds::kTvoc;
+
+  // Column A: shifts, text, network, menu.
+  int x = 7;
+  std::vector<Row> shifts = {{"Teplota [°C]", m.shift_t}};
+  if (m.humidity) shifts.push_back({"Vlhkost [%RH]", m.shift_h});
+  if (co2) shifts.push_back({"Konc. CO2 [ppm]", m.shift_third});
+  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", x, 7, kCol, shifts);
+  y = TextGroup(b, 2959, x, y, kCol);
+  y = NetworkGroup(b, m.address, 2969, 3186, x, y, kCol, 2990);
+  CheckGroup(b, "Povolení Menu", 2995, "Menu nepřístupné", x, y, kCol);
+
+  // Column B: the measured quantities' parameters.
+  x += kCol + kGap;
+  y = ChannelGroup(b,
+                   {"Teplota - konfigurační parametry", "[°C]", m.t_lo, m.t_hi, m.t_set, 0, 0, "",
+                    "", 2981, 2980, "Relativní"},
+                   x, 7, kCol);
+  if (m.humidity)
+    ChannelGroup(b,
+                 {"Vlhkost - konfigurační parametry", "[%RH]", m.h_lo, m.h_hi, m.h_set, 0, 0, "",
+                  "", 2993, 2992, "Absolutní"},
+                 x, y, kCol);
+
+  // Column C: CO2 or TVOC.
+  x += kCol + kGap;
+  if (co2) {
+    y = ChannelGroup(b,
+                     {"Koncentrace CO2 - konfigurační parametry", "[ppm]", m.third_lo, m.third_hi,
+                      m.third_set, 0, 0, "", "", m.third_bargraph, 3188, "Konstantní"},
+                     x, 7, kCol + 30);
+    y = RowGroup(b, kNoLabel, "Limity indikace CO2", x, y, kCol + 30,
+                 {{"Spodní limit", 3191}, {"Horní limit", 3193}});
+    CalibrationGroup(b, 3194, 3196, 3195, 3197, "Zapsat kalibraci", x, y, kCol + 30);
+  } else if (tvoc) {
+    ChannelGroup(b,
+                 {"TVOC - konfigurační parametry", "[ppb]", m.third_lo, m.third_hi, m.third_set, 0,
+                  0, "", "", m.third_bargraph, 3188, "Konstantní"},
+                 x, 7, kCol + 30);
+  }
+
+  // Column D: LCD saver, backlight switching, digital output.
+  if (co2 || tvoc) x += kCol + 30 + kGap;
+  auto saver = b.Group(kNoLabel, "Nastavení šetřiče LCD", x, 7, kWideCol);
+  saver.Full(kNoLabel, ControlKind::kStatic, "Podsvícení neaktivní LCD [%]", 8)
+      .Row(kNoLabel, "Ve dne", m.day, ControlKind::kEdit)
+      .Row(kNoLabel, "V noci", m.night, ControlKind::kEdit)
+      .Row(kNoLabel, "Čas aktivního displeje [s]", m.time, ControlKind::kDropDownList, 40)
+      .End();
+  y = RowGroup(b, kNoLabel, "Nastevení limitů pro přepínání podsvícení", x, saver.Bottom() + kGap,
+               kWideCol, {{"Spodní limit", m.switch_lo}, {"Horní limit", m.switch_hi}});
+  DigitalOutputGroup(b, {2997, 2998, 3001, 3003, 3005, 2999}, x, y, kWideCol);
+
+  // Column E: colours.
+  x += kWideCol + kGap;
+  std::vector<Row> colours = {{"Měřená Teplota", 3014, ControlKind::kOwnerDrawCombo}};
+  if (m.humidity) colours.push_back({"Měřená Vlhkost", 3016, ControlKind::kOwnerDrawCombo});
+  if (co2) colours.push_back({"Měřená konc. CO2", 3173, ControlKind::kOwnerDrawCombo});
+  if (tvoc) colours.push_back({"Měřená konc. VOC", 3173, ControlKind::kOwnerDrawCombo});
+  for (int i = 0; i < 4; ++i)
+    colours.push_back({i == 0 ? "Symbol 1" : i == 1 ? "Symbol 2" : i == 2 ? "Symbol 3" : "Symbol 4",
+                       i == 3 ? 3018 : 3008 + 2 * i, ControlKind::kOwnerDrawCombo});
+  RowGroup(b, kNoLabel, "Nastavení barev", x, 7, kCol, colours);
+
+  // The four display modes in a row under the settings.
+  const int modes_y = GroupsBottom(b);
+  const int links[] = {3027, 3064, 3101, 3138};
+  const int counts[] = {3029, 3066, 3103, 3140};
+  const int firsts[] = {3046, 3083, 3120, 3157};
+  const char* captions[] = {"Režim 1", "Režim 2", "Režim 3", "Režim 4"};
+  int bottom = 0;
+  for (int i = 0; i < 4; ++i)
+    bottom = ModeGroup(b, {captions[i], links[i], counts[i], Sixteen(firsts[i])},
+                       7 + i * (kModeWidth + kGap), modes_y);
+  DeviceButtons(b, {3019, 3020, 3021, 3022, 3023, 3024}, m.header, bottom + 2);
+  b.Get().w = std::max(x + kCol, 7 + 4 * kModeWidth + 3 * kGap) + 7;
+  b.Get().h = bottom + 40;
+  return b.Build();
+}
+
+ui::DialogTemplate UcRgjH() {
+  ui::TemplateBuilder b(158, "UC-RGJ-H", 3 * kCol + 2 * kGap + 14, 230);
+  int x = 7;
+  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", x, 7, kCol,
+                   {{"Teplota [°C]", 3452}, {"Vlhkost [%RH]", 3453}, {"Konc. CO2 [ppm]", 3454}});
+  y = TextGroup(b, 3456, x, y, kCol);
+  const int a = NetworkGroup(b, 3460, 3461, 3462, x, y, kCol);
+  x += kCol + kGap;
+  const int bd = DigitalOutputGroup(b, {3469, 3470, 3472, 3473, 3475, 3476}, x, 7, kCol);
+  x += kCol + kGap;
+  y = RowGroup(b, kNoLabel, "Limity indikace CO2", x, 7, kCol,
+               {{"Spodní limit", 3465}, {"Horní limit", 3466}});
+  const int c = CalibrationGroup(b, 3480, 3481, 3482, 3484, "Zapsat kalibraci", x, y, kCol);
+  const int bottom = std::max({a, bd, c});
+  DeviceButtons(b, {3486, 3487, 3488, 3489, 3490, 3491}, "UC-RGJ-H", bottom + 2);
+  b.Get().h = bottom + 40;
+  return b.Build();
+}
+
+}  // namespace
+
+std::vector<ui::DialogTemplate> RackLcdTemplates() {
+  RackLcdIds rgj{.number = 154, .title = "UC-RGJ", .header = "UCRGJ6Y"};
+  RackLcdIds vww{.number = 152, .title = "UC-VWW", .header = "UCVWW7Q", .shift_t = 2558,
+                 .shift_h = 2560, .day = 2564, .night = 2581, .time = 2565, .address = 2571,
+                 .t_lo = 2577, .t_hi = 2578, .t_set = 2579, .h_lo = 2589, .h_hi = 2590,
+                 .h_set = 2591, .third = RackLcdIds::kNone};
+  RackLcdIds mxb{.number = 153, .title = "UC-MXB", .header = "UCMXB7K", .shift_t = 2747,
+                 .day = 2753, .night = 2764, .time = 2754, .switch_lo = 3203, .switch_hi = 3204,
+                 .address = 2951, .t_lo = 2762, .t_hi = 2763, .t_set = 2952, .humidity = false,
+                 .third = RackLcdIds::kNone};
+  RackLcdIds bcn{.number = 157, .title = "UC-BCN", .header = "UCBCN7U", .shift_t = 3216,
+                 .shift_h = 3217, .day = 3445, .night = 3446, .time = 3447, .switch_lo = 3264,
+                 .switch_hi = 3265, .address = 3227, .t_lo = 3233, .t_hi = 3234, .t_set = 3235,
+                 .h_lo = 3243, .h_hi = 3244, .h_set = 3245, .third_lo = 3253, .third_hi = 3254,
+                 .third_set = 3255, .third_bargraph = 3258, .third = RackLcdIds::kTvoc};
+  return {RackLcd(rgj), RackLcd(vww), RackLcd(mxb), RackLcd(bcn), UcRgjH()};
+}
+
+}  // namespace travik::res
