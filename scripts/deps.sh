@@ -15,3 +15,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo_cmd apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
 fi
+
+# scripts/vm-test.sh boots a small QEMU guest (the kernel's HID path with uhid).
+if ! command -v qemu-system-x86_64 >/dev/null; then
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends qemu-system-x86
+fi

@@ -33,5 +33,33 @@ TEST(HidapiBackend, ListsAndRefusesWithoutCrashing) {
   backend.Close(42);
 }
 
+// hidraw lists a node once per top-level collection. A node is judged by its
+// vendor collection wherever it stands, in the order the nodes first appear.
+TEST(HidapiBackend, NodeIsJudgedByItsVendorCollection) {
+  const std::vector<CollectionEntry> entries = {
+      {"/dev/hidraw0", 0x0001, 0x0006, 0xA600, 0xE240},  // composite: keyboard first,
+      {"/dev/hidraw1", 0xFF00, 0x0001, 0xA600, 0xE240},  // a plain transmitter
+      {"/dev/hidraw2", 0x0001, 0x0002, 0x046D, 0xC077},  // a mouse with a second,
+      {"/dev/hidraw0", 0xFF00, 0x0001, 0xA600, 0xE240},  //   ... then ours
+      {"/dev/hidraw2", 0xFF00, 0x0002, 0x046D, 0xC077},  //   vendor collection of usage 2
+      {"/dev/hidraw3", 0xFF00, 0x0001, 0x1234, 0x0001},
+      {"/dev/hidraw3", 0x0001, 0x0006, 0x1234, 0x0001},  // vendor first stays vendor
+      {"", 0xFF00, 0x0001, 0xA600, 0xE240},
+  };
+  struct Row {
+    const char* path;
+    std::uint16_t page, usage;
+  };
+  const Row want[] = {{"/dev/hidraw0", 0xFF00, 1}, {"/dev/hidraw1", 0xFF00, 1},
+                      {"/dev/hidraw2", 0x0001, 2}, {"/dev/hidraw3", 0xFF00, 1}};
+  const std::vector<CollectionEntry> nodes = NodesByCollection(entries);
+  ASSERT_EQ(nodes.size(), std::size(want));
+  for (std::size_t i = 0; i < nodes.size(); ++i) {
+    EXPECT_EQ(nodes[i].path, want[i].path);
+    EXPECT_EQ(nodes[i].usage_page, want[i].page) << want[i].path;
+    EXPECT_EQ(nodes[i].usage, want[i].usage) << want[i].path;
+  }
+}
+
 }  // namespace
 }  // namespace travik

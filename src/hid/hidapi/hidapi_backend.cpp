@@ -27,7 +27,26 @@ std::string OpenErrorText(int error) {
   }
 }
 
+constexpr std::uint16_t kVendorUsagePage = 0xFF00;
+constexpr std::uint16_t kVendorUsage = 0x0001;
+
 }  // namespace
+
+std::vector<CollectionEntry> NodesByCollection(const std::vector<CollectionEntry>& entries) {
+  std::vector<CollectionEntry> nodes;
+  std::map<std::string, std::size_t> index;
+  for (const CollectionEntry& e : entries) {
+    if (e.path.empty()) continue;
+    auto [it, inserted] = index.emplace(e.path, nodes.size());
+    if (inserted) {
+      nodes.push_back(e);
+    } else if (e.usage_page == kVendorUsagePage && e.usage == kVendorUsage) {
+      nodes[it->second].usage_page = e.usage_page;
+      nodes[it->second].usage = e.usage;
+    }
+  }
+  return nodes;
+}
 
 HidapiBackend::HidapiBackend() { initialised_ = hid_init() == 0; }
 
@@ -41,16 +60,16 @@ std::vector<std::string> HidapiBackend::ListInterfaces() {
   std::vector<std::string> paths;
   if (!initialised_) return paths;
   paths_.clear();
+  std::vector<CollectionEntry> entries;
   hid_device_info* devices = hid_enumerate(0, 0);
-  for (const hid_device_info* d = devices; d != nullptr; d = d->next) {
-    if (d->path == nullptr || d->path[0] == '\0') continue;
-    // hidraw lists a node once per top-level collection; the first entry is the
-    // node's primary collection, which is what the device is judged by.
-    auto [it, inserted] =
-        paths_.emplace(d->path, PathInfo{d->usage_page, d->usage, d->vendor_id, d->product_id});
-    if (inserted) paths.push_back(it->first);
-  }
+  for (const hid_device_info* d = devices; d != nullptr; d = d->next)
+    if (d->path != nullptr)
+      entries.push_back({d->path, d->usage_page, d->usage, d->vendor_id, d->product_id});
   hid_free_enumeration(devices);
+  for (const CollectionEntry& node : NodesByCollection(entries)) {
+    paths_[node.path] = PathInfo{node.usage_page, node.usage, node.vendor, node.product};
+    paths.push_back(node.path);
+  }
   return paths;
 }
 

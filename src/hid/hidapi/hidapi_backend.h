@@ -12,6 +12,23 @@ struct hid_device_;
 
 namespace travik {
 
+// One entry of hidapi's enumeration: hidraw lists a node once per top-level
+// collection.
+struct CollectionEntry {
+  std::string path;
+  std::uint16_t usage_page = 0;
+  std::uint16_t usage = 0;
+  std::uint16_t vendor = 0;
+  std::uint16_t product = 0;
+};
+
+// The nodes in enumeration order, each judged by its vendor collection (usage
+// page 0xFF00, usage 1) when it has one, else by its first collection. On
+// Windows every collection is an interface of its own; on hidraw one node
+// serves them all, so a composite device (keyboard first, then ours) must not
+// be judged by the keyboard.
+std::vector<CollectionEntry> NodesByCollection(const std::vector<CollectionEntry>& entries);
+
 class HidapiBackend : public HidBackend {
  public:
   HidapiBackend();
