@@ -1,5 +1,5 @@
-// travik-uhid: a simulated transmitter as a real HID device of this Linux
-// machine, through /dev/uhid, so that the tool talks to it through the kernel's
+// travik-uhid: a simulated transmitter (and, on request, a calibration device
+// on its bench) as real HID devices of this Linux machine, through /dev/uhid, so that the tool talks to it through the kernel's
 // hidraw and hidapi exactly as to a transmitter on the USB port.
 #include <fcntl.h>
 #include <poll.h>
@@ -10,12 +10,14 @@
 #include <csignal>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "firmware/firmware_file.h"
 #include "sim/sim_backend.h"
 #include "sim/sim_bootloader.h"
+#include "sim/sim_calibrator.h"
 #include "sim/sim_models.h"
 #include "uhid/uhid_device.h"
 
@@ -24,6 +26,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: travik-uhid [--model NAME] [--id TEXT] [--firmware dd.dd.dd] [--product TEXT]\n"
     "                   [--ids VID PID] [--jumper fitted|missing] [--keyboard-first]\n"
+    "                   [--calibrator]\n"
     "                   [--answer-delay-ms MS] [--drop-input N]\n"
     "                   [--unplug-at-input N] [--replug-after-ms MS]\n"
     "                   [--expect-eeprom WORD=VALUE]... [--expect-flash FILE]\n";
@@ -34,6 +37,9 @@ constexpr const char* kHelp =
     "/dev/uhid (needs root, or access to /dev/uhid) until interrupted. Restart\n"
     "commands take it into its bootloader and back, leaving and rejoining the bus.\n"
     "  --keyboard-first      a composite device: a keyboard collection, then ours\n"
+    "  --calibrator          also a calibration device (A600:E24F) on the bench of\n"
+    "                        the transmitter: it measures its analog outputs and\n"
+    "                        streams its readings after read block 1\n"
     "  --answer-delay-ms MS  time before an input report goes out while the host\n"
     "                        has the device open (default 300)\n"
     "  --drop-input N        the Nth input report is never sent\n"
@@ -102,7 +108,7 @@ int main(int argc, char** argv) {
   using namespace travik;
   std::string model_name = "KDB", id, firmware, product, flash_file;
   long vendor = -1, product_id = -1;
-  bool jumper = true, keyboard_first = false;
+  bool jumper = true, keyboard_first = false, with_calibrator = false;
   uhid::Behaviour behaviour;
   std::vector<EepromCheck> eeprom_checks;
   const std::vector<std::string> args(argv + 1, argv + argc);
@@ -140,6 +146,8 @@ int main(int argc, char** argv) {
       jumper = text == "fitted";
     } else if (a == "--keyboard-first") {
       keyboard_first = true;
+    } else if (a == "--calibrator") {
+      with_calibrator = true;
     } else if (a == "--answer-delay-ms") {
       ok = number(n) && n >= 0 && n <= 60000;
       behaviour.answer_delay_ms = n;
@@ -185,8 +193,11 @@ int main(int argc, char** argv) {
   device.set_jumper_fitted(jumper);
   device.SetLiveValues(sim::AliveWobble());
 
-  const int fd = open("/dev/uhid", O_RDWR | O_CLOEXEC);
-  if (fd < 0) {
+  // One /dev/uhid file per device: the transmitter's first.
+  const int fds[2] = {open("/dev/uhid", O_RDWR | O_CLOEXEC),
+                      with_calibrator ? open("/dev/uhid", O_RDWR | O_CLOEXEC) : -1};
+  const int count = with_calibrator ? 2 : 1;
+  if (fds[0] < 0 || (with_calibrator && fds[1] < 0)) {
     std::cerr << "travik-uhid: cannot open /dev/uhid: " << std::strerror(errno)
               << (errno == ENOENT ? " (load the uhid module: modprobe uhid)" : "")
               << (errno == EACCES ? " (run as root)" : "") << "\n";
@@ -195,41 +206,67 @@ int main(int argc, char** argv) {
   std::signal(SIGINT, OnSignal);
   std::signal(SIGTERM, OnSignal);
 
-  UhidFile channel(fd);
+  UhidFile channel(fds[0]);
   uhid::VirtualDevice virtual_device(device, channel, keyboard_first, behaviour);
-  virtual_device.Tick();
-  if (!virtual_device.created()) return 1;
+  std::optional<UhidFile> calibrator_channel;
+  std::optional<uhid::VirtualDevice> virtual_calibrator;
+  if (with_calibrator) {
+    sim::SimCalibrator& calibrator = sim::AddCalibrator(bus);
+    sim::PutOnBench(calibrator, &device);
+    uhid::Behaviour streams;
+    streams.streaming = [&calibrator] { return calibrator.streaming(); };
+    calibrator_channel.emplace(fds[1]);
+    virtual_calibrator.emplace(calibrator, *calibrator_channel, false, streams);
+  }
+  uhid::VirtualDevice* devices[2] = {&virtual_device, virtual_calibrator ? &*virtual_calibrator : nullptr};
+  for (int i = 0; i < count; ++i) {
+    devices[i]->Tick();
+    if (!devices[i]->created()) return 1;
+  }
   std::cout << "travik-uhid: " << model->name << " " << std::hex << device.vendor() << ":"
             << device.product() << std::dec << " \"" << uhid::DeviceName(device.product_string())
-            << "\" presented; Ctrl+C ends" << std::endl;
+            << "\"" << (with_calibrator ? " and a calibration device" : "")
+            << " presented; Ctrl+C ends" << std::endl;
 
   bool lost = false;
   int wait_ms = 5;
   while (g_stop == 0 && !lost) {
-    pollfd p{fd, POLLIN, 0};
-    const int ready = poll(&p, 1, wait_ms);
+    pollfd p[2] = {{fds[0], POLLIN, 0}, {fds[1], POLLIN, 0}};
+    const int ready = poll(p, static_cast<nfds_t>(count), wait_ms);
     wait_ms = 5;
-    if (ready > 0 && (p.revents & POLLIN) != 0) {
-      uhid_event event{};
-      const ssize_t n = read(fd, &event, sizeof event);
-      if (n > 0) {
-        virtual_device.Handle(event);
-        // Every event the kernel has queued (a close above all) counts before
-        // the next tick sends anything.
-        wait_ms = 0;
-        continue;
-      } else if (n < 0 && errno != EINTR && errno != EAGAIN) {
-        std::cerr << "travik-uhid: reading /dev/uhid: " << std::strerror(errno) << "\n";
+    bool handled = false;
+    for (int i = 0; ready > 0 && i < count && !lost; ++i) {
+      if ((p[i].revents & POLLIN) != 0) {
+        uhid_event event{};
+        const ssize_t n = read(fds[i], &event, sizeof event);
+        if (n > 0) {
+          devices[i]->Handle(event);
+          handled = true;
+        } else if (n < 0 && errno != EINTR && errno != EAGAIN) {
+          std::cerr << "travik-uhid: reading /dev/uhid: " << std::strerror(errno) << "\n";
+          lost = true;
+        }
+      } else if (p[i].revents != 0) {
+        std::cerr << "travik-uhid: /dev/uhid failed\n";
         lost = true;
       }
-    } else if ((ready < 0 && errno != EINTR) || (ready > 0 && (p.revents & POLLIN) == 0)) {
+    }
+    if (ready < 0 && errno != EINTR) {
       std::cerr << "travik-uhid: /dev/uhid failed\n";
       lost = true;
     }
-    virtual_device.Tick();
+    // Every event the kernel has queued (a close above all) counts before
+    // the next tick sends anything.
+    if (handled) {
+      wait_ms = 0;
+      continue;
+    }
+    for (int i = 0; i < count; ++i) devices[i]->Tick();
   }
-  virtual_device.Destroy();
-  close(fd);
+  for (int i = 0; i < count; ++i) {
+    devices[i]->Destroy();
+    close(fds[i]);
+  }
 
   bool checks_ok = !lost;
   for (const EepromCheck& c : eeprom_checks) {

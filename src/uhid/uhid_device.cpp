@@ -64,7 +64,7 @@ std::string DeviceName(const std::u16string& product) {
   return out;
 }
 
-VirtualDevice::VirtualDevice(sim::SimTransmitter& brain, Channel& channel, bool keyboard_first,
+VirtualDevice::VirtualDevice(sim::SimDevice& brain, Channel& channel, bool keyboard_first,
                              Behaviour behaviour)
     : brain_(brain), channel_(channel), keyboard_first_(keyboard_first), behaviour_(behaviour) {}
 
@@ -111,7 +111,13 @@ void VirtualDevice::Tick() {
   // A restart between two ticks leaves and rejoins the bus all the same.
   if (created_ && (!brain_.present() || brain_.generation() != generation_)) Destroy();
   if (!created_ && brain_.present()) Create();
-  if (armed_ && opened_ && now >= armed_ready_ms_) SendArmedInput();
+  if (!created_ || !opened_) return;
+  if (armed_ && now >= armed_ready_ms_) {
+    const std::array<std::uint8_t, sim::kDataReportSize> report = *armed_;
+    armed_.reset();
+    SendInput(report);
+  }
+  if (Streaming() && now >= next_stream_ms_) SendStreamed();
 }
 
 void VirtualDevice::Handle(const uhid_event& event) {
@@ -119,6 +125,7 @@ void VirtualDevice::Handle(const uhid_event& event) {
     case UHID_OPEN:
       opened_ = true;
       armed_ready_ms_ = Now();  // the host polls at once
+      next_stream_ms_ = Now();
       break;
     case UHID_CLOSE:
       opened_ = false;
@@ -182,6 +189,10 @@ void VirtualDevice::OnOutput(const uhid_output_req& req) {
 
 void VirtualDevice::ArmInput(const std::uint8_t* frame, std::size_t length) {
   if (length < 2 || !ArmsInput(frame[1])) return;
+  if (Streaming()) {  // the stream's next report answers it
+    armed_.reset();
+    return;
+  }
   std::array<std::uint8_t, sim::kDataReportSize> report{};
   std::uint32_t n = 0;
   if (!brain_.OnReadInput(report.data(), report.size(), n)) return;
@@ -195,14 +206,20 @@ void VirtualDevice::ArmInput(const std::uint8_t* frame, std::size_t length) {
   armed_ready_ms_ = Now() + behaviour_.answer_delay_ms;
 }
 
-void VirtualDevice::SendArmedInput() {
+void VirtualDevice::SendStreamed() {
+  next_stream_ms_ = Now() + behaviour_.stream_period_ms;
+  std::array<std::uint8_t, sim::kDataReportSize> report{};
+  std::uint32_t n = 0;
+  if (brain_.OnReadInput(report.data(), report.size(), n)) SendInput(report);
+}
+
+void VirtualDevice::SendInput(const std::array<std::uint8_t, sim::kDataReportSize>& report) {
   uhid_event event = Event(UHID_INPUT2);
   // An unnumbered report goes without the report-ID byte, a numbered one with it.
   const std::size_t skip = ReportId() == 0 ? 1 : 0;
-  std::memcpy(event.u.input2.data, armed_->data() + skip, kDataPayload + 1 - skip);
+  std::memcpy(event.u.input2.data, report.data() + skip, kDataPayload + 1 - skip);
   if (skip == 0) event.u.input2.data[0] = ReportId();
   event.u.input2.size = static_cast<std::uint16_t>(kDataPayload + 1 - skip);
-  armed_.reset();
   if (channel_.Write(event)) ++inputs_sent_;
 }
 

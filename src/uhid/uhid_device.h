@@ -1,5 +1,6 @@
-// A simulated transmitter (application and bootloader) presented to the
-// kernel through /dev/uhid as a real HID device. The device's behaviour is the
+// A simulated transmitter (application and bootloader), or a simulated
+// calibration device, presented to the kernel through /dev/uhid as a real HID
+// device. The device's behaviour is the
 // simulation's; this file is only the transport, written against a Channel so
 // that the kernel side can be replaced in tests.
 //
@@ -18,17 +19,22 @@
 // later: each hidraw open has its own queue, so a report sent before the host
 // has closed the command's handle would be lost with it, while a host that keeps
 // the device open waits for the report with its bounded read anyway.
+//
+// A streaming device (the calibration device after read block 1) sends a
+// report every stream period instead, for as long as the host has it open:
+// the host keeps such a device open and takes the reports as they come.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include <linux/uhid.h>
 
-#include "sim/sim_transmitter.h"
+#include "sim/sim_device.h"
 
 namespace travik::uhid {
 
@@ -38,6 +44,8 @@ inline constexpr std::size_t kDataPayload = sim::kDataReportSize - 1;
 inline constexpr std::int64_t kArmDelayMs = 300;
 // How long an injected unplug waits, so that the host is inside its read.
 inline constexpr std::int64_t kUnplugDuringReadMs = 100;
+// The pace of a streaming device's reports.
+inline constexpr std::int64_t kStreamPeriodMs = 100;
 
 // The kernel side: one uhid event written to /dev/uhid.
 class Channel {
@@ -64,11 +72,15 @@ struct Behaviour {
   std::int64_t replug_after_ms = -1;
   // The nth input report is never sent: the host's wait runs out. 0 = never.
   int drop_input = 0;
+  // While this says so, the device streams (every stream_period_ms while
+  // open) and commands arm no report of their own. Unset: it never streams.
+  std::function<bool()> streaming;
+  std::int64_t stream_period_ms = kStreamPeriodMs;
 };
 
 class VirtualDevice {
  public:
-  VirtualDevice(sim::SimTransmitter& brain, Channel& channel, bool keyboard_first = false,
+  VirtualDevice(sim::SimDevice& brain, Channel& channel, bool keyboard_first = false,
                 Behaviour behaviour = {});
 
   // One event read from /dev/uhid.
@@ -95,9 +107,11 @@ class VirtualDevice {
   void OnOutput(const uhid_output_req& req);
   // After a command frame: the report the device prepares for the host, if any.
   void ArmInput(const std::uint8_t* frame, std::size_t length);
-  void SendArmedInput();
+  bool Streaming() const { return behaviour_.streaming && behaviour_.streaming(); }
+  void SendStreamed();
+  void SendInput(const std::array<std::uint8_t, sim::kDataReportSize>& report);
 
-  sim::SimTransmitter& brain_;
+  sim::SimDevice& brain_;
   Channel& channel_;
   bool keyboard_first_;
   Behaviour behaviour_;
@@ -107,6 +121,7 @@ class VirtualDevice {
   int creations_ = 0;
   std::optional<std::array<std::uint8_t, sim::kDataReportSize>> armed_;
   std::int64_t armed_ready_ms_ = 0;
+  std::int64_t next_stream_ms_ = 0;
   int inputs_ = 0;  // reports the device wanted to send (for the fault count)
   int inputs_sent_ = 0;
   std::optional<std::int64_t> unplug_at_ms_;

@@ -12,6 +12,7 @@
 
 #include "sim/sim_backend.h"
 #include "sim/sim_bootloader.h"
+#include "sim/sim_calibrator.h"
 #include "sim/sim_models.h"
 
 namespace travik::uhid {
@@ -230,6 +231,89 @@ TEST_F(UhidDevice, CompositeDeviceNumbersTheVendorReports) {
   EXPECT_EQ(inputs[0].u.input2.size, 64);
   EXPECT_EQ(inputs[0].u.input2.data[0], 2);
   EXPECT_EQ(inputs[0].u.input2.data[1], 'K');
+}
+
+// The calibration device beside a KDB whose output channel 1 carries 5 V
+// (live word 0 = 500 of 0-1000 onto 0-10 V), exactly.
+class UhidCalibrator : public UhidDevice {
+ protected:
+  void SetUp() override {
+    UhidDevice::SetUp();
+    kdb.analog().MakeIdeal();
+    kdb.SetLiveValues([](int word, std::uint16_t stored, std::int64_t) {
+      return word == 0 ? std::uint16_t{500} : stored;
+    });
+    sim::PutOnBench(cal, &kdb);
+    streams.streaming = [this] { return cal.streaming(); };
+  }
+  // Reports sent within ms, as the host reads them (no report-ID byte).
+  std::vector<uhid_event> InputsWithin(std::int64_t ms, VirtualDevice& d) {
+    Wait(ms, d);
+    return kernel.Take(UHID_INPUT2);
+  }
+  static std::uint32_t Reading(const uhid_event& e) {
+    const std::uint8_t* r = e.u.input2.data;  // report bytes 5-7 without the report-ID byte
+    return r[4] | r[5] << 8 | r[6] << 16;
+  }
+
+  sim::SimBootableTransmitter& kdb = sim::AddBootableTransmitter(bus, *sim::FindSimModel("KDB"));
+  sim::SimCalibrator& cal = sim::AddCalibrator(bus);
+  Behaviour streams;
+};
+
+TEST_F(UhidCalibrator, IdentifiesAfterInitThenStreamsWhileOpen) {
+  VirtualDevice d(cal, kernel, false, streams);
+  d.Tick();
+  std::vector<uhid_event> created = kernel.Take(UHID_CREATE2);
+  ASSERT_EQ(created.size(), 1u);
+  EXPECT_STREQ(reinterpret_cast<const char*>(created[0].u.create2.name), "Kolvar CAL-4 U/I");
+  EXPECT_EQ(created[0].u.create2.vendor, 0xA600u);
+  EXPECT_EQ(created[0].u.create2.product, 0xE24Fu);
+  d.Handle(Event(UHID_OPEN));
+  EXPECT_TRUE(InputsWithin(1000, d).empty()) << "nothing before init";
+
+  // Init: one identification record, not a stream of them.
+  d.Handle(SetFeature(0xCC));
+  EXPECT_EQ(kernel.Take(UHID_SET_REPORT_REPLY).at(0).u.set_report_reply.err, 0);
+  std::vector<uhid_event> inputs = InputsWithin(kArmDelayMs, d);
+  ASSERT_EQ(inputs.size(), 1u);
+  EXPECT_EQ(inputs[0].u.input2.size, 63);
+  const char* record = reinterpret_cast<const char*>(inputs[0].u.input2.data);
+  EXPECT_EQ(std::string(record, 16), "CAL-4 UI SN00042");
+  EXPECT_EQ(std::string(record + 16, 8), "01.02.00");
+  EXPECT_TRUE(InputsWithin(1000, d).empty());
+
+  // Read block 1 with U1 selected: a report at once, then one per period,
+  // each the bench's 5 V.
+  d.Handle(SetFeature(0xA2));
+  d.Handle(SetFeature(0xC0, 1));
+  inputs = kernel.Take(UHID_INPUT2);
+  EXPECT_EQ(inputs.size(), 1u);
+  const std::vector<uhid_event> more = InputsWithin(5 * kStreamPeriodMs, d);
+  EXPECT_EQ(more.size(), 5u);
+  inputs.insert(inputs.end(), more.begin(), more.end());
+  for (const uhid_event& e : inputs) {
+    EXPECT_EQ(e.u.input2.data[0], 0xA2);
+    EXPECT_EQ(Reading(e), 50000u);
+  }
+}
+
+TEST_F(UhidCalibrator, StreamPausesWhileClosedAndStopsAtInit) {
+  VirtualDevice d(cal, kernel, false, streams);
+  d.Tick();
+  d.Handle(Event(UHID_OPEN));
+  d.Handle(SetFeature(0xC0, 1));
+  EXPECT_EQ(InputsWithin(kStreamPeriodMs * 3 - 5, d).size(), 3u);
+  d.Handle(Event(UHID_CLOSE));
+  EXPECT_TRUE(InputsWithin(1000, d).empty());
+  d.Handle(Event(UHID_OPEN));  // a new handle gets the current reading at once
+  EXPECT_EQ(kernel.Take(UHID_INPUT2).size(), 1u);
+  EXPECT_EQ(InputsWithin(kStreamPeriodMs, d).size(), 1u);
+
+  d.Handle(SetFeature(0xCC));
+  std::vector<uhid_event> inputs = InputsWithin(1000, d);
+  ASSERT_EQ(inputs.size(), 1u);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(inputs[0].u.input2.data), 5), "CAL-4");
 }
 
 }  // namespace
