@@ -26,7 +26,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: travik-uhid [--model NAME] [--id TEXT] [--firmware dd.dd.dd] [--product TEXT]\n"
     "                   [--ids VID PID] [--jumper fitted|missing] [--keyboard-first]\n"
-    "                   [--calibrator]\n"
+    "                   [--calibrator] [--outputs-ideal]\n"
     "                   [--answer-delay-ms MS] [--drop-input N]\n"
     "                   [--unplug-at-input N] [--replug-after-ms MS]\n"
     "                   [--expect-eeprom WORD=VALUE]... [--expect-flash FILE]\n";
@@ -40,6 +40,8 @@ constexpr const char* kHelp =
     "  --calibrator          also a calibration device (A600:E24F) on the bench of\n"
     "                        the transmitter: it measures its analog outputs and\n"
     "                        streams its readings after read block 1\n"
+    "  --outputs-ideal       the transmitter's analog outputs without gain or\n"
+    "                        offset error or noise: readings exactly as told\n"
     "  --answer-delay-ms MS  time before an input report goes out while the host\n"
     "                        has the device open (default 300)\n"
     "  --drop-input N        the Nth input report is never sent\n"
@@ -108,7 +110,7 @@ int main(int argc, char** argv) {
   using namespace travik;
   std::string model_name = "KDB", id, firmware, product, flash_file;
   long vendor = -1, product_id = -1;
-  bool jumper = true, keyboard_first = false, with_calibrator = false;
+  bool jumper = true, keyboard_first = false, with_calibrator = false, outputs_ideal = false;
   uhid::Behaviour behaviour;
   std::vector<EepromCheck> eeprom_checks;
   const std::vector<std::string> args(argv + 1, argv + argc);
@@ -148,6 +150,8 @@ int main(int argc, char** argv) {
       keyboard_first = true;
     } else if (a == "--calibrator") {
       with_calibrator = true;
+    } else if (a == "--outputs-ideal") {
+      outputs_ideal = true;
     } else if (a == "--answer-delay-ms") {
       ok = number(n) && n >= 0 && n <= 60000;
       behaviour.answer_delay_ms = n;
@@ -192,6 +196,7 @@ int main(int argc, char** argv) {
   if (vendor >= 0) device.set_ids(static_cast<std::uint16_t>(vendor), static_cast<std::uint16_t>(product_id));
   device.set_jumper_fitted(jumper);
   device.SetLiveValues(sim::AliveWobble());
+  if (outputs_ideal) device.analog().MakeIdeal();
 
   // One /dev/uhid file per device: the transmitter's first.
   const int fds[2] = {open("/dev/uhid", O_RDWR | O_CLOEXEC),
