@@ -1,8 +1,8 @@
 // A simulated transmitter (application and bootloader), or a simulated
 // calibration device, presented to the kernel through /dev/uhid as a real HID
-// device. The device's behaviour is the
-// simulation's; this file is only the transport, written against a Channel so
-// that the kernel side can be replaced in tests.
+// device. The device's behaviour is the simulation's; this file is only the
+// transport, written against a Channel so that the kernel side can be replaced
+// in tests.
 //
 // Reports, as a USB transmitter has them: no report IDs, an 8-byte feature
 // report and 63-byte input and output reports, so that with the report-ID byte
