@@ -179,7 +179,10 @@ TEST_F(UhidDevice, RestartIntoTheBootloaderLeavesAndRejoinsTheBus) {
 
 TEST_F(UhidDevice, UnplugInsteadOfAnInputReportAndReplugLater) {
   sim::SimBootableTransmitter& kdb = sim::AddBootableTransmitter(bus, *sim::FindSimModel("KDB"));
-  VirtualDevice d(kdb, kernel, false, Behaviour{kArmDelayMs, 2, 1000});
+  Behaviour behaviour;
+  behaviour.unplug_at_input = 2;
+  behaviour.replug_after_ms = 1000;
+  VirtualDevice d(kdb, kernel, false, behaviour);
   d.Tick();
   d.Handle(Event(UHID_OPEN));
   d.Handle(SetFeature(0xCC));
