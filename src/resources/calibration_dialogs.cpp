@@ -6,6 +6,23 @@ using ui::ControlKind;
 
 namespace {
 
+// One identification row: the "HID ID", "Device" and "FW Version" frames at
+// height y, each with its read-only text inside.
+struct IdRowIds {
+  int hid_box, hid_text, device_box, device_text, fw_box, fw_text;
+};
+
+void AddIdentificationRow(std::vector<ui::ControlTemplate>& c, const IdRowIds& r, int y) {
+  c.insert(c.end(), {
+      {r.hid_box, ControlKind::kGroupBox, "HID ID", 7, y, 110, 28},
+      {r.hid_text, ControlKind::kStatic, "", 13, y + 12, 98, 10},
+      {r.device_box, ControlKind::kGroupBox, "Device", 123, y, 100, 28},
+      {r.device_text, ControlKind::kStatic, "", 129, y + 12, 88, 10},
+      {r.fw_box, ControlKind::kGroupBox, "FW Version", 229, y, 64, 28},
+      {r.fw_text, ControlKind::kStatic, "", 235, y + 12, 52, 10},
+  });
+}
+
 // Two identification rows (calibration device above the transmitter), the
 // point, steps and reading lines, and the buttons. U1-I2 are in the template
 // without the visible style: they exist for the code but are never shown.
@@ -15,19 +32,9 @@ ui::DialogTemplate OutputCalibrationTemplate() {
   t.caption = "Automaticka Kalibrace";
   t.w = 300;
   t.h = 140;
-  t.controls = {
-      {1221, ControlKind::kGroupBox, "HID ID", 7, 7, 110, 28},
-      {1224, ControlKind::kStatic, "", 13, 19, 98, 10},
-      {1222, ControlKind::kGroupBox, "Device", 123, 7, 100, 28},
-      {1225, ControlKind::kStatic, "", 129, 19, 88, 10},
-      {1223, ControlKind::kGroupBox, "FW Version", 229, 7, 64, 28},
-      {1226, ControlKind::kStatic, "", 235, 19, 52, 10},
-      {1230, ControlKind::kGroupBox, "HID ID", 7, 40, 110, 28},
-      {1233, ControlKind::kStatic, "", 13, 52, 98, 10},
-      {1231, ControlKind::kGroupBox, "Device", 123, 40, 100, 28},
-      {1234, ControlKind::kStatic, "", 129, 52, 88, 10},
-      {1232, ControlKind::kGroupBox, "FW Version", 229, 40, 64, 28},
-      {1235, ControlKind::kStatic, "", 235, 52, 52, 10},
+  AddIdentificationRow(t.controls, {1221, 1224, 1222, 1225, 1223, 1226}, 7);
+  AddIdentificationRow(t.controls, {1230, 1233, 1231, 1234, 1232, 1235}, 40);
+  t.controls.insert(t.controls.end(), {
       {1229, ControlKind::kEdit, "", 7, 76, 286, 14},
       {1009, ControlKind::kEdit, "", 7, 96, 150, 14},
       {1010, ControlKind::kEdit, "", 193, 96, 100, 14},
@@ -37,7 +44,7 @@ ui::DialogTemplate OutputCalibrationTemplate() {
       {1237, ControlKind::kButton, "I1", 143, 119, 30, 14, ui::kStyleHidden},
       {1238, ControlKind::kButton, "I2", 177, 119, 30, 14, ui::kStyleHidden},
       {ui::kIdCancel, ControlKind::kButton, "CANCEL", 233, 119, 60, 14},
-  };
+  });
   return t;
 }
 
@@ -49,19 +56,14 @@ ui::DialogTemplate InputCalibrationTemplate() {
   t.caption = "Analog Inputs: Auto calibration";
   t.w = 300;
   t.h = 107;
-  t.controls = {
-      {3845, ControlKind::kGroupBox, "HID ID", 7, 7, 110, 28},
-      {3842, ControlKind::kStatic, "", 13, 19, 98, 10},
-      {3843, ControlKind::kGroupBox, "Device", 123, 7, 100, 28},
-      {3846, ControlKind::kStatic, "", 129, 19, 88, 10},
-      {1223, ControlKind::kGroupBox, "FW Version", 229, 7, 64, 28},
-      {3844, ControlKind::kStatic, "", 235, 19, 52, 10},
+  AddIdentificationRow(t.controls, {3845, 3842, 3843, 3846, 1223, 3844}, 7);
+  t.controls.insert(t.controls.end(), {
       {3855, ControlKind::kEdit, "", 7, 42, 286, 14},
       {3857, ControlKind::kEdit, "", 7, 62, 180, 14},
       {3854, ControlKind::kEdit, "", 193, 62, 100, 14},
       {3856, ControlKind::kButton, "Calibration", 7, 86, 60, 14},
       {ui::kIdCancel, ControlKind::kButton, "CANCEL", 233, 86, 60, 14},
-  };
+  });
   return t;
 }
 
