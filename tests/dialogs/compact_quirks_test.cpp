@@ -61,9 +61,7 @@ class CompactQuirksTest : public testing::ConnectedTest {
   bool Checked(int id) { return ui().Control(dlg_, id)->checked; }
   std::string Path(const char* name) { return (dir_ / name).string(); }
   std::string Record(const std::string& path, int k) {
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return bytes.substr(32 + 16 * static_cast<std::size_t>(k) + 8, 6);
+    return testing::ReadFile(path).substr(32 + 16 * static_cast<std::size_t>(k) + 8, 6);
   }
   void PutRecord(const std::string& path, int k, const char* value6) {
     std::fstream f(path, std::ios::in | std::ios::out | std::ios::binary);

@@ -258,8 +258,7 @@ TEST_F(KdbTest, FileRoundTripRestoresTheFieldTexts) {
   ui().QueueFileAnswer(Path("kdb.kvc"));
   ASSERT_EQ(ui().Click(kKdb, kSave), "");
 
-  std::ifstream in(Path("kdb.kvc"), std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string bytes = testing::ReadFile(Path("kdb.kvc"));
   ASSERT_EQ(bytes.size(), 2608u);
   EXPECT_EQ(bytes.substr(0, 16), "  KDB           ");
   EXPECT_EQ(bytes.substr(32 + 16 * 76, 16), "Reg 076 -1,5   \r");

@@ -256,8 +256,7 @@ TEST_P(MemberRoundTrip, DeviceWordsFieldsAndFileRecords) {
   const std::string path = (dir_ / "member.kvc").string();
   ui().QueueFileAnswer(path);
   ASSERT_EQ(ui().Click(m.tpl, m.save), "");
-  std::ifstream in(path, std::ios::binary);
-  const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string file = testing::ReadFile(path);
   ASSERT_EQ(file.size(), 2608u);
   EXPECT_EQ(file.substr(0, 16), ConfigFileHeader(m.header));
   for (const Row& r : m.rows) {

@@ -414,10 +414,7 @@ TEST_F(Kdb7dyTest, FileRoundTripKeepsEveryRecordKind) {
   ASSERT_EQ(ui().Type(kDlg, kText, "Hala 7"), "");
   ui().QueueFileAnswer(Path("a.kvc"));
   ASSERT_EQ(ui().Click(kDlg, kSave), "");
-  const std::string file = [&] {
-    std::ifstream in(Path("a.kvc"), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }();
+  const std::string file = testing::ReadFile(Path("a.kvc"));
   ASSERT_EQ(file.size(), 2608u);
   auto record = [&](int k) { return file.substr(32 + 16 * k, 16); };
   EXPECT_EQ(file.substr(0, 16), "  KDB7DY        ");

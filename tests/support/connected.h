@@ -11,6 +11,7 @@
 #include "resources/resources.h"
 #include "sim/sim_backend.h"
 #include "sim/sim_models.h"
+#include "support/files.h"
 
 namespace travik::testing {
 
