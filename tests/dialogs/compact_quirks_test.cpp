@@ -17,11 +17,6 @@ using sim::Exchange;
 
 class CompactQuirksTest : public testing::ConnectedTest {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() / ("compact_quirks_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
 
   // Opens a model's dialog connected, after its read at opening.
   void Open(const char* model, int dialog, const char* firmware = nullptr) {
@@ -59,7 +54,7 @@ class CompactQuirksTest : public testing::ConnectedTest {
   }
   std::string T(int id) { return Text(dlg_, id); }
   bool Checked(int id) { return ui().Control(dlg_, id)->checked; }
-  std::string Path(const char* name) { return (dir_ / name).string(); }
+  std::string Path(const char* name) { return dir_.File(name); }
   std::string Record(const std::string& path, int k) {
     return testing::ReadFile(path).substr(32 + 16 * static_cast<std::size_t>(k) + 8, 6);
   }
@@ -74,7 +69,7 @@ class CompactQuirksTest : public testing::ConnectedTest {
     return n;
   }
 
-  std::filesystem::path dir_;
+  testing::TempDir dir_;
   int dlg_ = 0;
 };
 

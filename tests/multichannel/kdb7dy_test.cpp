@@ -33,11 +33,6 @@ constexpr int Symbol(int mode, int k) {
 
 class Kdb7dyTest : public testing::ConnectedTest {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() / ("kdb7dy_test_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
 
   // Connected: the dialog opens already read from the device.
   void OpenOnline() {
@@ -68,7 +63,7 @@ class Kdb7dyTest : public testing::ConnectedTest {
     base_ = ui().Messages().size();
     return out;
   }
-  std::string Path(const char* name) { return (dir_ / name).string(); }
+  std::string Path(const char* name) { return dir_.File(name); }
   // The log reduced to kinds and command codes: "get", "C8", "C0", "in", ...
   std::vector<std::string> Frames() {
     std::vector<std::string> out;
@@ -90,7 +85,7 @@ class Kdb7dyTest : public testing::ConnectedTest {
     return out;
   }
 
-  std::filesystem::path dir_;
+  testing::TempDir dir_;
   std::size_t base_ = 0;
   friend void ExpectCommunicationFailure(Kdb7dyTest&, Exchange, int, std::vector<std::string>);
 };
