@@ -15,6 +15,7 @@
 #include "sim/sim_backend.h"
 #include "sim/sim_calibrator.h"
 #include "sim/sim_models.h"
+#include "support/connected.h"
 
 namespace travik::test {
 
@@ -32,12 +33,7 @@ class CalibrationBench {
 
   ui::HeadlessBackend& ui() { return s.ui(); }
 
-  void Connect() {
-    s.Start();
-    ui().Advance(700);
-    ASSERT_EQ(G().DeviceOnline, 1);
-    s.sim().ClearLog();
-  }
+  void Connect() { testing::StartOnline(s); }
 
   void OpenCalibration(int expected_template) {
     ASSERT_EQ(ui().MenuCommand(res::kMainWindow, res::kCmdAutoCalibration), "");
@@ -49,6 +45,14 @@ class CalibrationBench {
     return c ? c->text : "<closed>";
   }
   bool Enabled(int window, int id) { return ui().Control(window, id)->enabled; }
+
+  // Opens the calibration from the menu and waits until the dialog gives up
+  // with one message. Call under ASSERT_NO_FATAL_FAILURE.
+  void OpenUntilRefused(int dialog) {
+    ASSERT_EQ(ui().MenuCommand(res::kMainWindow, res::kCmdAutoCalibration), "");
+    ASSERT_TRUE(RunUntil([&] { return !ui().IsOpen(dialog); }, 3000));
+    ASSERT_EQ(ui().Messages().size(), 1u);
+  }
 
   bool RunUntil(const std::function<bool()>& done, std::int64_t bound_ms) {
     return ui().AdvanceUntil(done, bound_ms);

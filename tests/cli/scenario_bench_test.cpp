@@ -2,18 +2,12 @@
 // before anything runs, and what a run says when they do not hold.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/scenario.h"
+#include "scenario_run.h"
 
 namespace travik::cli {
 namespace {
 
-std::pair<bool, std::string> RunBench(const std::string& text) {
-  std::ostringstream out;
-  const bool passed = RunScenarioText(text, "b.tts", ".", {}, out);
-  return {passed, out.str()};
-}
+RunResult RunBench(const std::string& text) { return RunText(text, {}, "b.tts"); }
 
 TEST(ScenarioBench, LinesNotUnderstoodAreReported) {
   auto [passed, out] = RunBench(

@@ -2,30 +2,22 @@
 // does not hold says.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/scenario.h"
+#include "scenario_run.h"
 
 namespace travik::cli {
 namespace {
 
-std::string Play(const std::string& text, bool& passed) {
-  std::ostringstream out;
-  passed = RunScenarioText(text, "c.tts", ".", ScenarioOptions{}, out);
-  return out.str();
-}
+RunResult Play(const std::string& text) { return RunText(text, {}, "c.tts"); }
 
 TEST(ScenarioCalibration, WrongLinesAreReported) {
-  bool passed = true;
-  const std::string out = Play(
+  const auto [passed, out] = Play(
       "device NSC\n"
       "input ready after polls\n"
       "input sometimes ready\n"
       "expect constant 3 1V = 2048\n"
       "expect stored constant 1 5V = 2048\n"
       "expect constant 1 1V 2048\n"
-      "expect points taken 100 x\n",
-      passed);
+      "expect points taken 100 x\n");
   EXPECT_FALSE(passed);
   for (const char* line : {"c.tts:2:", "c.tts:3:", "c.tts:4:", "c.tts:5: unknown calibration point '5V'",
                            "c.tts:6:", "c.tts:7:", "6 line(s) not understood"})
@@ -33,8 +25,7 @@ TEST(ScenarioCalibration, WrongLinesAreReported) {
 }
 
 TEST(ScenarioCalibration, ConstantsAndPointsThatDoNotHoldShowWhatThereIs) {
-  bool passed = true;
-  const std::string out = Play(
+  const auto [passed, out] = Play(
       "device N3tNT\n"
       "output ideal\n"
       "input ready after 0 polls\n"
@@ -43,8 +34,7 @@ TEST(ScenarioCalibration, ConstantsAndPointsThatDoNotHoldShowWhatThereIs) {
       "expect stored constant 2 20mA = 2048 within 0\n"
       "expect constant 1 10V = 2000 within 47\n"
       "expect constant 1 10V = 2000 within 48\n"
-      "expect points taken 100\n",
-      passed);
+      "expect points taken 100\n");
   EXPECT_FALSE(passed);
   EXPECT_NE(out.find("c.tts:7: expected constant 1 10V = 2000 within 47, got 2048"), std::string::npos) << out;
   EXPECT_NE(out.find("c.tts:9: expected points taken 100, got none"), std::string::npos) << out;

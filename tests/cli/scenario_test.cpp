@@ -8,21 +8,11 @@
 
 #include "cli/cli.h"
 #include "cli/scenario_lexer.h"
+#include "scenario_run.h"
 #include "sim/sim_backend.h"
 
 namespace travik::cli {
 namespace {
-
-struct RunResult {
-  bool passed;
-  std::string out;
-};
-
-RunResult RunText(const std::string& text, ScenarioOptions options = {}) {
-  std::ostringstream out;
-  const bool passed = RunScenarioText(text, "t.tts", ".", options, out);
-  return {passed, out.str()};
-}
 
 TEST(ScenarioLexer, WordsTextsEscapesAndComments) {
   struct Case {

@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "support/fake_dialog.h"
+#include "support/files.h"
 #include "config/file_io.h"
 #include "config/format.h"
 
@@ -20,10 +21,7 @@ namespace fs = std::filesystem;
 
 std::string Bytes(const ConfigFile& f) { return std::string(f.bytes.data(), f.bytes.size()); }
 
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+std::string Slurp(const fs::path& p) { return testing::ReadFile(p); }
 
 void Spit(const fs::path& p, const std::string& bytes) {
   std::ofstream(p, std::ios::binary) << bytes;

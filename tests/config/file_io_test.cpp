@@ -17,16 +17,14 @@
 #include "core/globals.h"
 #include "firmware/firmware_file.h"
 #include "support/fake_dialog.h"
+#include "support/files.h"
 
 namespace travik {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+std::string Slurp(const fs::path& p) { return testing::ReadFile(p); }
 
 // A folder that goes wrong at one step of a save.
 class FaultyFolder : public FileSystemCalls {

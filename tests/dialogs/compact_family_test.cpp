@@ -158,13 +158,7 @@ std::uint16_t Pattern(int word) { return static_cast<std::uint16_t>(0x2100 + wor
 class CompactFamilyTest : public testing::ConnectedTest,
                           public ::testing::WithParamInterface<Member> {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("compact_family_" + std::to_string(::getpid()) + "_" + GetParam().model);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::filesystem::path dir_;
+  testing::TempDir dir_;
 };
 
 TEST_P(CompactFamilyTest, WordsFieldsWritesAndFilesRoundTrip) {
@@ -212,7 +206,7 @@ TEST_P(CompactFamilyTest, WordsFieldsWritesAndFilesRoundTrip) {
   };
   ASSERT_EQ(ui().Type(dlg, def.text_control, "Hala č.3 sklad 1"), "");
   const auto saved = snapshot();
-  const std::string path = (dir_ / "settings.kvc").string();
+  const std::string path = (dir_.path() / "settings.kvc").string();
   ui().QueueFileAnswer(path);
   ASSERT_EQ(ui().Click(dlg, def.save_button), "");
   ASSERT_EQ(std::filesystem::file_size(path), 2608u);

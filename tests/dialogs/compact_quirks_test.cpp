@@ -17,11 +17,6 @@ using sim::Exchange;
 
 class CompactQuirksTest : public testing::ConnectedTest {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() / ("compact_quirks_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
 
   // Opens a model's dialog connected, after its read at opening.
   void Open(const char* model, int dialog, const char* firmware = nullptr) {
@@ -59,11 +54,9 @@ class CompactQuirksTest : public testing::ConnectedTest {
   }
   std::string T(int id) { return Text(dlg_, id); }
   bool Checked(int id) { return ui().Control(dlg_, id)->checked; }
-  std::string Path(const char* name) { return (dir_ / name).string(); }
+  std::string Path(const char* name) { return dir_.File(name); }
   std::string Record(const std::string& path, int k) {
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return bytes.substr(32 + 16 * static_cast<std::size_t>(k) + 8, 6);
+    return testing::ReadFile(path).substr(32 + 16 * static_cast<std::size_t>(k) + 8, 6);
   }
   void PutRecord(const std::string& path, int k, const char* value6) {
     std::fstream f(path, std::ios::in | std::ios::out | std::ios::binary);
@@ -76,7 +69,7 @@ class CompactQuirksTest : public testing::ConnectedTest {
     return n;
   }
 
-  std::filesystem::path dir_;
+  testing::TempDir dir_;
   int dlg_ = 0;
 };
 

@@ -19,8 +19,6 @@ constexpr int kTemp = 1332, kHum = 1334, kCo2 = 1336, kLo = 2326, kHi = 2325, kT
 
 class KdbTest : public testing::ConnectedTest {
  protected:
-  void SetUp() override { dir_ = std::filesystem::temp_directory_path() / ("kdb_test_" + std::to_string(::getpid())); std::filesystem::create_directories(dir_); }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
 
   void OpenOnline(const char* firmware = nullptr) {
     Connect("KDB", firmware);
@@ -44,14 +42,14 @@ class KdbTest : public testing::ConnectedTest {
     RunUntilClosed(108);
   }
   std::string T(int id) { return Text(kKdb, id); }
-  std::string Path(const char* name) { return (dir_ / name).string(); }
+  std::string Path(const char* name) { return dir_.File(name); }
   std::size_t MessageCount(const std::string& text) {
     std::size_t n = 0;
     for (const auto& m : ui().Messages()) n += m.text == text;
     return n;
   }
 
-  std::filesystem::path dir_;
+  testing::TempDir dir_;
   std::size_t base_messages_ = 0;
 };
 
@@ -258,8 +256,7 @@ TEST_F(KdbTest, FileRoundTripRestoresTheFieldTexts) {
   ui().QueueFileAnswer(Path("kdb.kvc"));
   ASSERT_EQ(ui().Click(kKdb, kSave), "");
 
-  std::ifstream in(Path("kdb.kvc"), std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string bytes = testing::ReadFile(Path("kdb.kvc"));
   ASSERT_EQ(bytes.size(), 2608u);
   EXPECT_EQ(bytes.substr(0, 16), "  KDB           ");
   EXPECT_EQ(bytes.substr(32 + 16 * 76, 16), "Reg 076 -1,5   \r");
@@ -344,7 +341,7 @@ TEST_F(KdbTest, CancelledChoosersWriteAndChangeNothing) {
   ui().QueueFileAnswer(std::nullopt);
   ASSERT_EQ(ui().Click(kKdb, kOpen), "");
   EXPECT_EQ(ui().FileChoosersShown(), 2);
-  EXPECT_TRUE(std::filesystem::is_empty(dir_));
+  EXPECT_TRUE(std::filesystem::is_empty(dir_.path()));
   EXPECT_EQ(ui().Messages().size(), base_messages_);
 }
 

@@ -188,19 +188,13 @@ const std::vector<Member>& Members() {
 class MemberRoundTrip : public testing::ConnectedTest,
                         public ::testing::WithParamInterface<std::size_t> {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("member_round_trip_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
   const Member& M() { return Members()[GetParam()]; }
   std::string T(int id) { return Text(M().tpl, id); }
   void Transfer(int button, int popup) {
     ASSERT_EQ(ui().Click(M().tpl, button), "");
     RunUntilClosed(popup);
   }
-  std::filesystem::path dir_;
+  testing::TempDir dir_;
 };
 
 std::string Record(const std::string& file, int record) {
@@ -253,11 +247,10 @@ TEST_P(MemberRoundTrip, DeviceWordsFieldsAndFileRecords) {
     }
   }
 
-  const std::string path = (dir_ / "member.kvc").string();
+  const std::string path = (dir_.path() / "member.kvc").string();
   ui().QueueFileAnswer(path);
   ASSERT_EQ(ui().Click(m.tpl, m.save), "");
-  std::ifstream in(path, std::ios::binary);
-  const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string file = testing::ReadFile(path);
   ASSERT_EQ(file.size(), 2608u);
   EXPECT_EQ(file.substr(0, 16), ConfigFileHeader(m.header));
   for (const Row& r : m.rows) {

@@ -90,11 +90,7 @@ TEST_F(MemberRulesTest, UcRgjHRefusesAnotherModelsFileByItsModelName) {
   ui().QueueFileAnswer(path.string());
   ASSERT_EQ(ui().Click(158, 3488), "");
   // The UC-RGJ's file is not the UC-RGJ-H's, though its name starts alike.
-  std::string bytes;
-  {
-    std::ifstream in(path, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  std::string bytes = testing::ReadFile(path);
   ASSERT_EQ(bytes.substr(0, 16), "  UCRGJ6YA      ");
   bytes.replace(0, 16, "  UCRGJ6Y       ");
   std::ofstream(path, std::ios::binary) << bytes;

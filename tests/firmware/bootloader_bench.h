@@ -20,6 +20,7 @@
 #include "sim/sim_backend.h"
 #include "sim/sim_bootloader.h"
 #include "sim/sim_models.h"
+#include "support/connected.h"
 
 namespace travik::test {
 
@@ -76,12 +77,7 @@ class BootBench {
   ui::HeadlessBackend& ui() { return s.ui(); }
 
   // Starts the program and lets it connect; the log starts empty afterwards.
-  void Connect() {
-    s.Start();
-    ui().Advance(700);
-    ASSERT_EQ(G().DeviceOnline, 1);
-    s.sim().ClearLog();
-  }
+  void Connect() { testing::StartOnline(s); }
   void Open() {
     ASSERT_EQ(ui().MenuCommand(res::kMainWindow, res::kCmdBootloader), "");
     ASSERT_EQ(ui().TopTemplate(), kDlg);

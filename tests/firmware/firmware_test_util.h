@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/files.h"
+
 namespace travik::test {
 
 // One Intel HEX record with its checksum, ended by CR LF.
@@ -62,34 +64,8 @@ inline std::string MemoryImageData(const std::vector<std::uint8_t>& bytes, int p
   return text + "L";
 }
 
-// A scratch directory removed with the object.
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "travik-fw-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
+using testing::TempDir;
 
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    const std::string path = File(name);
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-  }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+inline std::string ReadAll(const std::string& path) { return testing::ReadFile(path); }
 
 }  // namespace travik::test

@@ -33,11 +33,6 @@ constexpr int Symbol(int mode, int k) {
 
 class Kdb7dyTest : public testing::ConnectedTest {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() / ("kdb7dy_test_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
 
   // Connected: the dialog opens already read from the device.
   void OpenOnline() {
@@ -68,7 +63,7 @@ class Kdb7dyTest : public testing::ConnectedTest {
     base_ = ui().Messages().size();
     return out;
   }
-  std::string Path(const char* name) { return (dir_ / name).string(); }
+  std::string Path(const char* name) { return dir_.File(name); }
   // The log reduced to kinds and command codes: "get", "C8", "C0", "in", ...
   std::vector<std::string> Frames() {
     std::vector<std::string> out;
@@ -90,7 +85,7 @@ class Kdb7dyTest : public testing::ConnectedTest {
     return out;
   }
 
-  std::filesystem::path dir_;
+  testing::TempDir dir_;
   std::size_t base_ = 0;
   friend void ExpectCommunicationFailure(Kdb7dyTest&, Exchange, int, std::vector<std::string>);
 };
@@ -414,10 +409,7 @@ TEST_F(Kdb7dyTest, FileRoundTripKeepsEveryRecordKind) {
   ASSERT_EQ(ui().Type(kDlg, kText, "Hala 7"), "");
   ui().QueueFileAnswer(Path("a.kvc"));
   ASSERT_EQ(ui().Click(kDlg, kSave), "");
-  const std::string file = [&] {
-    std::ifstream in(Path("a.kvc"), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }();
+  const std::string file = testing::ReadFile(Path("a.kvc"));
   ASSERT_EQ(file.size(), 2608u);
   auto record = [&](int k) { return file.substr(32 + 16 * k, 16); };
   EXPECT_EQ(file.substr(0, 16), "  KDB7DY        ");

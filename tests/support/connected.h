@@ -11,8 +11,18 @@
 #include "resources/resources.h"
 #include "sim/sim_backend.h"
 #include "sim/sim_models.h"
+#include "support/files.h"
 
 namespace travik::testing {
+
+// Starts the program and lets it connect to the device on the bus; the
+// exchange log starts empty afterwards. Call under ASSERT_NO_FATAL_FAILURE.
+inline void StartOnline(Session& s) {
+  s.Start();
+  s.ui().Advance(700);
+  ASSERT_EQ(G().DeviceOnline, 1);
+  s.sim().ClearLog();
+}
 
 class ConnectedTest : public ::testing::Test {
  protected:
@@ -28,10 +38,7 @@ class ConnectedTest : public ::testing::Test {
     device = &s.sim().AddTransmitter(*sim::FindSimModel(model));
     if (firmware != nullptr) device->SetFirmware(firmware);
     if (setup) setup();
-    s.Start();
-    ui().Advance(700);
-    ASSERT_EQ(G().DeviceOnline, 1);
-    s.sim().ClearLog();
+    StartOnline(s);
   }
 
   // Opens the configuration dialog from the main window.
