@@ -238,6 +238,7 @@ TEST_F(TransferTest, EscDuringATransferIsIgnored) {
     SCOPED_TRACE(c.name);
     G().ConfigImage.fill(0x7777);
     s.sim().ClearLog();
+    const std::size_t messages = ui().Messages().size();
     ASSERT_EQ(ui().Click(kKdb, c.button), "");
     ui().Advance(c.esc_after_ms);
     ASSERT_TRUE(ui().IsOpen(c.popup));
@@ -245,7 +246,9 @@ TEST_F(TransferTest, EscDuringATransferIsIgnored) {
     EXPECT_TRUE(ui().IsOpen(c.popup));
     RunUntilClosed(c.popup, 5000);
     EXPECT_EQ(G().DeviceOnline, 1);
-    EXPECT_TRUE(ui().Messages().empty());
+    // The dialog's own range checks may speak about the values read; the transfer does not.
+    for (std::size_t m = messages; m < ui().Messages().size(); ++m)
+      EXPECT_NE(ui().Messages()[m].caption, "SET info") << ui().Messages()[m].text;
     if (c.button == kRead) {
       for (int w = 16; w < kConfigWords; ++w) ASSERT_EQ(G().ConfigImage[w], 0x1000 + w) << "word " << w;
     } else {

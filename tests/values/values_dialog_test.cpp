@@ -246,14 +246,19 @@ TEST_F(ValuesTest, RefusedReadBlockAndLostRecordCloseTheDialog) {
   RunUntilClosed(kValues, 200);
   ASSERT_EQ(MessageTexts(), std::vector<std::string>{"Chyba při nastavování adresy | Čtení dat, info"});
   EXPECT_EQ(ui().Messages()[0].icon, ui::Icon::kError);
-  EXPECT_TRUE(ui().Control(res::kMainWindow, res::kButtonValues)->enabled);
+  // A transmitter that refused an exchange is gone: the main window says so.
+  EXPECT_EQ(G().DeviceOnline, 0);
+  EXPECT_FALSE(ui().Control(res::kMainWindow, res::kButtonValues)->enabled);
+  ASSERT_EQ(ui().Click(res::kMainWindow, res::kButtonStart), "");
+  ui().Advance(700);
+  ASSERT_EQ(G().DeviceOnline, 1);
+  s.sim().ClearLog();
 
   s.sim().FailNth(Exchange::kReadInput, 3, device);
   Open(kValues);
   RunUntilClosed(kValues, 1000);
   EXPECT_EQ(MessageTexts().back(), "Chyba při čtení měřených dat | Čtení dat, info");
   EXPECT_EQ(Count(Exchange::kReadInput, device), 3);
-  // A transmitter that stopped answering is gone: the main window says so.
   EXPECT_EQ(G().DeviceOnline, 0);
   EXPECT_TRUE(ui().Control(res::kMainWindow, res::kButtonStart)->enabled);
 }
