@@ -242,14 +242,14 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
   static const MultiChannelDef bbh7t = [] {
     DialogDef d = Frame(133, "BBH7T", "BBH7T", {1509, 1515, 1510, 1516, 1514, 1517}, 1391,
                        "Kolvar BBH7T    ", "BBH7T Kolvar    ", 1396, 0, 5);
-    // Setpoints and limits go out as typed: this member checks none of them.
-    d.fields = {ContrastField(1389),
+    // Setpoints and limits have no range of their own: only what the word holds.
+    d.fields = {PlainContrast(1389),
                 Address(1395),
                 TemperatureShift(1385),
                 HumidityShift(1386),
-                Temperature(1519, 8, "0.0", C::kNone),
-                Temperature(1525, 53, "5.0", C::kNone),
-                Temperature(1527, 52, "-5.0", C::kNone),
+                WordTenths(1519, 8, "0.0"),
+                WordTenths(1525, 53, "5.0"),
+                WordTenths(1527, 52, "-5.0"),
                 Unchecked(1529, 9, "40"),
                 Unchecked(1530, 55, "80"),
                 Unchecked(1533, 54, "20")};
@@ -262,7 +262,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
   static const MultiChannelDef jbc3s = [] {
     DialogDef d = Frame(135, "JBC3S", "JBC3S", {1600, 1603, 1601, 1604, 1602, 1605}, 1564,
                        "Kolvar JBC3S    ", "JBC3S Kolvar    ", 1569, 0, 5);
-    d.fields = {ContrastField(1562),
+    d.fields = {PlainContrast(1562),
                 Address(1568),
                 TemperatureShift(1559),
                 Temperature(1572, 8, "0.0"),
@@ -281,7 +281,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                 HumidityShift(2053),
                 Address(2059),
                 Temperature(2068, 53, "5.0"),
-                Temperature(2067, 52, "-5.0", C::kNone)};
+                {.control = 2067, .word = 52, .format = F::kTenths, .initial = "-5.0"}};
     MultiChannelDef m = OutputOnly(std::move(d), {2072, 2073, 2075, 2077, 2080, 2078});
     // One key instead of display modes: its LED link is a pair of radio
     // buttons (the dialog's own), its states are LED patterns.
