@@ -323,6 +323,44 @@ TEST_F(MemberFaults, Kdb7dyUpperLimitsStayAboveTheLower) {
   }
 }
 
+// The members with the same limit groups keep the same order.
+TEST_F(MemberFaults, OtherMembersUpperLimitsStayAboveTheLower) {
+  struct Row {
+    const char* model;
+    int tpl, write, lower, upper;
+    const char* typed_lower;
+    const char* typed_upper;
+    const char* shown_upper;
+    int lower_word;
+    std::uint16_t upper_written;
+  };
+  const Row rows[] = {
+      {"BBH7QS", 151, 2516, 2352, 2353, "20.0", "-3.0", "20.1", 52, 201},
+      {"BBH7QS", 151, 2516, 2364, 2365, "60", "10", "61", 54, 61},
+      {"JBC3S", 135, 1604, 1576, 1574, "0.0", "0.0", "0.1", 52, 1},
+      {"UC-RGJ", 154, 3022, 3191, 3193, "0", "0", "1", 64, 1},
+      {"UC-RGJ", 154, 3022, 3181, 3178, "800", "2000", "2000", 62, 2000},
+      {"UC-BCN", 157, 3022, 3253, 3254, "700", "600", "701", 58, 701},
+      {"UC-RGJ-H", 158, 3489, 3465, 3466, "1500", "1400", "1501", 64, 1501},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(std::string(r.model) + " " + r.typed_lower + " / " + r.typed_upper);
+    Session session;
+    auto& dev = session.sim().AddTransmitter(*sim::FindSimModel(r.model));
+    ASSERT_NO_FATAL_FAILURE(testing::StartOnline(session));
+    auto& u = session.ui();
+    ASSERT_EQ(u.Click(res::kMainWindow, res::kButtonConfig), "");
+    ASSERT_TRUE(u.AdvanceUntil([&] { return !u.IsOpen(109); }, 10000));
+    ASSERT_EQ(u.Type(r.tpl, r.lower, r.typed_lower), "");
+    ASSERT_EQ(u.Type(r.tpl, r.upper, r.typed_upper), "");
+    ASSERT_EQ(u.Click(r.tpl, r.write), "");
+    ASSERT_TRUE(u.AdvanceUntil([&] { return !u.IsOpen(108); }, 10000));
+    EXPECT_EQ(u.Control(r.tpl, r.upper)->text, r.shown_upper);
+    EXPECT_EQ(dev.memory()[r.lower_word + 1], r.upper_written);
+    EXPECT_EQ(u.Messages().size(), std::string(r.typed_upper) != r.shown_upper ? 1u : 0u);
+  }
+}
+
 // Word 33 of BBH7T and JBC3S is the contrast itself.
 TEST_F(MemberFaults, ContrastOfBbh7tIsThePlainWord) {
   ASSERT_NO_FATAL_FAILURE(OpenOnline("BBH7T", 133, [](sim::SimTransmitter& dev) { dev.memory()[33] = 30; }));
