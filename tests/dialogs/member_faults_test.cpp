@@ -361,6 +361,14 @@ TEST_F(MemberFaults, OtherMembersUpperLimitsStayAboveTheLower) {
   }
 }
 
+// BBH7H: a link word other than 0 and 1 shows "Ano" and is written as "Ano" is.
+TEST_F(MemberFaults, Bbh7hLedLinkIsWrittenAsShown) {
+  ASSERT_NO_FATAL_FAILURE(OpenOnline("BBH7H", 138, [](sim::SimTransmitter& dev) { dev.memory()[84] = 5; }));
+  EXPECT_TRUE(ui().Control(138, 2088)->checked);
+  Write(2093);
+  EXPECT_EQ(device->memory()[84], 1);
+}
+
 // Word 33 of BBH7T and JBC3S is the contrast itself.
 TEST_F(MemberFaults, ContrastOfBbh7tIsThePlainWord) {
   ASSERT_NO_FATAL_FAILURE(OpenOnline("BBH7T", 133, [](sim::SimTransmitter& dev) { dev.memory()[33] = 30; }));
