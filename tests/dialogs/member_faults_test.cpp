@@ -9,8 +9,6 @@
 #include <optional>
 
 #include "dialogs/multichannel/kdb7dy_dialog.h"
-#include "dialogs/multichannel/member_tables.h"
-#include "dialogs/multichannel/rack_analog_dialog.h"
 #include "support/connected.h"
 #include "ui/template.h"
 
@@ -50,6 +48,20 @@ class MemberFaults : public testing::ConnectedTest {
   int tpl_ = 0;
 };
 
+// A fresh program per table row: connects the model and opens its dialog.
+void OpenIn(Session& session, const char* model, sim::SimTransmitter*& dev) {
+  dev = &session.sim().AddTransmitter(*sim::FindSimModel(model));
+  ASSERT_NO_FATAL_FAILURE(testing::StartOnline(session));
+  auto& u = session.ui();
+  ASSERT_EQ(u.Click(res::kMainWindow, res::kButtonConfig), "");
+  ASSERT_TRUE(u.AdvanceUntil([&] { return !u.IsOpen(109); }, 10000));
+}
+void WriteIn(Session& session, int tpl, int button) {
+  auto& u = session.ui();
+  ASSERT_EQ(u.Click(tpl, button), "");
+  ASSERT_TRUE(u.AdvanceUntil([&] { return !u.IsOpen(108); }, 10000));
+}
+
 // Fields without a range of their own are kept to what their word holds.
 TEST_F(MemberFaults, NoFieldWrapsOnItsWayToSixteenBits) {
   struct Row {
@@ -76,16 +88,13 @@ TEST_F(MemberFaults, NoFieldWrapsOnItsWayToSixteenBits) {
   for (const Row& r : rows) {
     SCOPED_TRACE(std::string(r.model) + " " + std::to_string(r.control) + " " + r.typed);
     Session session;
-    auto& dev = session.sim().AddTransmitter(*sim::FindSimModel(r.model));
-    ASSERT_NO_FATAL_FAILURE(testing::StartOnline(session));
+    sim::SimTransmitter* dev = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenIn(session, r.model, dev));
     auto& u = session.ui();
-    ASSERT_EQ(u.Click(res::kMainWindow, res::kButtonConfig), "");
-    ASSERT_TRUE(u.AdvanceUntil([&] { return !u.IsOpen(109); }, 10000));
     ASSERT_EQ(u.Type(r.tpl, r.control, r.typed), "");
-    ASSERT_EQ(u.Click(r.tpl, r.write), "");
-    ASSERT_TRUE(u.AdvanceUntil([&] { return !u.IsOpen(108); }, 10000));
+    ASSERT_NO_FATAL_FAILURE(WriteIn(session, r.tpl, r.write));
     EXPECT_EQ(u.Control(r.tpl, r.control)->text, r.shown);
-    EXPECT_EQ(dev.memory()[r.word], r.written);
+    EXPECT_EQ(dev->memory()[r.word], r.written);
     const bool corrected = std::string(r.typed) != r.shown;
     EXPECT_EQ(!u.Messages().empty() && u.Messages().back().text == "Hodnota mimo rozsah", corrected);
   }
@@ -113,12 +122,10 @@ TEST_F(MemberFaults, CalibrationValueIsSentOnlyAsShown) {
   for (const Row& r : rows) {
     SCOPED_TRACE(std::string(r.model) + " \"" + r.typed + "\"");
     Session session;
-    auto& dev = session.sim().AddTransmitter(*sim::FindSimModel(r.model));
-    ASSERT_NO_FATAL_FAILURE(testing::StartOnline(session));
+    sim::SimTransmitter* dev = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenIn(session, r.model, dev));
     auto& u = session.ui();
-    ASSERT_EQ(u.Click(res::kMainWindow, res::kButtonConfig), "");
-    ASSERT_TRUE(u.AdvanceUntil([&] { return !u.IsOpen(109); }, 10000));
-    const std::size_t frames = dev.calibration().frames.size();
+    const std::size_t frames = dev->calibration().frames.size();
     // Typed and clicked before a tick of the live checks can run.
     ASSERT_EQ(u.Type(r.tpl, r.edit, r.typed), "");
     ASSERT_EQ(u.Click(r.tpl, r.button), "");
@@ -126,36 +133,24 @@ TEST_F(MemberFaults, CalibrationValueIsSentOnlyAsShown) {
     EXPECT_EQ(u.Control(r.tpl, r.edit)->text, r.shown);
     ASSERT_FALSE(u.Messages().empty());
     if (r.sent) {
-      ASSERT_EQ(dev.calibration().frames.size(), frames + 1);
-      EXPECT_EQ(dev.calibration().value, *r.sent);
+      ASSERT_EQ(dev->calibration().frames.size(), frames + 1);
+      EXPECT_EQ(dev->calibration().value, *r.sent);
       EXPECT_EQ(u.Messages().back().text, "Kalibrační data zapsána");
     } else {
-      EXPECT_EQ(dev.calibration().frames.size(), frames);
+      EXPECT_EQ(dev->calibration().frames.size(), frames);
       EXPECT_EQ(u.Messages().back().text, "Hodnota mimo rozsah");
     }
     EXPECT_TRUE(u.IsOpen(r.tpl));
   }
 }
 
-// Every calibration-value edit is a checked field that "Přednastavení"
-// restores to 400, the hidden ones included.
-TEST(MemberCalibrationValue, IsACheckedFieldWithItsDefault) {
-  const std::pair<const DialogDef*, int> edits[] = {
-      {&Kdb7dyDialogDef().dialog, 4073},
-      {&FindMultiChannelMemberDef(154)->dialog, 3195},
-      {&FindMultiChannelMemberDef(158)->dialog, 3482},
-      {&FindRackAnalogDef(160)->mc.dialog, 3616},
-      {&FindRackAnalogDef(162)->mc.dialog, 3734},
-  };
-  for (const auto& [def, edit] : edits) {
-    SCOPED_TRACE(def->title);
-    const auto f = std::find_if(def->fields.begin(), def->fields.end(),
-                                [&](const Field& x) { return x.control == edit; });
-    ASSERT_NE(f, def->fields.end());
-    EXPECT_STREQ(f->initial, "400");
-    EXPECT_EQ(f->check, CheckKind::kUnsignedInt);
-    EXPECT_EQ(f->max, 5000);
-  }
+// KDB7DY's hidden calibration value is a field: "Přednastavení" restores its 400.
+TEST(MemberCalibrationValue, Kdb7dyKeepsItsDefaultAsAField) {
+  const auto& fields = Kdb7dyDialogDef().dialog.fields;
+  const auto f = std::find_if(fields.begin(), fields.end(), [](const Field& x) { return x.control == 4073; });
+  ASSERT_NE(f, fields.end());
+  EXPECT_STREQ(f->initial, "400");
+  EXPECT_EQ(f->check, CheckKind::kUnsignedInt);
 }
 
 // A read brings numbers the lists do not have and choices the rules forbid:
@@ -262,11 +257,9 @@ TEST_F(MemberFaults, StepCountChangeKeepsFrequencyAndDivider) {
   for (const Row& r : rows) {
     SCOPED_TRACE(std::string(r.frequency) + " Hz, " + r.steps_before + " -> " + r.steps_after);
     Session session;
-    auto& dev = session.sim().AddTransmitter(*sim::FindSimModel("BBH7QS"));
-    ASSERT_NO_FATAL_FAILURE(testing::StartOnline(session));
+    sim::SimTransmitter* dev = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenIn(session, "BBH7QS", dev));
     auto& u = session.ui();
-    ASSERT_EQ(u.Click(res::kMainWindow, res::kButtonConfig), "");
-    ASSERT_TRUE(u.AdvanceUntil([&] { return !u.IsOpen(109); }, 10000));
     ASSERT_EQ(u.Click(kQs, kPwm), "");
     ASSERT_EQ(u.Type(kQs, kSteps, r.steps_before), "");
     ASSERT_EQ(u.Type(kQs, kFrequency, r.frequency), "");
@@ -274,21 +267,21 @@ TEST_F(MemberFaults, StepCountChangeKeepsFrequencyAndDivider) {
     ASSERT_EQ(u.Click(kQs, kSet), "");
     u.Advance(20);
     ASSERT_EQ(u.Type(kQs, kSteps, r.steps_after), "");
-    ASSERT_EQ(u.Click(kQs, kQsWrite), "");
-    ASSERT_TRUE(u.AdvanceUntil([&] { return !u.IsOpen(108); }, 10000));
-    EXPECT_EQ(dev.memory()[50], r.s);
-    EXPECT_EQ(dev.memory()[51], r.p);
+    ASSERT_NO_FATAL_FAILURE(WriteIn(session, kQs, kQsWrite));
+    EXPECT_EQ(dev->memory()[50], r.s);
+    EXPECT_EQ(dev->memory()[51], r.p);
     EXPECT_EQ(u.Control(kQs, kFrequency)->text, r.shown);
     EXPECT_EQ(u.Control(kQs, kPeriod)->text, mc::FormatFixed6(1000.0 / std::stod(r.shown)));
     EXPECT_TRUE(u.Messages().empty()) << u.Messages().front().text;
   }
 }
 
-// KDB7DY's upper limits stay above the lower ones, so a read-back passes
-// the same checks as the entry did.
-TEST_F(MemberFaults, Kdb7dyUpperLimitsStayAboveTheLower) {
+// Upper limits stay above the lower ones, so a read-back passes the same
+// checks as the entry did; nothing moves while the upper is being typed.
+TEST_F(MemberFaults, UpperLimitsStayAboveTheLower) {
   struct Row {
-    int lower, upper;
+    const char* model;
+    int tpl, write, lower, upper;
     const char* typed_lower;
     const char* typed_upper;
     const char* shown_lower;
@@ -297,67 +290,37 @@ TEST_F(MemberFaults, Kdb7dyUpperLimitsStayAboveTheLower) {
     std::uint16_t lower_written, upper_written;
   };
   const Row rows[] = {
-      {3881, 3882, "10.0", "5.0", "10.0", "10.1", 52, 100, 101},
-      {3892, 3893, "50", "50", "50", "51", 54, 50, 51},
-      {4056, 4053, "5000", "5000", "4999", "5000", 62, 4999, 5000},
-      {4067, 4068, "0", "0", "0", "1", 64, 0, 1},
-      {4067, 4068, "900", "2500", "900", "2500", 64, 900, 2500},
-  };
-  ASSERT_NO_FATAL_FAILURE(OpenOnline("KDB7DY", 337));
-  for (const Row& r : rows) {
-    SCOPED_TRACE(std::string(r.typed_lower) + " / " + r.typed_upper);
-    const std::size_t base = ui().Messages().size();
-    ASSERT_EQ(ui().Type(337, r.lower, r.typed_lower), "");
-    ASSERT_EQ(ui().Type(337, r.upper, r.typed_upper), "");
-    ui().Advance(20);  // nothing while the upper is being typed
-    EXPECT_EQ(Text(337, r.upper), r.typed_upper);
-    Write(4044);
-    EXPECT_EQ(Text(337, r.lower), r.shown_lower);
-    EXPECT_EQ(Text(337, r.upper), r.shown_upper);
-    EXPECT_EQ(device->memory()[r.lower_word], r.lower_written);
-    EXPECT_EQ(device->memory()[r.lower_word + 1], r.upper_written);
-    const bool corrected =
-        std::string(r.typed_upper) != r.shown_upper || std::string(r.typed_lower) != r.shown_lower;
-    EXPECT_EQ(MessagesSince(base).size(), corrected ? 1u : 0u)
-        << (MessagesSince(base).empty() ? "" : MessagesSince(base).front());
-  }
-}
-
-// The members with the same limit groups keep the same order.
-TEST_F(MemberFaults, OtherMembersUpperLimitsStayAboveTheLower) {
-  struct Row {
-    const char* model;
-    int tpl, write, lower, upper;
-    const char* typed_lower;
-    const char* typed_upper;
-    const char* shown_upper;
-    int lower_word;
-    std::uint16_t upper_written;
-  };
-  const Row rows[] = {
-      {"BBH7QS", 151, 2516, 2352, 2353, "20.0", "-3.0", "20.1", 52, 201},
-      {"BBH7QS", 151, 2516, 2364, 2365, "60", "10", "61", 54, 61},
-      {"JBC3S", 135, 1604, 1576, 1574, "0.0", "0.0", "0.1", 52, 1},
-      {"UC-RGJ", 154, 3022, 3191, 3193, "0", "0", "1", 64, 1},
-      {"UC-RGJ", 154, 3022, 3181, 3178, "800", "2000", "2000", 62, 2000},
-      {"UC-BCN", 157, 3022, 3253, 3254, "700", "600", "701", 58, 701},
-      {"UC-RGJ-H", 158, 3489, 3465, 3466, "1500", "1400", "1501", 64, 1501},
+      {"KDB7DY", 337, 4044, 3881, 3882, "10.0", "5.0", "10.0", "10.1", 52, 100, 101},
+      {"KDB7DY", 337, 4044, 3892, 3893, "50", "50", "50", "51", 54, 50, 51},
+      {"KDB7DY", 337, 4044, 4056, 4053, "5000", "5000", "4999", "5000", 62, 4999, 5000},
+      {"KDB7DY", 337, 4044, 4067, 4068, "0", "0", "0", "1", 64, 0, 1},
+      {"KDB7DY", 337, 4044, 4067, 4068, "900", "2500", "900", "2500", 64, 900, 2500},
+      {"BBH7QS", 151, 2516, 2352, 2353, "20.0", "-3.0", "20.0", "20.1", 52, 200, 201},
+      {"BBH7QS", 151, 2516, 2364, 2365, "60", "10", "60", "61", 54, 60, 61},
+      {"JBC3S", 135, 1604, 1576, 1574, "0.0", "0.0", "0.0", "0.1", 52, 0, 1},
+      {"UC-RGJ", 154, 3022, 3191, 3193, "0", "0", "0", "1", 64, 0, 1},
+      {"UC-RGJ", 154, 3022, 3181, 3178, "800", "2000", "800", "2000", 62, 800, 2000},
+      {"UC-BCN", 157, 3022, 3253, 3254, "700", "600", "700", "701", 58, 700, 701},
+      {"UC-RGJ-H", 158, 3489, 3465, 3466, "1500", "1400", "1500", "1501", 64, 1500, 1501},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(std::string(r.model) + " " + r.typed_lower + " / " + r.typed_upper);
     Session session;
-    auto& dev = session.sim().AddTransmitter(*sim::FindSimModel(r.model));
-    ASSERT_NO_FATAL_FAILURE(testing::StartOnline(session));
+    sim::SimTransmitter* dev = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenIn(session, r.model, dev));
     auto& u = session.ui();
-    ASSERT_EQ(u.Click(res::kMainWindow, res::kButtonConfig), "");
-    ASSERT_TRUE(u.AdvanceUntil([&] { return !u.IsOpen(109); }, 10000));
     ASSERT_EQ(u.Type(r.tpl, r.lower, r.typed_lower), "");
     ASSERT_EQ(u.Type(r.tpl, r.upper, r.typed_upper), "");
-    ASSERT_EQ(u.Click(r.tpl, r.write), "");
-    ASSERT_TRUE(u.AdvanceUntil([&] { return !u.IsOpen(108); }, 10000));
+    u.Advance(20);
+    EXPECT_EQ(u.Control(r.tpl, r.upper)->text, r.typed_upper);
+    ASSERT_NO_FATAL_FAILURE(WriteIn(session, r.tpl, r.write));
+    EXPECT_EQ(u.Control(r.tpl, r.lower)->text, r.shown_lower);
     EXPECT_EQ(u.Control(r.tpl, r.upper)->text, r.shown_upper);
-    EXPECT_EQ(dev.memory()[r.lower_word + 1], r.upper_written);
-    EXPECT_EQ(u.Messages().size(), std::string(r.typed_upper) != r.shown_upper ? 1u : 0u);
+    EXPECT_EQ(dev->memory()[r.lower_word], r.lower_written);
+    EXPECT_EQ(dev->memory()[r.lower_word + 1], r.upper_written);
+    const bool corrected =
+        std::string(r.typed_upper) != r.shown_upper || std::string(r.typed_lower) != r.shown_lower;
+    EXPECT_EQ(u.Messages().size(), corrected ? 1u : 0u);
   }
 }
 
