@@ -237,20 +237,28 @@ void MainWindowProc::OpenValues(ui::Dialog& w) {
   auto& g = G();
   IdentifyDevice();
   g.ConnectState = 0;
-  RunHidden(w, g.DeviceType == 3 ? kDlgOutputModule : kDlgValues);
+  RunHidden(w, ValuesTemplateFor(g.DeviceType));
   if (g.DeviceOnline == 0) g.ConnectState = 0;
 }
 
-void MainWindowProc::AutoCalibration(ui::Dialog& w) {
-  const int type = G().DeviceType;
+int CalibrationTemplateFor(int device_type) {
+  const int type = device_type;
   const bool unavailable = type == 1 || (type >= 5 && type <= 8) || type == 10 || type == 12 ||
                            type == 13 || type == 15 || type == 18 || type == 22 ||
                            (type >= 24 && type <= 36) || type == 49;
-  if (unavailable) {
+  if (unavailable) return 0;
+  return type == 48 ? 336 : 122;
+}
+
+int ValuesTemplateFor(int device_type) { return device_type == 3 ? kDlgOutputModule : kDlgValues; }
+
+void MainWindowProc::AutoCalibration(ui::Dialog& w) {
+  const int calibration = CalibrationTemplateFor(G().DeviceType);
+  if (calibration == 0) {
     w.MessageBox(kNotAvailable, kToolsCaption, ui::Icon::kInformation);
     return;
   }
-  RunHidden(w, type == 48 ? 336 : 122);
+  RunHidden(w, calibration);
 }
 
 void MainWindowProc::Bootloader(ui::Dialog& w) {

@@ -44,7 +44,8 @@ constexpr ModelRow kModels[] = {
     {41, "UC-BCM"}, {48, "N3tNT"},    {49, "KDB7DY"},
 };
 
-// Minimum firmware per type; nullptr means always outdated.
+}  // namespace
+
 const char* MinimumFirmware(int type) {
   if (type == 0 || type == 2) return "00.00.24";
   if (type == 1) return "00.00.08";
@@ -55,7 +56,12 @@ const char* MinimumFirmware(int type) {
   return nullptr;
 }
 
-}  // namespace
+std::vector<std::string> IdPrefixes(int device_type) {
+  std::vector<std::string> prefixes;
+  for (const auto& row : kIdRows)
+    if (row.type == device_type) prefixes.emplace_back(row.prefix);
+  return prefixes;
+}
 
 std::string RecordText(const std::uint8_t* bytes, std::size_t count) {
   std::string text;
