@@ -7,6 +7,7 @@
 #include "app/dialog_factory.h"
 #include "app/program.h"
 #include "core/globals.h"
+#include "core/models.h"
 #include "core/support_log.h"
 #include "core/text.h"
 #include "core/version.h"
@@ -55,16 +56,7 @@ void PrintDiagnosis() {
 
 }  // namespace
 
-int ConfigTemplateFor(int device_type) {
-  static constexpr int kTemplates[50] = {
-      105, 110, 111, 112, 113, 123, 130, 131, 132, 126,  // 0-9
-      125, 142, 127, 133, 0,   135, 0,   0,   138, 0,    // 10-19
-      0,   141, 145, 0,   146, 147, 155, 156, 148, 149,  // 20-29
-      150, 151, 152, 153, 154, 158, 157, 159, 163, 160,  // 30-39
-      162, 161, 0,   0,   0,   0,   0,   0,   164, 337,  // 40-49
-  };
-  return device_type >= 0 && device_type < 50 ? kTemplates[device_type] : 0;
-}
+int ConfigTemplateFor(int device_type) { return ModelOf(device_type).config_template; }
 
 void MainWindowProc::OnInit(ui::Dialog& w) {
   w.SetTimer(1, 10);
@@ -177,7 +169,8 @@ void MainWindowProc::Step(ui::Dialog& w) {
       if (ReadInput(1)) {
         FillIdentification();
         ShowField(w, kFieldDevice, g.DeviceIdText.data());
-        w.SetText(kButtonValues, g.DeviceType == 3 ? "ZAPSAT" : "ČÍST");
+        w.SetText(kButtonValues,
+                  ModelOf(g.DeviceType).values_window == ValuesWindow::kOutputModule ? "ZAPSAT" : "ČÍST");
         ShowField(w, kFieldFirmware, g.FirmwareText.data());
         g.ConnectState = 0;
       } else {
@@ -242,15 +235,17 @@ void MainWindowProc::OpenValues(ui::Dialog& w) {
 }
 
 int CalibrationTemplateFor(int device_type) {
-  const int type = device_type;
-  const bool unavailable = type == 1 || (type >= 5 && type <= 8) || type == 10 || type == 12 ||
-                           type == 13 || type == 15 || type == 18 || type == 22 ||
-                           (type >= 24 && type <= 36) || type == 49;
-  if (unavailable) return 0;
-  return type == 48 ? 336 : 122;
+  switch (ModelOf(device_type).calibration) {
+    case CalibrationKind::kNone: return 0;
+    case CalibrationKind::kOutputs: return kDlgOutputCalibration;
+    case CalibrationKind::kInputs: return kDlgInputCalibration;
+  }
+  return 0;
 }
 
-int ValuesTemplateFor(int device_type) { return device_type == 3 ? kDlgOutputModule : kDlgValues; }
+int ValuesTemplateFor(int device_type) {
+  return ModelOf(device_type).values_window == ValuesWindow::kOutputModule ? kDlgOutputModule : kDlgValues;
+}
 
 void MainWindowProc::AutoCalibration(ui::Dialog& w) {
   const int calibration = CalibrationTemplateFor(G().DeviceType);
