@@ -43,14 +43,14 @@ int Shots(const std::string& dir, const std::string& phase) {
     kdb.memory()[76] = static_cast<std::uint16_t>(-12);
     kdb.memory()[81] = 35;
   }
-  SetBackend(&sim);
+  SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
   auto shot = [&](int tpl, const char* name) {
     const std::string path = dir + "/" + name;
     if (!ui.GrabWindow(tpl, path)) std::fprintf(stderr, "no window %d for %s\n", tpl, name);
   };
   auto screen = [&](const char* name) { ui.GrabScreen(dir + "/" + name); };
-  auto quit = [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); };
+  auto quit = [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); };
   std::vector<Step> steps;
   if (phase == "nodevice") {
     steps = {{800, [&] { screen("main_no_device.png"); }},
@@ -63,7 +63,7 @@ int Shots(const std::string& dir, const std::string& phase) {
              {2000, quit}};
   } else {
     steps = {{1000, [&] { shot(res::kMainWindow, "main_connected.png"); }},
-             {1100, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdUsbSet); }},
+             {1100, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuUsbSet); }},
              {1400, [&] { shot(res::kDlgUsbSet, "dialog_103_usb_ids.png"); }},
              {1500, [&] { ui.Click(res::kDlgUsbSet, 1); }},
              {1600, [&] { ui.Click(res::kMainWindow, res::kButtonConfig); }},
@@ -75,7 +75,7 @@ int Shots(const std::string& dir, const std::string& phase) {
   }
   Schedule(ui, steps);
   const int code = RunProgram(ui);
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   return code;
 }
 
@@ -83,7 +83,7 @@ int Bench() {
   sim::SimBackend sim;
   sim.UseRealClock();
   sim.AddTransmitter(*sim::FindSimModel("KDB"));
-  SetBackend(&sim);
+  SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
   constexpr int kRuns = 5;
   std::vector<double> reads, writes;
@@ -103,9 +103,9 @@ int Bench() {
   };
   Schedule(ui, {{1000, [&] { ui.Click(res::kMainWindow, res::kButtonConfig); }},
                 {1100, [&] { run(kRuns); }},
-                {1200, [&] { ui.After(100 + kRuns * 4200, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); }); }}});
+                {1200, [&] { ui.After(100 + kRuns * 4200, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); }); }}});
   RunProgram(ui);
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   // Popups: read closes on tick 76 of 20 ms, write on tick 119.
   auto report = [](const char* what, const std::vector<double>& ms, double nominal) {
     double sum = 0, worst = 0;
@@ -151,7 +151,7 @@ int Boot(const std::string& shot_dir) {
   sim.UseRealClock();
   auto& device = sim::AddBootableTransmitter(sim, *sim::FindSimModel("KDB"));
   device.set_flash_kib(128);
-  SetBackend(&sim);
+  SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
   const std::string image = WriteHexImage(65536);
   Clock::time_point t0;
@@ -164,9 +164,9 @@ int Boot(const std::string& shot_dir) {
     }
     elapsed = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
     ui.After(100, [&] { ui.AcceptMessageBox(); });
-    ui.After(800, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+    ui.After(800, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   };
-  Schedule(ui, {{1000, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdBootloader); }},
+  Schedule(ui, {{1000, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuBootloader); }},
                 {1300, [&] {
                    ui.QueueFileAnswer(image);
                    ui.Click(120, 3);
@@ -179,7 +179,7 @@ int Boot(const std::string& shot_dir) {
   if (!shot_dir.empty())
     ui.After(2000 + 20000, [&] { ui.GrabWindow(120, shot_dir + "/dialog_120_bootloader.png"); });
   RunProgram(ui);
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   // 412 fixed ticks, 9 per activation attempt, the erase polls, 2 per packet.
   const int packets = 4 * ((65536 - 4096) / 128 + 1);
   const double nominal = 10.0 * (412 + 9 * 6 + 6 + 2 * packets);

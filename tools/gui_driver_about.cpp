@@ -27,17 +27,17 @@ int ShotsAbout(const std::vector<std::string>& args) {
   }
   sim::SimBackend sim;
   sim.UseRealClock();
-  SetBackend(&sim);
+  SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
   SetTrace(&log.stream(), &ui);
   ui.After(800, [&] { ui.AcceptMessageBox(); });  // no device
-  ui.After(1000, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdAbout); });
+  ui.After(1000, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuAbout); });
   ui.After(1400, [&] { ui.GrabScreen(dir + "/message_about_log.png"); });
   ui.After(1500, [&] { ui.AcceptMessageBox(); });
-  ui.After(1700, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+  ui.After(1700, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   const int code = RunProgram(ui);
   SetTrace(nullptr, &ui);
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   return code;
 }
 

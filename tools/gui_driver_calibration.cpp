@@ -58,17 +58,17 @@ int Shot(const std::string& path, const char* model, int dialog, int calibrate, 
   sim::SimBackend sim;
   sim.UseRealClock();
   SetUpBench(sim, model);
-  SetBackend(&sim);
+  SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
-  ui.After(1000, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdAutoCalibration); });
+  ui.After(1000, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuAutoCalibration); });
   ui.After(2400, [&] { ui.Click(dialog, calibrate); });
   ui.After(2400 + grab_ms, [&] {
     if (!ui.GrabWindow(dialog, path)) std::fprintf(stderr, "no dialog %d\n", dialog);
     ui.Click(dialog, ui::kIdCancel);
   });
-  ui.After(2600 + grab_ms, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+  ui.After(2600 + grab_ms, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   const int code = RunProgram(ui);
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   return code;
 }
 
@@ -104,7 +104,7 @@ RunFigures VirtualRun() {
   s.Start();
   auto& ui = s.ui();
   ui.Advance(700);
-  ui.MenuCommand(res::kMainWindow, res::kCmdAutoCalibration);
+  ui.MenuCommand(res::kMainWindow, res::kMenuAutoCalibration);
   ui.AdvanceUntil([&] { return ui.Control(kOut, kOcCalibrate)->enabled; }, 5000);
   const std::int64_t t0 = ui.Now();
   s.sim().ClearLog();
@@ -112,7 +112,7 @@ RunFigures VirtualRun() {
   ui.AdvanceUntil([&] { return ui.Control(kOut, kOcPointName)->text == "Kalibrace dokoncena"; }, 3600000);
   const RunFigures f = Count(s.sim(), (ui.Now() - t0) / 1000.0);
   ui.Click(kOut, ui::kIdCancel);
-  ui.MenuCommand(res::kMainWindow, res::kCmdExit);
+  ui.MenuCommand(res::kMainWindow, res::kMenuExit);
   return f;
 }
 
@@ -120,11 +120,11 @@ RunFigures RealRun() {
   sim::SimBackend sim;
   sim.UseRealClock();
   SetUpBench(sim, "NSC");
-  SetBackend(&sim);
+  SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
   RunFigures f;
   std::chrono::steady_clock::time_point t0;
-  ui.After(1000, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdAutoCalibration); });
+  ui.After(1000, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuAutoCalibration); });
   ui.After(2400, [&] {
     t0 = std::chrono::steady_clock::now();
     sim.ClearLog();
@@ -133,12 +133,12 @@ RunFigures RealRun() {
       if (TextOf(ui, kOut, kOcPointName) != "Kalibrace dokoncena") return false;
       f = Count(sim, std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
       ui.Click(kOut, ui::kIdCancel);
-      ui.After(100, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+      ui.After(100, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
       return true;
     });
   });
   RunProgram(ui);
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   return f;
 }
 

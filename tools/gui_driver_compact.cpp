@@ -30,7 +30,7 @@ int CompactShot(const std::vector<std::string>& args) {
   sim.UseRealClock();
   auto& device = sim.AddTransmitter(*model);
   if (args.size() == 3) device.SetFirmware(args[2]);
-  SetBackend(&sim);
+  SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
   std::string name = def->header_name;
   for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -48,9 +48,9 @@ int CompactShot(const std::vector<std::string>& args) {
     }
   });
   ui.After(6600, [&] { ui.Click(dlg, def->cancel_button); });
-  ui.After(6800, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+  ui.After(6800, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   RunProgram(ui);
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   if (code == 0) std::printf("%s\n", path.c_str());
   return code;
 }

@@ -62,7 +62,7 @@ int MemberShot(const std::string& dir, const Shot& shot) {
   sim::SimBackend sim;
   sim.UseRealClock();
   sim.AddTransmitter(*sim::FindSimModel(shot.model));
-  SetBackend(&sim);
+  SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
   ui.After(1000, [&] { ui.Click(res::kMainWindow, res::kButtonConfig); });
   ui.After(3800, [&] {
@@ -70,9 +70,9 @@ int MemberShot(const std::string& dir, const Shot& shot) {
       std::fprintf(stderr, "no window %d for %s\n", shot.tpl, shot.file);
   });
   ui.After(3900, [&] { ui.Click(shot.tpl, shot.cancel); });
-  ui.After(4100, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+  ui.After(4100, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   const int code = RunProgram(ui);
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   return code;
 }
 
@@ -105,7 +105,7 @@ int MemberIdle(const std::vector<std::string>& args) {
   sim::SimBackend sim;
   sim.UseRealClock();
   sim.AddTransmitter(*sim::FindSimModel(shot->model));
-  SetBackend(&sim);
+  SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
   using Clock = std::chrono::steady_clock;
   Clock::time_point opened, idle_from;
@@ -125,9 +125,9 @@ int MemberIdle(const std::vector<std::string>& args) {
                 100.0 * cpu / wall);
     ui.Click(shot->tpl, shot->cancel);
   });
-  ui.After(4200 + 1000 * seconds, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+  ui.After(4200 + 1000 * seconds, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   const int code = RunProgram(ui);
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   (void)opened;
   return code;
 }

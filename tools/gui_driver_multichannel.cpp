@@ -44,11 +44,11 @@ int Run(const std::function<void(ui::QtBackend&)>& steps) {
   sim::SimBackend sim;
   sim.UseRealClock();
   sim.AddTransmitter(*sim::FindSimModel("KDB7DY"));
-  SetBackend(&sim);
+  SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
   steps(ui);
   const int code = RunProgram(ui);
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   return code;
 }
 
@@ -72,7 +72,7 @@ int Shots(const std::vector<std::string>& args) {
       if (auto* c = combo(4018)) c->hidePopup();
       ui.Click(kDlg, 4045);
     });
-    ui.After(5200, [&ui] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+    ui.After(5200, [&ui] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   });
 }
 
@@ -100,7 +100,7 @@ int Idle(const std::vector<std::string>& args) {
                   100.0 * system / wall, static_cast<double>(now.wakeups - cpu0.wakeups) / wall);
       ui.Click(kDlg, 4045);
     });
-    ui.After(3500 + seconds * 1000, [&ui] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+    ui.After(3500 + seconds * 1000, [&ui] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   });
 }
 
@@ -137,7 +137,7 @@ int Bench(const std::vector<std::string>&) {
       report("read", reads, 76 * 20);
       report("write", writes, 119 * 20);
       ui.Click(kDlg, 4045);
-      ui.After(200, [&ui] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+      ui.After(200, [&ui] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
     };
     ui.After(1000, [&ui] { ui.Click(res::kMainWindow, res::kButtonConfig); });
     ui.After(3500, [&run] { run(kRuns); });

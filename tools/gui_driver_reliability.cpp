@@ -39,14 +39,14 @@ int FileErrorShots(const std::vector<std::string>& args) {
   sim::SimBackend sim;
   sim.UseRealClock();
   sim::AddBootableTransmitter(sim, *sim::FindSimModel("KDB"));
-  SetBackend(&sim);
+  SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
   auto load = [&](const std::string& path) {
     ui.QueueFileAnswer(path);
     ui.Click(res::kDlgBootloader, 3);  // returns once the message box is up
   };
   auto step = [&](int at, std::function<void()> action) { ui.After(at, std::move(action)); };
-  step(1000, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdBootloader); });
+  step(1000, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuBootloader); });
   step(1300, [&] { load(hex); });
   step(1700, [&] { ui.GrabScreen(dir + "/message_hex_checksum.png"); });
   step(1800, [&] { ui.AcceptMessageBox(); });
@@ -54,9 +54,9 @@ int FileErrorShots(const std::vector<std::string>& args) {
   step(2600, [&] { ui.GrabScreen(dir + "/message_kvm_odd_digits.png"); });
   step(2700, [&] { ui.AcceptMessageBox(); });
   step(2900, [&] { ui.Click(res::kDlgBootloader, 2); });
-  step(3100, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+  step(3100, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   const int code = RunProgram(ui);
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   return code;
 }
 

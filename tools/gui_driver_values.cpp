@@ -37,23 +37,23 @@ sim::SimTransmitter& SetUpBench(sim::SimBackend& sim, const char* model, bool ca
 int ShotValues(const std::string& dir, const char* model, bool calibrator, const std::string& name) {
   sim::SimBackend sim;
   SetUpBench(sim, model, calibrator);
-  SetBackend(&sim);
+  SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
   ui.After(1000, [&] { ui.Click(res::kMainWindow, res::kButtonValues); });
   ui.After(2500, [&] {
     if (!ui.GrabWindow(res::kDlgValues, dir + "/" + name)) std::fprintf(stderr, "no dialog 106\n");
   });
   ui.After(2600, [&] { ui.Click(res::kDlgValues, ui::kIdCancel); });
-  ui.After(2800, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+  ui.After(2800, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   const int code = RunProgram(ui);
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   return code;
 }
 
 int ShotModule(const std::string& dir) {
   sim::SimBackend sim;
   SetUpBench(sim, "EHA9", true);
-  SetBackend(&sim);
+  SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
   auto write = [&](int field, const char* value, int button) {
     if (ui::Dialog* d = ui.FindDialog(res::kDlgOutputModule)) d->SetText(field, value);
@@ -67,9 +67,9 @@ int ShotModule(const std::string& dir) {
       std::fprintf(stderr, "no dialog 134\n");
   });
   ui.After(2600, [&] { ui.Click(res::kDlgOutputModule, ui::kIdCancel); });
-  ui.After(2800, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+  ui.After(2800, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   const int code = RunProgram(ui);
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   return code;
 }
 
@@ -93,7 +93,7 @@ int BenchValues(const std::vector<std::string>& args) {
   const int seconds = args.empty() ? 30 : std::max(1, std::stoi(args[0]));
   sim::SimBackend sim;
   SetUpBench(sim, "KDB7DY", true);
-  SetBackend(&sim);
+  SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
   double cpu0 = 0;
   std::chrono::steady_clock::time_point t0;
@@ -112,9 +112,9 @@ int BenchValues(const std::vector<std::string>& args) {
                 wall, cpu, 100.0 * cpu / wall, reads, reads / wall);
     ui.Click(res::kDlgValues, ui::kIdCancel);
   });
-  ui.After(2200 + seconds * 1000, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });
+  ui.After(2200 + seconds * 1000, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   const int code = RunProgram(ui);
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   return code;
 }
 

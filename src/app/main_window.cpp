@@ -7,6 +7,7 @@
 #include "app/dialog_factory.h"
 #include "app/program.h"
 #include "core/globals.h"
+#include "core/models.h"
 #include "core/support_log.h"
 #include "core/text.h"
 #include "core/version.h"
@@ -47,24 +48,16 @@ void ShowField(ui::Dialog& w, int id, const char* cp1250) { w.SetText(id, Cp1250
 
 // Support output when the transmitter could not be used: why, on stderr.
 void PrintDiagnosis() {
-  if (Backend() == nullptr) return;
-  const std::string why = Backend()->Diagnose(static_cast<std::uint16_t>(G().TransmitterIds.vendor),
-                                              static_cast<std::uint16_t>(G().TransmitterIds.product));
+  HidBackend* hid = CurrentHidBackend();
+  if (hid == nullptr) return;
+  const std::string why = hid->Diagnose(static_cast<std::uint16_t>(G().TransmitterIds.vendor),
+                                        static_cast<std::uint16_t>(G().TransmitterIds.product));
   if (!why.empty()) std::cerr << "travik: " << why << "\n";
 }
 
 }  // namespace
 
-int ConfigTemplateFor(int device_type) {
-  static constexpr int kTemplates[50] = {
-      105, 110, 111, 112, 113, 123, 130, 131, 132, 126,  // 0-9
-      125, 142, 127, 133, 0,   135, 0,   0,   138, 0,    // 10-19
-      0,   141, 145, 0,   146, 147, 155, 156, 148, 149,  // 20-29
-      150, 151, 152, 153, 154, 158, 157, 159, 163, 160,  // 30-39
-      162, 161, 0,   0,   0,   0,   0,   0,   164, 337,  // 40-49
-  };
-  return device_type >= 0 && device_type < 50 ? kTemplates[device_type] : 0;
-}
+int ConfigTemplateFor(int device_type) { return ModelOf(device_type).config_template; }
 
 void MainWindowProc::OnInit(ui::Dialog& w) {
   w.SetTimer(1, 10);
@@ -98,9 +91,9 @@ void MainWindowProc::ReportConnectFailure(ui::Dialog& w, const char* caption) {
 MainWindowProc::Outcome MainWindowProc::NotFound(ui::Dialog& w, const char* text,
                                                  const char* caption) {
   // Idle before the message box: the timer keeps ticking while it is up, and
-  // a search still in state 6 would stack up one box per tick.
-  G().ConnectState = 0;
-  failed_attempts_ = 0;
+  // a search still in kConnectSearch would stack up one box per tick.
+  G().ConnectState = kConnectIdle;
+  G().ConnectFailures = 0;
   PrintDiagnosis();
   w.MessageBox(text, caption, ui::Icon::kInformation);
   return Outcome::kNotFound;
@@ -141,8 +134,8 @@ MainWindowProc::Outcome MainWindowProc::Connect(ui::Dialog& w, bool automatic) {
     return Outcome::kRefused;
   }
   g.DeviceOnline = 1;
-  g.NextState = 4;
-  g.ConnectState = 3;
+  g.NextState = kConnectIdentify;
+  g.ConnectState = kConnectWait;
   g.WaitTicks = 30;
   return Outcome::kConnected;
 }
@@ -150,46 +143,47 @@ MainWindowProc::Outcome MainWindowProc::Connect(ui::Dialog& w, bool automatic) {
 void MainWindowProc::Step(ui::Dialog& w) {
   auto& g = G();
   switch (g.ConnectState) {
-    case 3:
+    case kConnectWait:
       if (g.WaitTicks > 0) {
         --g.WaitTicks;
       } else {
         g.ConnectState = g.NextState;
         // A new search: refusals of one that a dialog interrupted do not count.
-        if (g.ConnectState == 6) failed_attempts_ = 0;
+        if (g.ConnectState == kConnectSearch) g.ConnectFailures = 0;
       }
       break;
-    case 6: {
+    case kConnectSearch: {
       const Outcome outcome = Connect(w, true);
       if (outcome == Outcome::kRefused) {
         // Retried on the next tick, but not for ever.
-        if (++failed_attempts_ >= kConnectAttempts) {
-          failed_attempts_ = 0;
-          g.ConnectState = 0;
+        if (++g.ConnectFailures >= kConnectAttempts) {
+          g.ConnectFailures = 0;
+          g.ConnectState = kConnectIdle;
           ReportConnectFailure(w, kSearchCaption);
         }
       } else {
-        failed_attempts_ = 0;
+        g.ConnectFailures = 0;
       }
       break;
     }
-    case 4:
+    case kConnectIdentify:
       if (ReadInput(1)) {
         FillIdentification();
         ShowField(w, kFieldDevice, g.DeviceIdText.data());
-        w.SetText(kButtonValues, g.DeviceType == 3 ? "ZAPSAT" : "ČÍST");
+        w.SetText(kButtonValues,
+                  ModelOf(g.DeviceType).values_window == ValuesWindow::kOutputModule ? "ZAPSAT" : "ČÍST");
         ShowField(w, kFieldFirmware, g.FirmwareText.data());
-        g.ConnectState = 0;
+        g.ConnectState = kConnectIdle;
       } else {
-        g.ConnectState = 1;
+        g.ConnectState = kConnectLost;
         CloseSlot(1);
         w.MessageBox("Chyba při čtení identifikátorů zařízení", kSearchCaption, ui::Icon::kError);
       }
       break;
-    case 1:
+    case kConnectLost:
       ShowDisconnected(w);
       g.DeviceOnline = 0;
-      g.ConnectState = 0;
+      g.ConnectState = kConnectIdle;
       break;
     default:
       break;
@@ -204,7 +198,7 @@ int MainWindowProc::RunDialog(ui::Dialog& w, int template_number) {
 
 void MainWindowProc::OpenConfiguration(ui::Dialog& w) {
   auto& g = G();
-  g.ConnectState = 0;
+  g.ConnectState = kConnectIdle;
   w.ShowWindow(false);
   if (g.DeviceOnline == 1) {
     IdentifyDevice();
@@ -218,7 +212,7 @@ void MainWindowProc::OpenConfiguration(ui::Dialog& w) {
   }
   // A type without a dialog only hides and restores the window.
   RunHidden(w, ConfigTemplateFor(g.DeviceType));
-  if (g.DeviceOnline == 0) g.ConnectState = 0;
+  if (g.DeviceOnline == 0) g.ConnectState = kConnectIdle;
 }
 
 // The values dialogs only ever end with 2; restoring on any end keeps the
@@ -236,65 +230,75 @@ void MainWindowProc::RunHidden(ui::Dialog& w, int template_number) {
 void MainWindowProc::OpenValues(ui::Dialog& w) {
   auto& g = G();
   IdentifyDevice();
-  g.ConnectState = 0;
-  RunHidden(w, g.DeviceType == 3 ? kDlgOutputModule : kDlgValues);
-  if (g.DeviceOnline == 0) g.ConnectState = 0;
+  g.ConnectState = kConnectIdle;
+  RunHidden(w, ValuesTemplateFor(g.DeviceType));
+  if (g.DeviceOnline == 0) g.ConnectState = kConnectIdle;
+}
+
+int CalibrationTemplateFor(int device_type) {
+  switch (ModelOf(device_type).calibration) {
+    case CalibrationKind::kNone: return 0;
+    case CalibrationKind::kOutputs: return kDlgOutputCalibration;
+    case CalibrationKind::kInputs: return kDlgInputCalibration;
+  }
+  return 0;
+}
+
+int ValuesTemplateFor(int device_type) {
+  return ModelOf(device_type).values_window == ValuesWindow::kOutputModule ? kDlgOutputModule : kDlgValues;
 }
 
 void MainWindowProc::AutoCalibration(ui::Dialog& w) {
-  const int type = G().DeviceType;
-  const bool unavailable = type == 1 || (type >= 5 && type <= 8) || type == 10 || type == 12 ||
-                           type == 13 || type == 15 || type == 18 || type == 22 ||
-                           (type >= 24 && type <= 36) || type == 49;
-  if (unavailable) {
+  const int calibration = CalibrationTemplateFor(G().DeviceType);
+  if (calibration == 0) {
     w.MessageBox(kNotAvailable, kToolsCaption, ui::Icon::kInformation);
     return;
   }
-  RunHidden(w, type == 48 ? 336 : 122);
+  RunHidden(w, calibration);
 }
 
 void MainWindowProc::Bootloader(ui::Dialog& w) {
   auto& g = G();
   // Idle, as for the other dialogs: a connection attempt must not reopen the
   // transmitter in the middle of the bootloader's exchanges.
-  g.ConnectState = 0;
+  g.ConnectState = kConnectIdle;
   RunHidden(w, kDlgBootloader);
   ReleaseDeviceList();
   ShowDisconnected(w);
   g.DeviceOnline = 0;
-  g.NextState = 6;
-  g.ConnectState = 3;
+  g.NextState = kConnectSearch;
+  g.ConnectState = kConnectWait;
   g.WaitTicks = 30;
 }
 
 void MainWindowProc::OnCommand(ui::Dialog& w, int id, ui::Notify code) {
   auto& g = G();
   switch (id) {
-    case kCmdExit:
+    case kMenuExit:
       OnClose(w);
       return;
-    case kCmdManualCalibration:
+    case kMenuManualCalibration:
       w.MessageBox(kNotAvailable, kToolsCaption, ui::Icon::kInformation);
       return;
-    case kCmdAutoCalibration:
+    case kMenuAutoCalibration:
       AutoCalibration(w);
       return;
-    case kCmdBootloader:
+    case kMenuBootloader:
       Bootloader(w);
       return;
-    case kCmdUsbSet:
+    case kMenuUsbSet:
       RunDialog(w, kDlgUsbSet);
       return;
-    case kCmdUsbCal:
+    case kMenuUsbCal:
       RunDialog(w, kDlgUsbCal);
       return;
-    case kCmdAbout:
+    case kMenuAbout:
       w.MessageBox(AboutText(), "O programu", ui::Icon::kInformation);
       return;
-    case kCmdSupportedDevices:
+    case kMenuSupportedDevices:
       w.MessageBox(kSupportedDevices, "Devices ", ui::Icon::kInformation);
       return;
-    case kCmdFunctions:
+    case kMenuFunctions:
       w.MessageBox(kFunctions, "Functions ", ui::Icon::kInformation);
       return;
     default:
@@ -303,7 +307,7 @@ void MainWindowProc::OnCommand(ui::Dialog& w, int id, ui::Notify code) {
   if (code != ui::Notify::kClicked) return;
   switch (id) {
     case kButtonStart:
-      if (g.ConnectState != 0) return;
+      if (g.ConnectState != kConnectIdle) return;
       if (Connect(w, false) == Outcome::kRefused) ReportConnectFailure(w, kManualCaption);
       return;
     case kButtonStop:
@@ -311,7 +315,7 @@ void MainWindowProc::OnCommand(ui::Dialog& w, int id, ui::Notify code) {
       CloseSlot(1);
       ShowDisconnected(w);
       g.DeviceOnline = 0;
-      g.ConnectState = 0;
+      g.ConnectState = kConnectIdle;
       return;
     case kButtonConfig:
       OpenConfiguration(w);

@@ -32,8 +32,6 @@ class MainWindowProc : public ui::DialogProc {
   void AutoCalibration(ui::Dialog& w);
   void Bootloader(ui::Dialog& w);
   int RunDialog(ui::Dialog& w, int template_number);
-
-  int failed_attempts_ = 0;
 };
 
 }  // namespace travik

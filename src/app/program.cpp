@@ -12,9 +12,10 @@ namespace travik {
 
 int RunProgram(ui::Backend& backend) {
   auto& g = G();
-  g.NextState = 6;
-  g.ConnectState = 3;
+  g.NextState = kConnectSearch;
+  g.ConnectState = kConnectWait;
   g.WaitTicks = 30;
+  g.ConnectFailures = 0;
   g.DeviceOnline = 0;
   g.OutputReport[0] = 0;
   g.OutputReport[1] = 0;
@@ -25,25 +26,24 @@ int RunProgram(ui::Backend& backend) {
 
 namespace {
 
-std::ostream* g_trace = nullptr;
-
 void TraceFrame(const HidTraceEvent& e, void*) {
-  if (g_trace == nullptr) return;
+  std::ostream* out = G().Trace.out;
+  if (out == nullptr) return;
   static constexpr const char* kKinds[] = {"set-feature", "get-feature", "input", "output"};
-  *g_trace << "hid slot " << static_cast<int>(e.slot) << ' ' << kKinds[e.kind]
+  *out << "hid slot " << static_cast<int>(e.slot) << ' ' << kKinds[e.kind]
            << (e.ok ? "" : " FAILED") << ':';
   char hex[4];
   for (int i = 0; i < e.length; ++i) {
     std::snprintf(hex, sizeof hex, " %02X", e.bytes[i]);
-    *g_trace << hex;
+    *out << hex;
   }
-  *g_trace << '\n';
+  *out << '\n';
 }
 
 }  // namespace
 
 void SetTrace(std::ostream* out, ui::Backend* backend) {
-  g_trace = out;
+  G().Trace.out = out;
   SetHidTrace(out != nullptr ? TraceFrame : nullptr, nullptr);
   if (backend == nullptr) return;
   if (out == nullptr) {

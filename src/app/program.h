@@ -16,5 +16,9 @@ void SetTrace(std::ostream* out, ui::Backend* backend);
 
 // Template of the configuration dialog for a device type; 0 when the type has none.
 int ConfigTemplateFor(int device_type);
+// Template of the automatic calibration for a device type; 0 when it has none.
+int CalibrationTemplateFor(int device_type);
+// Template of the values window for a device type.
+int ValuesTemplateFor(int device_type);
 
 }  // namespace travik

@@ -9,19 +9,19 @@ Session::Session()
     : sim_(std::make_unique<sim::SimBackend>()),
       ui_(std::make_unique<ui::HeadlessBackend>(ui::HeadlessBackend::Clock::kVirtual)) {
   ResetProgramState();
-  SetBackend(sim_.get());
+  SetCurrentHidBackend(sim_.get());
   sim_->SetClock([ui = ui_.get()] { return ui->Now(); });
 }
 
 Session::Session(HidBackend& backend)
     : ui_(std::make_unique<ui::HeadlessBackend>(ui::HeadlessBackend::Clock::kReal)) {
   ResetProgramState();
-  SetBackend(&backend);
+  SetCurrentHidBackend(&backend);
 }
 
 Session::~Session() {
   ui_.reset();  // ends the program thread before the devices go
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
 }
 
 void Session::Start() {

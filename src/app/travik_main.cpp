@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
     auto& transmitter = travik::sim::AddBootableTransmitter(*sim, *m);
     transmitter.SetLiveValues(travik::sim::MovingValues(m->device_type));
     if (calibrator) travik::sim::PutOnBench(travik::sim::AddCalibrator(*sim), &transmitter);
-    travik::SetBackend(sim.get());
+    travik::SetCurrentHidBackend(sim.get());
   } else {
     if (calibrator) {
       std::cerr << "travik: --calibrator goes with --simulate MODEL (see --help)\n";
@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
     }
 #ifdef TRAVIK_HAVE_HIDAPI
     real = std::make_unique<travik::HidapiBackend>();
-    travik::SetBackend(real.get());
+    travik::SetCurrentHidBackend(real.get());
 #else
     std::cerr << "travik: built without hidapi; only --simulate is available\n";
 #endif
@@ -123,6 +123,6 @@ int main(int argc, char** argv) {
   if (trace || log.is_open()) travik::SetTrace(&trace_stream, &ui);
   const int code = travik::RunProgram(ui);
   travik::SetTrace(nullptr, &ui);
-  travik::SetBackend(nullptr);
+  travik::SetCurrentHidBackend(nullptr);
   return code;
 }

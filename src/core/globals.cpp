@@ -6,7 +6,7 @@ ProgramState* g_state = nullptr;
 HidBackend* g_backend = nullptr;
 }  // namespace
 
-ProgramState& G() {
+ProgramState& Program() {
   if (g_state == nullptr) g_state = new ProgramState();
   return *g_state;
 }
@@ -16,7 +16,7 @@ void ResetProgramState() {
   g_state = new ProgramState();
 }
 
-HidBackend* Backend() { return g_backend; }
-void SetBackend(HidBackend* backend) { g_backend = backend; }
+HidBackend* CurrentHidBackend() { return g_backend; }
+void SetCurrentHidBackend(HidBackend* backend) { g_backend = backend; }
 
 }  // namespace travik

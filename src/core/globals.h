@@ -6,13 +6,17 @@
 
 #include <array>
 #include <cstdint>
+#include <iosfwd>
 #include <map>
 #include <memory>
 #include <string>
 
+#include "core/boot_run.h"
+
 namespace travik {
 
 class HidBackend;
+struct HidTraceEvent;
 
 // The closed marker of a HID slot: the invalid-handle value, all bits set.
 using HidHandle = std::intptr_t;
@@ -59,11 +63,31 @@ struct TransferRun {
   std::int32_t TransferWait = 0;
 };
 
+// Steps of the main window's connection machine on timer 1. The numbers are
+// the machine's own: tests and scenarios compare ConnectState with them.
+enum ConnectStep : std::uint8_t {
+  kConnectIdle = 0,      // nothing to do; START connects by hand
+  kConnectLost = 1,      // show the device disconnected, then idle
+  kConnectWait = 3,      // count WaitTicks down, then go to NextState
+  kConnectIdentify = 4,  // read the identification record
+  kConnectSearch = 6,    // enumerate, find, open and init the transmitter
+};
+
+// Where the frame trace goes (--trace, --log, the scenario runner's log).
+using HidTraceSink = void (*)(const HidTraceEvent& event, void* context);
+struct TraceWiring {
+  HidTraceSink hid_sink = nullptr;
+  void* hid_context = nullptr;
+  std::ostream* out = nullptr;  // the program's trace text
+};
+
 struct ProgramState {
   // Connection globals (main window).
-  std::uint8_t ConnectState = 3;
-  std::uint8_t NextState = 6;
+  ConnectStep ConnectState = kConnectWait;
+  ConnectStep NextState = kConnectSearch;
   std::int32_t WaitTicks = 30;
+  // Refused opens or inits of the automatic connection in a row.
+  std::int32_t ConnectFailures = 0;
   std::uint8_t DeviceOnline = 0;
   std::uint8_t DeviceType = 0;
   UsbIds TransmitterIds{0xA600, 0xE240};
@@ -94,17 +118,24 @@ struct ProgramState {
 
   TransferRun Transfer;
   std::unique_ptr<FirmwareImage> Firmware = std::make_unique<FirmwareImage>();
+  BootRun Bootloader;
+
+  TraceWiring Trace;
 };
 
-// The one instance. Access through G() everywhere.
-ProgramState& G();
+// The one instance.
+ProgramState& Program();
+// The short name the code uses throughout; the same object.
+inline ProgramState& G() { return Program(); }
 
-// Fresh program state (as at program start). Keeps the HID backend.
+// Fresh program state (as at program start): connection, buffers, slots,
+// transfers, the bootloader's run and the trace. Keeps the HID backend.
 void ResetProgramState();
 
-// The platform HID access used by the hid layer (not owned).
-HidBackend* Backend();
-void SetBackend(HidBackend* backend);
+// The HID backend in use (the platform's or a simulated bus; not owned).
+// "Backend" alone is the window layer's (ui::Backend).
+HidBackend* CurrentHidBackend();
+void SetCurrentHidBackend(HidBackend* backend);
 
 // C-string view of one of the zero-terminated text globals.
 template <std::size_t N>

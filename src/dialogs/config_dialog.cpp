@@ -239,7 +239,7 @@ void ConfigDialog::OnTimer(ui::Dialog& d, int) {
 
 void ConfigDialog::OnClose(ui::Dialog& d) {
   d.KillTimer(1);
-  d.End(1005);
+  d.End(ui::kEndClosed);
 }
 
 void ConfigDialog::OnCommand(ui::Dialog& d, int id, ui::Notify code) {

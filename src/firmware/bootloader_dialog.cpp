@@ -27,8 +27,6 @@ constexpr std::uint32_t kEraseDelayTicks = 30;
 constexpr const char* kAckTooLate = "Zápis do FLASH nebyl potvrzen v časovém limitu";
 constexpr const char* kEraseTooLong = "Mazaní Flash nebylo dokončeno v časovém limitu";
 
-BootRun g_boot;
-
 std::uint16_t Vendor() { return static_cast<std::uint16_t>(G().TransmitterIds.vendor); }
 std::uint16_t Product() { return static_cast<std::uint16_t>(G().TransmitterIds.product); }
 
@@ -314,7 +312,7 @@ void BeginOperation(ui::Dialog& d) {
 
 }  // namespace
 
-BootRun& Boot() { return g_boot; }
+BootRun& Boot() { return G().Bootloader; }
 
 void BootloaderDialog::OnInit(ui::Dialog& d) {
   Boot().state = BootState::kIdle;

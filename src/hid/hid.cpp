@@ -7,9 +7,6 @@
 namespace travik {
 namespace {
 
-HidTraceSink g_trace_sink = nullptr;
-void* g_trace_context = nullptr;
-
 constexpr std::uint8_t kSlotCount = static_cast<std::uint8_t>(std::tuple_size_v<decltype(ProgramState::Slots)>);
 
 HidSlot* SlotAt(std::uint8_t slot) { return slot < kSlotCount ? &G().Slots[slot] : nullptr; }
@@ -18,14 +15,15 @@ HidSlot* SlotAt(std::uint8_t slot) { return slot < kSlotCount ? &G().Slots[slot]
 // or there is no backend to talk to.
 HidHandle OpenHandle(std::uint8_t slot) {
   const HidSlot* s = SlotAt(slot);
-  if (s == nullptr || Backend() == nullptr) return kClosedHandle;
+  if (s == nullptr || CurrentHidBackend() == nullptr) return kClosedHandle;
   return s->handle;
 }
 
 void Trace(HidTraceEvent::Kind kind, std::uint8_t slot, const std::uint8_t* bytes, int length, bool ok) {
-  if (g_trace_sink == nullptr) return;
+  const TraceWiring& trace = G().Trace;
+  if (trace.hid_sink == nullptr) return;
   HidTraceEvent event{kind, slot, bytes, length, ok};
-  g_trace_sink(event, g_trace_context);
+  trace.hid_sink(event, trace.hid_context);
 }
 
 // Opens a path into a slot, closing whatever the slot held first so that no
@@ -34,8 +32,8 @@ bool OpenIntoSlot(const std::string& path, std::uint8_t slot) {
   HidSlot* s = SlotAt(slot);
   if (s == nullptr) return false;
   CloseSlot(slot);
-  if (Backend() == nullptr || path.empty()) return false;
-  HidHandle handle = Backend()->Open(path);
+  if (CurrentHidBackend() == nullptr || path.empty()) return false;
+  HidHandle handle = CurrentHidBackend()->Open(path);
   if (handle == kClosedHandle) return false;
   s->handle = handle;
   return true;
@@ -48,7 +46,7 @@ bool WalkForIds(std::uint16_t vendor, std::uint16_t product, int count, std::uin
   HidSlot* s = SlotAt(slot);
   if (s == nullptr) return false;
   CloseSlot(slot);
-  if (Backend() == nullptr) return false;
+  if (CurrentHidBackend() == nullptr) return false;
   if (count > kDeviceListCapacity) count = kDeviceListCapacity;
   for (int i = 0; i < count; ++i) {
     const std::string& path = G().Devices.paths[i];
@@ -57,7 +55,7 @@ bool WalkForIds(std::uint16_t vendor, std::uint16_t product, int count, std::uin
     std::uint16_t found_vendor = 0;
     std::uint16_t found_product = 0;
     // Unreadable attributes count as a different device.
-    bool match = Backend()->GetAttributes(s->handle, found_vendor, found_product) &&
+    bool match = CurrentHidBackend()->GetAttributes(s->handle, found_vendor, found_product) &&
                  found_vendor == vendor && found_product == product;
     if (match) {
       if (!keep_open) {
@@ -76,13 +74,13 @@ bool WalkForIds(std::uint16_t vendor, std::uint16_t product, int count, std::uin
 int EnumerateDevices() {
   DeviceList& list = G().Devices;
   // A full list cannot take more; probing the devices would only disturb them.
-  if (Backend() == nullptr || list.count >= kDeviceListCapacity) return list.count;
+  if (CurrentHidBackend() == nullptr || list.count >= kDeviceListCapacity) return list.count;
   constexpr std::uint8_t kProbeSlot = 0;
-  for (const std::string& path : Backend()->ListInterfaces()) {
+  for (const std::string& path : CurrentHidBackend()->ListInterfaces()) {
     if (!OpenIntoSlot(path, kProbeSlot)) continue;
     std::uint16_t usage_page = 0;
     std::uint16_t usage = 0;
-    bool caps = Backend()->GetCaps(G().Slots[kProbeSlot].handle, usage_page, usage);
+    bool caps = CurrentHidBackend()->GetCaps(G().Slots[kProbeSlot].handle, usage_page, usage);
     if (caps && usage_page == kVendorUsagePage && usage == kVendorUsage) {
       list.paths[list.count] = path;
       ++list.count;
@@ -113,7 +111,7 @@ bool OpenRemembered(int position, std::uint8_t slot) {
 void CloseSlot(std::uint8_t slot) {
   HidSlot* s = SlotAt(slot);
   if (s == nullptr || s->handle == kClosedHandle) return;
-  if (Backend() != nullptr) Backend()->Close(s->handle);
+  if (CurrentHidBackend() != nullptr) CurrentHidBackend()->Close(s->handle);
   s->handle = kClosedHandle;
 }
 
@@ -123,7 +121,7 @@ bool SendFeatureReport(const std::uint8_t* buffer, int length, std::uint8_t slot
   if (buffer == nullptr || length <= 0) return false;
   HidHandle handle = OpenHandle(slot);
   bool ok = handle != kClosedHandle &&
-            Backend()->SetFeature(handle, buffer, static_cast<std::size_t>(length));
+            CurrentHidBackend()->SetFeature(handle, buffer, static_cast<std::size_t>(length));
   Trace(HidTraceEvent::kSetFeature, slot, buffer, length, ok);
   return ok;
 }
@@ -132,7 +130,7 @@ bool ReadFeatureReport(std::uint8_t* buffer, int length, std::uint8_t slot) {
   if (buffer == nullptr || length <= 0) return false;
   HidHandle handle = OpenHandle(slot);
   bool ok = handle != kClosedHandle &&
-            Backend()->GetFeature(handle, buffer, static_cast<std::size_t>(length));
+            CurrentHidBackend()->GetFeature(handle, buffer, static_cast<std::size_t>(length));
   Trace(HidTraceEvent::kGetFeature, slot, buffer, ok ? length : 0, ok);
   return ok;
 }
@@ -142,7 +140,7 @@ bool ReadInputReport(std::uint8_t* buffer, int length, std::uint32_t& transferre
   if (buffer == nullptr || length <= 0) return false;
   HidHandle handle = OpenHandle(slot);
   bool ok = handle != kClosedHandle &&
-            Backend()->ReadInput(handle, buffer, static_cast<std::size_t>(length), transferred,
+            CurrentHidBackend()->ReadInput(handle, buffer, static_cast<std::size_t>(length), transferred,
                                  kInputReadTimeoutMs);
   if (!ok || transferred > static_cast<std::uint32_t>(length)) {
     ok = false;
@@ -158,7 +156,7 @@ bool WriteOutputReport(const std::uint8_t* buffer, int length, std::uint32_t& tr
   if (buffer == nullptr || length <= 0) return false;
   HidHandle handle = OpenHandle(slot);
   bool ok = handle != kClosedHandle &&
-            Backend()->WriteOutput(handle, buffer, static_cast<std::size_t>(length), transferred);
+            CurrentHidBackend()->WriteOutput(handle, buffer, static_cast<std::size_t>(length), transferred);
   if (!ok) transferred = 0;
   Trace(HidTraceEvent::kWriteOutput, slot, buffer, length, ok);
   return ok;
@@ -169,7 +167,7 @@ bool ReadProductText(char* text, int count, std::uint8_t slot) {
   HidHandle handle = OpenHandle(slot);
   if (handle == kClosedHandle) return false;
   std::u16string units;
-  if (!Backend()->GetProductString(handle, units)) return false;
+  if (!CurrentHidBackend()->GetProductString(handle, units)) return false;
   bool ended = false;
   for (int k = 0; k < count; ++k) {
     if (!ended && (static_cast<std::size_t>(k) >= units.size() || units[k] == u'\0')) ended = true;
@@ -200,8 +198,8 @@ int RebuildDeviceList() {
 }
 
 void SetHidTrace(HidTraceSink sink, void* context) {
-  g_trace_sink = sink;
-  g_trace_context = context;
+  G().Trace.hid_sink = sink;
+  G().Trace.hid_context = context;
 }
 
 }  // namespace travik

@@ -42,7 +42,7 @@ struct HidTraceEvent {
   int length;
   bool ok;
 };
-using HidTraceSink = void (*)(const HidTraceEvent& event, void* context);
+// HidTraceSink (core/globals.h) receives each; the sink is part of ProgramState.
 void SetHidTrace(HidTraceSink sink, void* context);
 
 }  // namespace travik

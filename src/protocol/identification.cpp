@@ -1,61 +1,19 @@
 #include "protocol/identification.h"
 
-#include <cstring>
-
 #include "core/globals.h"
+#include "core/models.h"
 #include "core/text.h"
 
 namespace travik {
-namespace {
 
-struct IdRow {
-  const char* prefix;
-  int type;
-};
+const char* MinimumFirmware(int type) { return ModelOf(type).minimum_firmware; }
 
-// Where one prefix extends another (BBH7Q/BBH7QS, UCRGJ6Y/UCRGJ6YA,
-// UCRGQ/UCRGQR), the longer one wins.
-constexpr IdRow kIdRows[] = {
-    {"NSC", 0},       {"NSF", 1},      {"BBA", 2},      {"EHA9", 3},      {"U-U7", 4},
-    {"NRXU", 5},      {"KDB ", 6},     {"NRGN", 7},     {"KFX", 8},       {"NWYJ", 9},
-    {"NWYT", 10},     {"NDEUP", 11},   {"NDEUL", 12},   {"BBH7T", 13},    {"JBC3S", 15},
-    {"BBH7Q", 16},    {"JBC3K", 17},   {"BBH7H", 18},   {"JBC3G", 19},    {"E-TG6XK6", 20},
-    {"E-GET9", 21},   {"BBH8L", 22},   {"JBC7X", 23},   {"NQAZ", 24},     {"MZP", 25},
-    {"NQKZ", 26},     {"MJD", 27},     {"LDRS", 28},    {"NBBS", 29},     {"NBBV", 30},
-    {"BBH7QS", 31},   {"UCVWW7Q", 32}, {"UCMXB7K", 33}, {"UCRGJ6Y", 34},  {"UCRGJ6YA", 35},
-    {"UCBCN7U", 36},  {"UCVWC", 37},   {"UCMXH", 38},   {"UCRGQ", 39},    {"UCRGQR", 40},
-    {"UCBCM", 41},    {"N3tNT", 48},   {"KDB7", 49},
-};
-
-struct ModelRow {
-  int type;
-  const char* name;
-};
-
-constexpr ModelRow kModels[] = {
-    {0, "NSC"},     {1, "NSF"},       {2, "BBA"},     {3, "EHA9"},     {4, "UU5"},
-    {5, "NRXU"},    {6, "KDB"},       {7, "NRGN"},    {8, "KFX"},      {9, "NWYJ"},
-    {10, "NWYT"},   {11, "NDEUP"},    {12, "NDEUL"},  {13, "BBH7T"},   {15, "JBC3S"},
-    {16, "BBH7Q"},  {17, "JBC3K"},    {18, "BBH7H"},  {19, "JBC3G"},   {20, "E-TG6XK6"},
-    {21, "E-GET9"}, {22, "BBH8L"},    {23, "JBC7X"},  {24, "NQAZ"},    {25, "MZP"},
-    {26, "NQKZ"},   {27, "MJD"},      {28, "LDRS"},   {29, "NBBSZ"},   {30, "NBBVK"},
-    {31, "BBH7QS"}, {32, "UC-VWW"},   {33, "UC-MXB"}, {34, "UC-RGJ"},  {35, "UC-RGJ-H"},
-    {36, "UC-BCN"}, {37, "UC-VWC"},   {38, "UC-MXH"}, {39, "UC-RGQ"},  {40, "UC-RGQ-A"},
-    {41, "UC-BCM"}, {48, "N3tNT"},    {49, "KDB7DY"},
-};
-
-// Minimum firmware per type; nullptr means always outdated.
-const char* MinimumFirmware(int type) {
-  if (type == 0 || type == 2) return "00.00.24";
-  if (type == 1) return "00.00.08";
-  if (type == 3) return "00.00.10";
-  if (type == 4) return "00.00.03";
-  if ((type >= 5 && type <= 13) || (type >= 15 && type <= 41) || type == 48 || type == 49)
-    return "00.00.00";
-  return nullptr;
+std::vector<std::string> IdPrefixes(int device_type) {
+  std::vector<std::string> prefixes;
+  for (const char* prefix : ModelOf(device_type).id_prefixes)
+    if (prefix != nullptr) prefixes.emplace_back(prefix);
+  return prefixes;
 }
-
-}  // namespace
 
 std::string RecordText(const std::uint8_t* bytes, std::size_t count) {
   std::string text;
@@ -63,20 +21,7 @@ std::string RecordText(const std::uint8_t* bytes, std::size_t count) {
   return "  " + Cp1250ToUtf8(text);
 }
 
-int DeviceTypeOfId(std::string_view id_text) {
-  // Only the first eight ID characters take part.
-  id_text = id_text.substr(0, 8);
-  int best = -1;
-  std::size_t best_length = 0;
-  for (const auto& row : kIdRows) {
-    const std::size_t n = std::strlen(row.prefix);
-    if (n <= id_text.size() && id_text.compare(0, n, row.prefix) == 0 && n > best_length) {
-      best = row.type;
-      best_length = n;
-    }
-  }
-  return best;
-}
+int DeviceTypeOfId(std::string_view id_text) { return ModelTypeOfId(id_text); }
 
 void IdentifyDevice() {
   const auto& id = G().DeviceIdText;
@@ -119,10 +64,6 @@ bool FirmwareIsCurrent() {
   return true;
 }
 
-std::string ModelName(int device_type) {
-  for (const auto& m : kModels)
-    if (m.type == device_type) return m.name;
-  return {};
-}
+std::string ModelName(int device_type) { return ModelOf(device_type).name; }
 
 }  // namespace travik

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace travik {
 
@@ -23,6 +24,11 @@ int DeviceTypeOfId(std::string_view id_text);
 
 // Whether FirmwareText meets the minimum version of DeviceType.
 bool FirmwareIsCurrent();
+
+// The ID prefixes that identify a device type, and its minimum firmware
+// ("dd.dd.dd"; nullptr: every firmware counts as outdated).
+std::vector<std::string> IdPrefixes(int device_type);
+const char* MinimumFirmware(int device_type);
 
 // The model name of a device type ("KDB", "UC-RGJ-H"); "" for codes without a model.
 std::string ModelName(int device_type);

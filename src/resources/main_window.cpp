@@ -27,16 +27,16 @@ std::vector<ui::DialogTemplate> MainTemplates() {
       {33, ControlKind::kPaintedText, "FW version", 380, 40, 100, 16},
   };
   t.menus = {
-      {"Soubor", {{kCmdExit, "Konec"}}},
+      {"Soubor", {{kMenuExit, "Konec"}}},
       {"Nástroje",
-       {{kCmdManualCalibration, "Manuální kalibrace"},
-        {kCmdAutoCalibration, "Atomatická kalibrace"},
-        {kCmdBootloader, "BootLoader"}}},
-      {"Nastavení", {{kCmdUsbSet, "USB parametry Set"}, {kCmdUsbCal, "USB parametry Cal"}}},
+       {{kMenuManualCalibration, "Manuální kalibrace"},
+        {kMenuAutoCalibration, "Atomatická kalibrace"},
+        {kMenuBootloader, "BootLoader"}}},
+      {"Nastavení", {{kMenuUsbSet, "USB parametry Set"}, {kMenuUsbCal, "USB parametry Cal"}}},
       {"Nápověda",
-       {{kCmdAbout, "O programu"},
-        {kCmdSupportedDevices, "Podporovaná zařízení"},
-        {kCmdFunctions, "Podporované funkce"}}},
+       {{kMenuAbout, "O programu"},
+        {kMenuSupportedDevices, "Podporovaná zařízení"},
+        {kMenuFunctions, "Podporované funkce"}}},
   };
   return {t};
 }

@@ -21,15 +21,15 @@ inline constexpr int kButtonConfig = 23;
 inline constexpr int kButtonValues = 24;
 
 // Menu commands.
-inline constexpr int kCmdExit = 40002;
-inline constexpr int kCmdAbout = 40004;
-inline constexpr int kCmdManualCalibration = 40015;
-inline constexpr int kCmdSupportedDevices = 40023;
-inline constexpr int kCmdFunctions = 40026;
-inline constexpr int kCmdUsbSet = 40028;
-inline constexpr int kCmdUsbCal = 40029;
-inline constexpr int kCmdAutoCalibration = 40031;
-inline constexpr int kCmdBootloader = 40032;
+inline constexpr int kMenuExit = 40002;
+inline constexpr int kMenuAbout = 40004;
+inline constexpr int kMenuManualCalibration = 40015;
+inline constexpr int kMenuSupportedDevices = 40023;
+inline constexpr int kMenuFunctions = 40026;
+inline constexpr int kMenuUsbSet = 40028;
+inline constexpr int kMenuUsbCal = 40029;
+inline constexpr int kMenuAutoCalibration = 40031;
+inline constexpr int kMenuBootloader = 40032;
 
 // Dialog templates.
 inline constexpr int kDlgUsbSet = 103;

@@ -4,51 +4,20 @@
 #include <cctype>
 #include <utility>
 
+#include "core/models.h"
 #include "sim/sim_member_words.h"
 
 namespace travik::sim {
 namespace {
 
-struct ModelRow {
-  const char* name;
-  const char* id_prefix;  // the characters that identify the type
-  int type;
-  const char* firmware;
-};
-
-// Firmware texts sit above each type's minimum (types 0-4 have one).
-constexpr ModelRow kRows[] = {
-    {"NSC", "NSC", 0, "00.00.31"},          {"NSF", "NSF", 1, "00.00.12"},
-    {"BBA", "BBA", 2, "00.00.27"},          {"EHA9", "EHA9", 3, "00.00.15"},
-    {"UU5", "U-U7", 4, "00.00.07"},         {"NRXU", "NRXU", 5, "00.01.05"},
-    {"KDB", "KDB ", 6, "00.01.05"},         {"NRGN", "NRGN", 7, "00.01.02"},
-    {"KFX", "KFX", 8, "00.01.02"},          {"NWYJ", "NWYJ", 9, "00.01.04"},
-    {"NWYT", "NWYT", 10, "00.01.04"},       {"NDEUP", "NDEUP", 11, "00.01.01"},
-    {"NDEUL", "NDEUL", 12, "00.01.01"},     {"BBH7T", "BBH7T", 13, "00.02.00"},
-    {"JBC3S", "JBC3S", 15, "00.01.03"},     {"BBH7Q", "BBH7Q", 16, "00.02.00"},
-    {"JBC3K", "JBC3K", 17, "00.01.03"},     {"BBH7H", "BBH7H", 18, "00.02.01"},
-    {"JBC3G", "JBC3G", 19, "00.01.03"},     {"E-TG6XK6", "E-TG6XK6", 20, "00.01.00"},
-    {"E-GET9", "E-GET9", 21, "00.01.06"},   {"BBH8L", "BBH8L", 22, "00.02.02"},
-    {"JBC7X", "JBC7X", 23, "00.01.00"},     {"NQAZ", "NQAZ", 24, "00.01.05"},
-    {"MZP", "MZP", 25, "00.01.05"},         {"NQKZ", "NQKZ", 26, "00.01.05"},
-    {"MJD", "MJD", 27, "00.01.05"},         {"LDRS", "LDRS", 28, "00.01.08"},
-    {"NBBSZ", "NBBS", 29, "00.01.09"},      {"NBBVK", "NBBV", 30, "00.01.09"},
-    {"BBH7QS", "BBH7QS", 31, "00.02.00"},   {"UC-VWW", "UCVWW7Q", 32, "00.03.01"},
-    {"UC-MXB", "UCMXB7K", 33, "00.03.01"},  {"UC-RGJ", "UCRGJ6Y", 34, "00.03.02"},
-    {"UC-RGJ-H", "UCRGJ6YA", 35, "00.03.02"}, {"UC-BCN", "UCBCN7U", 36, "00.03.00"},
-    {"UC-VWC", "UCVWC", 37, "00.03.01"},    {"UC-MXH", "UCMXH", 38, "00.03.01"},
-    {"UC-RGQ", "UCRGQ", 39, "00.03.02"},    {"UC-RGQ-A", "UCRGQR", 40, "00.03.02"},
-    {"UC-BCM", "UCBCM", 41, "00.03.00"},    {"N3tNT", "N3tNT", 48, "00.01.05"},
-    {"KDB7DY", "KDB7", 49, "00.01.07"},
-};
-
 // The model name itself when it identifies (NBBSZ, KDB7DY), otherwise the
 // identifying prefix; then a serial number, blank-padded to 16.
-std::string MakeIdText(const ModelRow& row) {
-  std::string name = row.name;
-  std::string id = name.starts_with(row.id_prefix) ? name : std::string(row.id_prefix);
+std::string MakeIdText(const Model& model) {
+  const std::string name = model.name;
+  const char* prefix = model.id_prefixes[0];
+  std::string id = name.starts_with(prefix) ? name : std::string(prefix);
   if (id.back() != ' ') id += ' ';
-  id += "SN" + std::to_string(10000 + 37 * row.type);
+  id += "SN" + std::to_string(10000 + 37 * model.type);
   id.resize(15, ' ');
   id += ' ';
   return id;
@@ -139,7 +108,8 @@ void AddCompactSettings(SimTransmitter::Memory& m, int t) {
 const std::vector<SimModel>& SimModels() {
   static const std::vector<SimModel> models = [] {
     std::vector<SimModel> list;
-    for (const ModelRow& row : kRows) list.push_back({row.name, MakeIdText(row), row.firmware, row.type});
+    for (const Model& model : Models())
+      list.push_back({model.name, MakeIdText(model), model.sample_firmware, model.type});
     return list;
   }();
   return models;

@@ -10,6 +10,8 @@ namespace travik::ui {
 
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
+// What a configuration dialog's run returns when it is closed.
+inline constexpr int kEndClosed = 1005;
 
 enum class ControlKind {
   kStatic,

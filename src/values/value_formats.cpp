@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/models.h"
+
 namespace travik {
 namespace {
 
@@ -110,22 +112,23 @@ const ValuesLayout& LayoutFor(int device_type) {
       {"", "Teplota", "Vlhkost", std::nullopt}, {Q::kNone, Q::kTemperature, Q::kHumidity, Q::kNone},
       {}, {H, V, V, V}};
 
-  switch (device_type) {
-    case 4: return kFrequency;
-    case 5: case 6: case 34: case 35: case 39: case 40: case 49: return kCo2Climate;
-    case 7: case 8: return kCo2Only;
-    case 9: case 10: return kAirSpeed;
-    case 11: case 12: return kIlluminance;
-    case 15: case 48: return kTemperatureOnly;
-    case 18: return kPotentiometer;
-    case 21: return kRmsCurrent;
-    case 24: case 25: return kTvoc5;
-    case 36: case 41: return kTvoc7;
-    case 26: case 27: return kTvocOnly;
-    case 29: return kDust;
-    case 30: return kParticles;
-    default: return kClimate;
+  switch (ModelOf(device_type).values_layout) {
+    case ValuesLayoutId::kClimate: return kClimate;
+    case ValuesLayoutId::kFrequency: return kFrequency;
+    case ValuesLayoutId::kCo2Climate: return kCo2Climate;
+    case ValuesLayoutId::kCo2Only: return kCo2Only;
+    case ValuesLayoutId::kAirSpeed: return kAirSpeed;
+    case ValuesLayoutId::kIlluminance: return kIlluminance;
+    case ValuesLayoutId::kTemperatureOnly: return kTemperatureOnly;
+    case ValuesLayoutId::kPotentiometer: return kPotentiometer;
+    case ValuesLayoutId::kRmsCurrent: return kRmsCurrent;
+    case ValuesLayoutId::kTvoc5: return kTvoc5;
+    case ValuesLayoutId::kTvoc7: return kTvoc7;
+    case ValuesLayoutId::kTvocOnly: return kTvocOnly;
+    case ValuesLayoutId::kDust: return kDust;
+    case ValuesLayoutId::kParticles: return kParticles;
   }
+  return kClimate;
 }
 
 }  // namespace travik

@@ -16,7 +16,7 @@ std::string AboutText(Session& s) {
   s.Start();
   s.ui().Advance(400);  // past the "no device" message
   const std::size_t before = s.ui().Messages().size();
-  EXPECT_EQ(s.ui().MenuCommand(res::kMainWindow, res::kCmdAbout), "");
+  EXPECT_EQ(s.ui().MenuCommand(res::kMainWindow, res::kMenuAbout), "");
   if (s.ui().Messages().size() != before + 1) return "<no box>";
   EXPECT_EQ(s.ui().Messages().back().caption, "O programu");
   return s.ui().Messages().back().text;

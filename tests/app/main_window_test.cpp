@@ -181,7 +181,7 @@ TEST(MainWindowRetries, AnInterruptedSearchDoesNotShortenTheNext) {
       ui.Advance(500);
       EXPECT_EQ(s.sim().LogOf(Exchange::kSetFeature).size(), 20u);  // idle now
     }
-    ASSERT_EQ(ui.MenuCommand(kMainWindow, kCmdBootloader), "");
+    ASSERT_EQ(ui.MenuCommand(kMainWindow, kMenuBootloader), "");
     ASSERT_EQ(ui.Click(kDlgBootloader, 2), "");
     s.sim().ClearLog();
     ui.Advance(2000);
@@ -246,7 +246,7 @@ TEST_F(MainWindowTest, BootloaderReturnResetsAndReconnects) {
   ui().Advance(700);
   ASSERT_EQ(G().DeviceOnline, 1);
   const auto sets_before = s.sim().LogOf(Exchange::kSetFeature).size();
-  ASSERT_EQ(ui().MenuCommand(kMainWindow, kCmdBootloader), "");
+  ASSERT_EQ(ui().MenuCommand(kMainWindow, kMenuBootloader), "");
   ASSERT_EQ(ui().TopTemplate(), kDlgBootloader);
   ASSERT_EQ(ui().Click(kDlgBootloader, 2), "");
   EXPECT_EQ(G().DeviceOnline, 0);
@@ -263,10 +263,10 @@ TEST_F(MainWindowTest, MenuInformationBoxes) {
   s.Start();
   ui().Advance(310);
   G().DeviceType = 6;
-  ASSERT_EQ(ui().MenuCommand(kMainWindow, kCmdManualCalibration), "");
-  ASSERT_EQ(ui().MenuCommand(kMainWindow, kCmdAutoCalibration), "");
-  ASSERT_EQ(ui().MenuCommand(kMainWindow, kCmdSupportedDevices), "");
-  ASSERT_EQ(ui().MenuCommand(kMainWindow, kCmdFunctions), "");
+  ASSERT_EQ(ui().MenuCommand(kMainWindow, kMenuManualCalibration), "");
+  ASSERT_EQ(ui().MenuCommand(kMainWindow, kMenuAutoCalibration), "");
+  ASSERT_EQ(ui().MenuCommand(kMainWindow, kMenuSupportedDevices), "");
+  ASSERT_EQ(ui().MenuCommand(kMainWindow, kMenuFunctions), "");
   const auto& m = ui().Messages();
   ASSERT_EQ(m.size(), 5u);
   EXPECT_EQ(m[1].text, "Tato funkce není dostupná");
@@ -281,7 +281,7 @@ TEST_F(MainWindowTest, ExitClosesTheTransmitterAndEndsTheProgram) {
   AddKdb();
   s.Start();
   ui().Advance(700);
-  ASSERT_EQ(ui().MenuCommand(kMainWindow, kCmdExit), "");
+  ASSERT_EQ(ui().MenuCommand(kMainWindow, kMenuExit), "");
   EXPECT_TRUE(ui().Finished());
   EXPECT_EQ(s.sim().OpenHandles(), 0);
 }

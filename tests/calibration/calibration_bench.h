@@ -36,7 +36,7 @@ class CalibrationBench {
   void Connect() { testing::StartOnline(s); }
 
   void OpenCalibration(int expected_template) {
-    ASSERT_EQ(ui().MenuCommand(res::kMainWindow, res::kCmdAutoCalibration), "");
+    ASSERT_EQ(ui().MenuCommand(res::kMainWindow, res::kMenuAutoCalibration), "");
     ASSERT_EQ(ui().TopTemplate(), expected_template);
   }
 
@@ -49,7 +49,7 @@ class CalibrationBench {
   // Opens the calibration from the menu and waits until the dialog gives up
   // with one message. Call under ASSERT_NO_FATAL_FAILURE.
   void OpenUntilRefused(int dialog) {
-    ASSERT_EQ(ui().MenuCommand(res::kMainWindow, res::kCmdAutoCalibration), "");
+    ASSERT_EQ(ui().MenuCommand(res::kMainWindow, res::kMenuAutoCalibration), "");
     ASSERT_TRUE(RunUntil([&] { return !ui().IsOpen(dialog); }, 3000));
     ASSERT_EQ(ui().Messages().size(), 1u);
   }

@@ -342,7 +342,7 @@ TEST(OutputCalibration, MenuOpensTheDialogOfTheType) {
     SCOPED_TRACE(row.model);
     OutputBench b(row.model);
     b.Connect();
-    ASSERT_EQ(b.ui().MenuCommand(res::kMainWindow, res::kCmdAutoCalibration), "");
+    ASSERT_EQ(b.ui().MenuCommand(res::kMainWindow, res::kMenuAutoCalibration), "");
     if (row.dialog == 0) {
       EXPECT_EQ(b.LastMessage().text, "Tato funkce není dostupná");
       EXPECT_EQ(b.ui().TopTemplate(), res::kMainWindow);

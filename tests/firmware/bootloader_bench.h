@@ -79,7 +79,7 @@ class BootBench {
   // Starts the program and lets it connect; the log starts empty afterwards.
   void Connect() { testing::StartOnline(s); }
   void Open() {
-    ASSERT_EQ(ui().MenuCommand(res::kMainWindow, res::kCmdBootloader), "");
+    ASSERT_EQ(ui().MenuCommand(res::kMainWindow, res::kMenuBootloader), "");
     ASSERT_EQ(ui().TopTemplate(), kDlg);
   }
   void ConnectAndOpen() {

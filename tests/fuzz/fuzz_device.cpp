@@ -103,7 +103,7 @@ class FuzzedDevice : public HidBackend {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   FuzzedDevice device(bytes, size);
   ResetProgramState();
-  SetBackend(&device);
+  SetCurrentHidBackend(&device);
   {
     ui::HeadlessBackend ui(ui::HeadlessBackend::Clock::kVirtual);
     ui.Start([&ui] { return RunProgram(ui); });
@@ -121,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
       }
     }
     if (ui.TopTemplate() == res::kMainWindow) {
-      ui.MenuCommand(res::kMainWindow, res::kCmdBootloader);
+      ui.MenuCommand(res::kMainWindow, res::kMenuBootloader);
       if (ui.TopTemplate() == res::kDlgBootloader) {
         ui.Click(res::kDlgBootloader, 1213);  // HW Info
         ui.Advance(30000);
@@ -133,6 +133,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (ui.TopTemplate() == res::kMainWindow && G().DeviceOnline == 0 && device.OpenHandles() > 0)
       std::abort();
   }
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   return 0;
 }

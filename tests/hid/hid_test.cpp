@@ -17,11 +17,11 @@ class HidTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetProgramState();
-    SetBackend(&bus);
+    SetCurrentHidBackend(&bus);
   }
   void TearDown() override {
     SetHidTrace(nullptr, nullptr);
-    SetBackend(nullptr);
+    SetCurrentHidBackend(nullptr);
   }
 
   std::vector<std::string> ListedPaths() const {
@@ -315,12 +315,12 @@ TEST_F(TransferTest, ClosedSlotOrNoBackendFailsEveryExchange) {
   run_all(2);  // never opened
   run_all(5);  // no such slot
 
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   run_all(1);
   EXPECT_EQ(EnumerateDevices(), 1);  // the list stands as it was
   EXPECT_FALSE(OpenRemembered(0, 1));
   EXPECT_FALSE(FindAndRemember(0xA600, 0xE240, 1, 1));
-  SetBackend(&bus);
+  SetCurrentHidBackend(&bus);
 }
 
 struct FaultCase {

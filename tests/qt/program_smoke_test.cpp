@@ -20,7 +20,7 @@ TEST(QtProgram, ConnectsToASimulatedTransmitterAndReadsItsConfiguration) {
   sim.UseRealClock();
   auto& kdb = sim.AddTransmitter(*sim::FindSimModel("KDB"));
   kdb.memory()[48] = 77;
-  SetBackend(&sim);
+  SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
   ui::Dialog* main = nullptr;
   std::string device_field, address;
@@ -30,7 +30,7 @@ TEST(QtProgram, ConnectsToASimulatedTransmitterAndReadsItsConfiguration) {
     if (G().DeviceType != 6 || main == nullptr) return ui.After(20, wait_connected);
     device_field = main->GetText(res::kFieldDevice);
     ui.Click(res::kMainWindow, res::kButtonConfig);  // returns when 130 ends
-    ui.MenuCommand(res::kMainWindow, res::kCmdExit);
+    ui.MenuCommand(res::kMainWindow, res::kMenuExit);
   };
   ui.After(20, wait_connected);
   std::function<void()> read = [&] {
@@ -41,9 +41,9 @@ TEST(QtProgram, ConnectsToASimulatedTransmitterAndReadsItsConfiguration) {
     ui.Click(130, 1349);
   };
   ui.After(50, read);
-  ui.After(20000, [&] { ui.MenuCommand(res::kMainWindow, res::kCmdExit); });  // a bound, not a wait
+  ui.After(20000, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });  // a bound, not a wait
   EXPECT_EQ(RunProgram(ui), 0);
-  SetBackend(nullptr);
+  SetCurrentHidBackend(nullptr);
   EXPECT_EQ(device_field.substr(0, 6), "  KDB ");
   EXPECT_EQ(address, "77");
   EXPECT_EQ(sim.OpenHandles(), 0);

@@ -174,7 +174,7 @@ void AddValuesAndCalibrations(std::vector<Procedure>& rows) {
          [c](Rig& r) {
            sim::PutOnBench(sim::AddCalibrator(r.s.sim()), r.device);
            r.Connect();
-           ASSERT_EQ(r.ui().MenuCommand(res::kMainWindow, res::kCmdAutoCalibration), "");
+           ASSERT_EQ(r.ui().MenuCommand(res::kMainWindow, res::kMenuAutoCalibration), "");
            ASSERT_TRUE(r.ui().AdvanceUntil(
                [&] { return r.ui().TopTemplate() == c.dialog && r.ui().Control(c.dialog, c.button)->enabled; },
                2000));

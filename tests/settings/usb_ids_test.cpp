@@ -43,7 +43,7 @@ class UsbIdsTest : public ::testing::Test {
 };
 
 TEST_F(UsbIdsTest, ShowsTheIdentifiersAndStoresTheLow16Bits) {
-  ASSERT_EQ(s.ui().MenuCommand(kMainWindow, kCmdUsbSet), "");
+  ASSERT_EQ(s.ui().MenuCommand(kMainWindow, kMenuUsbSet), "");
   ASSERT_EQ(s.ui().TopTemplate(), kDlgUsbSet);
   EXPECT_EQ(Text(kDlgUsbSet, 1001), "0xA600");
   EXPECT_EQ(Text(kDlgUsbSet, 1002), "0xE240");
@@ -57,24 +57,24 @@ TEST_F(UsbIdsTest, ShowsTheIdentifiersAndStoresTheLow16Bits) {
   EXPECT_EQ(G().CalibratorIds.product, 0xE24Fu);
 
   G().TransmitterIds.vendor = 0x04D8;
-  ASSERT_EQ(s.ui().MenuCommand(kMainWindow, kCmdUsbSet), "");
+  ASSERT_EQ(s.ui().MenuCommand(kMainWindow, kMenuUsbSet), "");
   EXPECT_EQ(Text(kDlgUsbSet, 1001), "0x4D8");
 }
 
 TEST_F(UsbIdsTest, CancelAndTextWithoutANumberChangeNothing) {
-  ASSERT_EQ(s.ui().MenuCommand(kMainWindow, kCmdUsbCal), "");
+  ASSERT_EQ(s.ui().MenuCommand(kMainWindow, kMenuUsbCal), "");
   ASSERT_EQ(s.ui().TopTemplate(), kDlgUsbCal);
   EXPECT_EQ(Text(kDlgUsbCal, 1218), "HID ID Nastavení, Kalibrátor");
   ASSERT_EQ(s.ui().Type(kDlgUsbCal, 1219, "1234"), "");
   ASSERT_EQ(s.ui().PressEsc(kDlgUsbCal), "");
   EXPECT_EQ(G().CalibratorIds.vendor, 0xA600u);
 
-  ASSERT_EQ(s.ui().MenuCommand(kMainWindow, kCmdUsbCal), "");
+  ASSERT_EQ(s.ui().MenuCommand(kMainWindow, kMenuUsbCal), "");
   ASSERT_EQ(s.ui().Type(kDlgUsbCal, 1219, "1234"), "");
   ASSERT_EQ(s.ui().CloseBox(kDlgUsbCal), "");
   EXPECT_EQ(G().CalibratorIds.vendor, 0xA600u);
 
-  ASSERT_EQ(s.ui().MenuCommand(kMainWindow, kCmdUsbCal), "");
+  ASSERT_EQ(s.ui().MenuCommand(kMainWindow, kMenuUsbCal), "");
   ASSERT_EQ(s.ui().Type(kDlgUsbCal, 1219, "hello"), "");
   ASSERT_EQ(s.ui().Type(kDlgUsbCal, 1220, ""), "");
   ASSERT_EQ(s.ui().Click(kDlgUsbCal, ui::kIdOk), "");
@@ -88,7 +88,7 @@ TEST_F(UsbIdsTest, NewIdentifiersTakeEffectAtTheNextSearch) {
   t.set_ids(0x1111, 0x2222);
   ASSERT_EQ(s.ui().Click(kMainWindow, kButtonStart), "");
   EXPECT_EQ(s.ui().Messages().back().text, "Moje zařízení HID nenalezeno");
-  ASSERT_EQ(s.ui().MenuCommand(kMainWindow, kCmdUsbSet), "");
+  ASSERT_EQ(s.ui().MenuCommand(kMainWindow, kMenuUsbSet), "");
   ASSERT_EQ(s.ui().Type(kDlgUsbSet, 1001, "1111"), "");
   ASSERT_EQ(s.ui().Type(kDlgUsbSet, 1002, "0x2222"), "");
   ASSERT_EQ(s.ui().Click(kDlgUsbSet, ui::kIdOk), "");

@@ -16,9 +16,9 @@ class SimFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetProgramState();
-    SetBackend(&bus);
+    SetCurrentHidBackend(&bus);
   }
-  void TearDown() override { SetBackend(nullptr); }
+  void TearDown() override { SetCurrentHidBackend(nullptr); }
 
   // Enumerates and opens the transmitter into slot 1.
   void Connect() {
