@@ -178,8 +178,10 @@ void ConfigDialog::OnInit(ui::Dialog& d) {
     d.ComboReset(c.control);
     for (const char* text : c.items) d.ComboAdd(c.control, text);
   }
-  // The device keeps 16 characters; the edit takes no more.
+  // The device keeps 16 characters of text and the checks read 9 of a
+  // number; an edit takes no more, so nothing shown goes unread.
   if (def_.text_control != 0) d.LimitText(def_.text_control, kTextFieldChars);
+  for (const Field& f : def_.fields) d.LimitText(f.control, kNumberChars);
   SetDefaults(d, false);
   d.SetTimer(1, def_.timer_ms);
   d.TickNow(1);
