@@ -378,7 +378,12 @@ void ConfigDialog::Save(ui::Dialog& d) {
   InitConfigFile(file, ConfigFileHeader(def_.header_name));
   for (const Field& f : def_.fields)
     if (f.Record() != kNoWord) PutFileField(file, f.Record(), ControlNumber(d, f.control));
-  if (def_.speed_combo != 0) PutSerialRecord(file, serial_, def_.parity_combo != 0);
+  if (def_.speed_combo != 0) {
+    SerialLine line = serial_;
+    // Without a parity list the high byte is the device's, as the last read left it.
+    if (def_.parity_combo == 0) line.parity = G().ConfigImage[kWordSpeed] >> 8;
+    PutSerialRecord(file, line, def_.parity_combo != 0 || def_.serial_record_with_parity);
+  }
   for (std::size_t k = 0; k < def_.outputs.size(); ++k)
     PutFileDigit(file, def_.outputs[k].word, kinds_[k]);
   for (std::size_t k = 0; k < def_.choices.size(); ++k) {

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "dialogs/compact/compact_family.h"
+#include "dialogs/compact/compact_members.h"
 #include "support/connected.h"
+#include "support/fake_dialog.h"
 
 namespace travik {
 namespace {
@@ -219,6 +221,33 @@ TEST_F(ShownIsWrittenTest, Type48SelectsTheSpeedByPosition) {
   EXPECT_EQ(T(kSpeed), "38400Bd");
   ASSERT_NO_FATAL_FAILURE(Write());
   EXPECT_EQ(Word(49), 0x0205);
+}
+
+// A member without a parity list may keep record 49 in the four-character
+// form; the parity is then the device's, from word 49's high byte.
+TEST(SerialRecordForm, FourCharactersWithoutAParityList) {
+  const struct {
+    bool four;
+    std::uint16_t word49;
+    const char* record;
+  } cases[] = {
+      {false, 0x0203, "4     "}, {true, 0x0203, "0204  "}, {true, 0x0000, "0004  "},
+      {true, 0x0C03, "      "},  // a parity no list has: left blank, never "0<04"
+  };
+  testing::TempDir dir;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.record);
+    ResetProgramState();
+    G().ConfigImage[49] = c.word49;
+    DialogDef def = compact::NsfDef();
+    def.serial_record_with_parity = c.four;
+    ConfigDialog proc(def);
+    fake::FakeDialog d;
+    proc.OnInit(d);
+    d.save_path = dir.File("nsf.kvc");
+    proc.OnCommand(d, def.save_button, ui::Notify::kClicked);
+    EXPECT_EQ(testing::ReadFile(*d.save_path).substr(32 + 16 * 49 + 8, 6), c.record);
+  }
 }
 
 }  // namespace
