@@ -96,7 +96,12 @@ struct DialogDef {
   const char* text_initial = "";  // cut to 16 characters
   const char* text_preset = "";
   int speed_combo = 0;            // 0: no serial line
-  int parity_combo = 0;           // 0: no parity list
+  bool speed_by_position = false; // a read or load selects the speed entry, not only its text
+  int parity_combo = 0;           // 0: no parity list; without one the dialog owns
+                                  // word 49's low byte only
+  // Record 49 as "0p0s" also without a parity list (the parity from word 49's
+  // high byte), as the multi-channel family keeps it.
+  bool serial_record_with_parity = false;
   std::vector<const char*> parity_items{};
   std::vector<Field> fields{};      // in the order the timer checks them
   std::vector<AnalogOutput> outputs{};
@@ -172,6 +177,8 @@ class ConfigDialog : public ui::DialogProc {
   void ShowChoice(ui::Dialog& d, std::size_t choice);
   // Keeps each field's working value at its last parsed text.
   void ParseFields(ui::Dialog& d);
+  void HiAboveLoRule(ui::Dialog& d, const HiAboveLo& rule);
+  const Field* FieldOn(int control) const;
   int FieldMax(const Field& f) const;
   static int FirmwareGroup();
 
