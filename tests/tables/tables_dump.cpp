@@ -88,9 +88,35 @@ void DumpTemplate(std::ostream& out, const ui::DialogTemplate& t) {
   }
 }
 
+const char* FormatName(FieldFormat f) {
+  switch (f) {
+    case FieldFormat::kTenths: return "tenths";
+    case FieldFormat::kHundredths: return "hundredths";
+    case FieldFormat::kUnsignedHundredths: return "unsigned-hundredths";
+    case FieldFormat::kThousandths: return "thousandths";
+    case FieldFormat::kSigned: return "signed";
+    case FieldFormat::kSignedWhole: return "signed-whole";
+    case FieldFormat::kUnsigned: return "unsigned";
+    case FieldFormat::kLong: return "long";
+  }
+  return "?";
+}
+
+const char* CheckName(CheckKind c) {
+  switch (c) {
+    case CheckKind::kNone: return "none";
+    case CheckKind::kTenths: return "tenths";
+    case CheckKind::kWholeTenths: return "whole-tenths";
+    case CheckKind::kSignedInt: return "signed";
+    case CheckKind::kUnsignedInt: return "unsigned";
+    case CheckKind::kThousandths: return "thousandths";
+  }
+  return "?";
+}
+
 void DumpField(std::ostream& out, const Field& f) {
-  out << "  field " << f.control << " word " << f.word << " format " << static_cast<int>(f.format) << " check "
-      << static_cast<int>(f.check) << " limits " << f.min << ".." << f.max << " initial " << Quoted(f.initial)
+  out << "  field " << f.control << " word " << f.word << " format " << FormatName(f.format) << " check "
+      << CheckName(f.check) << " limits " << f.min << ".." << f.max << " initial " << Quoted(f.initial)
       << " preset " << Quoted(f.preset) << " record " << f.Record() << " offset " << f.offset << " high "
       << f.high_word << " output " << f.output << "\n";
 }
