@@ -28,6 +28,9 @@ inline constexpr int kOcU1 = 1228;
 inline constexpr int kOcU2 = 1236;
 inline constexpr int kOcI1 = 1237;
 inline constexpr int kOcI2 = 1238;
+// Check box "Rychlá kalibrace": the fast search (fast_search.h) instead of
+// the successive approximation.
+inline constexpr int kOcFast = 1239;
 
 inline constexpr int kOcTimer = 1;
 inline constexpr int kOcTickMs = 20;
