@@ -11,21 +11,52 @@ constexpr int kBelowRange = 0;
 constexpr int kAboveRange = 4096;
 constexpr std::uint16_t kLowest = 1;
 constexpr std::uint16_t kHighest = 4095;
+// A rise between two trials below this many times their standard errors is
+// too noisy to take a slope from.
+constexpr double kClearRise = 10.0;
 
 }  // namespace
 
-Verdict FastSearch::Judge(const OutputPoint& point, double reading) {
+void ReadingWindow::Add(std::uint32_t reading) {
+  if (count_ == 0) first_ = reading;
+  const double d = reading - first_;
+  ++count_;
+  sum_ += d;
+  squares_ += d * d;
+}
+
+double ReadingWindow::Mean() const { return count_ == 0 ? 0.0 : first_ + sum_ / count_; }
+
+double ReadingWindow::StandardError() const {
+  if (count_ < 2) return 0;
+  const double variance = (squares_ - sum_ * sum_ / count_) / (count_ - 1);
+  return variance <= 0 ? 0.0 : std::sqrt(variance / count_);
+}
+
+bool FastSearch::WantsMoreReadings(const OutputPoint& point, const ReadingWindow& readings) const {
+  if (readings.count() >= kMaxFastReadings) return false;
+  const double miss = std::fabs(readings.Mean() - point.nominal);
+  const bool would_accept = miss <= point.at_once || (steps_left_ == 1 && miss <= point.final);
+  return would_accept && miss + kFastMarginErrors * readings.StandardError() > point.final;
+}
+
+Verdict FastSearch::Judge(const OutputPoint& point, const ReadingWindow& readings) {
+  return Judge(point, readings.Mean(), readings.StandardError());
+}
+
+Verdict FastSearch::Judge(const OutputPoint& point, double reading, double standard_error) {
   const double nominal = point.nominal;
   const double miss = std::fabs(reading - nominal);
-  if (miss <= point.at_once) return Verdict::kAccepted;
+  const bool sure = miss + kFastMarginErrors * standard_error <= point.final;
+  if (miss <= point.at_once && sure) return Verdict::kAccepted;
   --steps_left_;
   if (steps_left_ == 0) {
-    if (miss > point.final) return Verdict::kOutOfRange;
+    if (miss > point.final || !sure) return Verdict::kOutOfRange;
     steps_left_ = 1;
     return Verdict::kAccepted;
   }
 
-  const Trial now{value_, reading};
+  const Trial now{value_, reading, standard_error};
   // A trial on the wrong side of the bracket means the output does not rise
   // with the constant here: that side is no longer known.
   bool monotonic = true;
@@ -35,6 +66,15 @@ Verdict FastSearch::Judge(const OutputPoint& point, double reading) {
   } else {
     if (below_ && now.value <= below_->value) monotonic = false, below_.reset();
     if (!above_ || now.value <= above_->value) above_ = now;
+  }
+
+  if (last_ && last_->value != now.value) {
+    // The rising pair that stands out most from its noise gives the slope
+    // when the last two trials lie too close together for theirs.
+    const double rise = now.reading - last_->reading;
+    const double clarity = std::fabs(rise) / (now.error + last_->error + 1e-9);
+    const double slope = rise / (double(now.value) - last_->value);
+    if (slope > 0 && clarity > clearest_) clearest_ = clarity, clearest_slope_ = slope;
   }
 
   std::optional<std::uint16_t> next;
@@ -50,9 +90,16 @@ std::optional<std::uint16_t> FastSearch::Predict(const OutputPoint& point, const
   const double nominal = point.nominal;
   const Trial& before = *last_;
   if (before.value == now.value) return std::nullopt;
-  const double slope = (now.reading - before.reading) / (double(now.value) - before.value);
-  // Flat (a saturated output) or falling: the line says nothing.
-  if (!(slope > 0)) return std::nullopt;
+  const double rise = now.reading - before.reading;
+  double slope = rise / (double(now.value) - before.value);
+  if (std::fabs(rise) < kClearRise * (now.error + before.error)) {
+    // Mostly noise: the sign says nothing either.
+    if (!clearest_slope_) return std::nullopt;
+    slope = *clearest_slope_;
+  } else if (!(slope > 0)) {
+    // Flat (a saturated output) or falling: the line says nothing.
+    return std::nullopt;
+  }
   // A prediction that crossed the nominal value and landed farther from it
   // than the trial before: the line is not to be trusted for the next one.
   const double was = before.reading - nominal;

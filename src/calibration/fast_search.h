@@ -14,20 +14,29 @@
 
 namespace travik {
 
-// Readings at the end of a settle time that judge a trial in fast mode.
+// Readings at the end of a settle time that judge a trial in fast mode, and
+// how many a trial may gather at most when they are too spread to decide.
 inline constexpr int kFastReadings = 5;
+inline constexpr int kMaxFastReadings = 50;
+// Standard errors of the mean kept between an accepted mean and the final
+// window: a noisy output is read longer rather than accepted on luck.
+inline constexpr double kFastMarginErrors = 3.0;
 
-// The mean of the last kFastReadings readings of a settle time.
+// The readings of one trial: their mean and its standard error.
 class ReadingWindow {
  public:
-  void Clear() { count_ = 0, sum_ = 0; }
-  void Add(std::uint32_t reading) { ++count_, sum_ += reading; }
+  void Clear() { *this = ReadingWindow{}; }
+  void Add(std::uint32_t reading);
   int count() const { return count_; }
-  double Mean() const { return count_ == 0 ? 0.0 : double(sum_) / count_; }
+  double Mean() const;
+  // 0 with fewer than two readings.
+  double StandardError() const;
 
  private:
   int count_ = 0;
-  std::uint64_t sum_ = 0;
+  double first_ = 0;  // sums are taken around the first reading, for precision
+  double sum_ = 0;
+  double squares_ = 0;
 };
 
 class FastSearch {
@@ -38,6 +47,7 @@ class FastSearch {
   struct Trial {
     std::uint16_t value;
     double reading;
+    double error;  // standard error of the reading
   };
 
   std::uint16_t value() const { return value_; }
@@ -45,8 +55,14 @@ class FastSearch {
   Choice choice() const { return choice_; }
 
   // Judges the mean reading of the trial last written and, unless that ends
-  // the point, chooses the next trial.
-  Verdict Judge(const OutputPoint& point, double reading);
+  // the point, chooses the next trial. A mean within a window accepts only
+  // when it lies kFastMarginErrors standard errors inside the final window.
+  Verdict Judge(const OutputPoint& point, double reading, double standard_error = 0);
+  // The readings would accept the trial but are too spread to be sure it is
+  // inside the final window, and more may be taken.
+  bool WantsMoreReadings(const OutputPoint& point, const ReadingWindow& readings) const;
+  // What the dialog judges a trial with: the readings' mean and margin.
+  Verdict Judge(const OutputPoint& point, const ReadingWindow& readings);
 
  private:
   std::uint16_t Halve(double nominal) const;
@@ -59,6 +75,9 @@ class FastSearch {
   // sought lies between them (0 and 4096 stand for the ends of the range).
   std::optional<Trial> below_, above_;
   std::optional<Trial> last_;
+  // The slope of the rising pair of trials clearest above its noise.
+  std::optional<double> clearest_slope_;
+  double clearest_ = 0;
 };
 
 }  // namespace travik

@@ -173,8 +173,11 @@ void RunPoint(ui::Dialog& d) {
         --r.settle;
         return;
       }
-      const Verdict verdict =
-          g_fast.on ? g_fast.search.Judge(p, g_fast.window.Mean()) : Judge(r.search, p, r.reading);
+      if (g_fast.on && g_fast.search.WantsMoreReadings(p, g_fast.window)) {
+        r.settle = kFastReadings - 1;  // the next kFastReadings ticks' readings join these
+        return;
+      }
+      const Verdict verdict = g_fast.on ? g_fast.search.Judge(p, g_fast.window) : Judge(r.search, p, r.reading);
       switch (verdict) {
         case Verdict::kAccepted:
           r.phase = kOcDone;

@@ -144,15 +144,52 @@ TEST(FastSearch, LastTrialIsJudgedAgainstTheFinalRange) {
   }
 }
 
-TEST(FastSearch, MeanOfTheLastReadings) {
+TEST(FastSearch, MeanAndStandardErrorOfTheReadings) {
   ReadingWindow w;
   EXPECT_EQ(w.Mean(), 0.0);
+  EXPECT_EQ(w.StandardError(), 0.0);
   for (std::uint32_t r : {9990u, 10010u, 10000u, 10003u, 9997u}) w.Add(r);
   EXPECT_EQ(w.count(), kFastReadings);
   EXPECT_DOUBLE_EQ(w.Mean(), 10000.0);
+  EXPECT_NEAR(w.StandardError(), std::sqrt(218.0 / 4 / 5), 1e-9);
   w.Clear();
   w.Add(200023);
   EXPECT_DOUBLE_EQ(w.Mean(), 200023.0);
+  EXPECT_EQ(w.StandardError(), 0.0);
+}
+
+// A mean inside the at-once window accepts only as far inside the final
+// window as its uncertainty; until then the dialog reads on, up to a limit.
+TEST(FastSearch, SpreadReadingsAreReadLongerNotAcceptedOnLuck) {
+  // Three standard errors must fit between the mean and the final window's edge.
+  struct Row {
+    double mean, standard_error;
+    Verdict verdict;
+  } rows[] = {{10005, 0, Verdict::kAccepted},   {10005, 14 / 3.0, Verdict::kAccepted},
+              {10005, 5, Verdict::kWriteAgain}, {9989, 8 / 3.0, Verdict::kAccepted},
+              {9989, 3, Verdict::kWriteAgain},  {10012, 0, Verdict::kWriteAgain}};
+  for (const Row& row : rows) {
+    FastSearch s;
+    EXPECT_EQ(s.Judge(Volt1(), row.mean, row.standard_error), row.verdict) << row.mean << " " << row.standard_error;
+  }
+
+  // Readings alternating +-40 around nominal: mean within the window, far too spread.
+  ReadingWindow noisy;
+  FastSearch s;
+  for (int i = 0; i < kFastReadings; ++i) noisy.Add(i % 2 ? 10040 : 9960);
+  EXPECT_TRUE(s.WantsMoreReadings(Volt1(), noisy));
+  while (noisy.count() < kMaxFastReadings) noisy.Add(noisy.count() % 2 ? 10040 : 9960);
+  EXPECT_FALSE(s.WantsMoreReadings(Volt1(), noisy));
+  // Fifty of them pin the mean down: accepted.
+  EXPECT_EQ(s.Judge(Volt1(), noisy), Verdict::kAccepted);
+
+  ReadingWindow quiet;
+  for (std::uint32_t r : {10001u, 9999u, 10002u, 10000u, 9998u}) quiet.Add(r);
+  EXPECT_FALSE(s.WantsMoreReadings(Volt1(), quiet));
+  // Readings outside every window are never read longer: the search moves on.
+  ReadingWindow off;
+  for (std::uint32_t r : {10060u, 9960u, 10080u, 9940u, 10070u}) off.Add(r);
+  EXPECT_FALSE(s.WantsMoreReadings(Volt1(), off));
 }
 
 }  // namespace
