@@ -1,6 +1,7 @@
 // Automatic calibration of a transmitter's analog outputs (template 122): the
 // calibration device measures each output point while the constant the
-// transmitter drives it with is found by successive approximation. Slot 2
+// transmitter drives it with is found by successive approximation (or, with
+// "Rychlá kalibrace", by the fast search of fast_search.h). Slot 2
 // holds the calibration device for the whole dialog, slot 1 the transmitter
 // from "Calibration" on; everything runs on the 20 ms timer.
 #pragma once
