@@ -61,10 +61,16 @@ Verdict FastSearch::Judge(const OutputPoint& point, double reading, double stand
   // with the constant here: that side is no longer known.
   bool monotonic = true;
   if (reading < nominal) {
-    if (above_ && now.value >= above_->value) monotonic = false, above_.reset();
+    if (above_ && now.value >= above_->value) {
+      monotonic = false;
+      above_.reset();
+    }
     if (!below_ || now.value >= below_->value) below_ = now;
   } else {
-    if (below_ && now.value <= below_->value) monotonic = false, below_.reset();
+    if (below_ && now.value <= below_->value) {
+      monotonic = false;
+      below_.reset();
+    }
     if (!above_ || now.value <= above_->value) above_ = now;
   }
 
@@ -74,7 +80,10 @@ Verdict FastSearch::Judge(const OutputPoint& point, double reading, double stand
     const double rise = now.reading - last_->reading;
     const double clarity = std::fabs(rise) / (now.error + last_->error + 1e-9);
     const double slope = rise / (double(now.value) - last_->value);
-    if (slope > 0 && clarity > clearest_) clearest_ = clarity, clearest_slope_ = slope;
+    if (slope > 0 && clarity > clearest_) {
+      clearest_ = clarity;
+      clearest_slope_ = slope;
+    }
   }
 
   std::optional<std::uint16_t> next;

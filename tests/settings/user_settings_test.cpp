@@ -1,8 +1,6 @@
 // The settings file.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include "core/globals.h"
 #include "settings/user_settings.h"
 #include "support/files.h"
@@ -62,29 +60,6 @@ TEST(UserSettings, SavedIntoNewFoldersAndLoadedAgain) {
   G().Settings.FastOutputCalibration = true;
   EXPECT_TRUE(SaveUserSettings());
   ResetProgramState();
-}
-
-TEST(UserSettings, DefaultPathFollowsXdgThenHome) {
-  const char* xdg = getenv("XDG_CONFIG_HOME");
-  const char* home = getenv("HOME");
-  const std::string saved_xdg = xdg ? xdg : "", saved_home = home ? home : "";
-  struct Row {
-    const char* xdg;  // nullptr: unset
-    const char* home;
-    const char* path;
-  } rows[] = {
-      {"/x/conf", "/home/t", "/x/conf/travik/settings"},
-      {"relative", "/home/t", "/home/t/.config/travik/settings"},  // XDG wants absolute paths
-      {nullptr, "/home/t", "/home/t/.config/travik/settings"},
-      {nullptr, nullptr, ""},
-  };
-  for (const Row& row : rows) {
-    row.xdg ? setenv("XDG_CONFIG_HOME", row.xdg, 1) : unsetenv("XDG_CONFIG_HOME");
-    row.home ? setenv("HOME", row.home, 1) : unsetenv("HOME");
-    EXPECT_EQ(DefaultSettingsPath(), row.path) << (row.xdg ? row.xdg : "-") << " " << (row.home ? row.home : "-");
-  }
-  xdg ? setenv("XDG_CONFIG_HOME", saved_xdg.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
-  home ? setenv("HOME", saved_home.c_str(), 1) : unsetenv("HOME");
 }
 
 }  // namespace
