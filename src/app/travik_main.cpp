@@ -12,6 +12,7 @@
 #include "core/globals.h"
 #include "core/support_log.h"
 #include "core/version.h"
+#include "settings/user_settings.h"
 #include "sim/sim_backend.h"
 #include "sim/sim_bootloader.h"
 #include "sim/sim_calibrator.h"
@@ -121,6 +122,7 @@ int main(int argc, char** argv) {
   travik::TeeBuf trace_buf(trace ? &std::cerr : nullptr, log.is_open() ? &log.stream() : nullptr);
   std::ostream trace_stream(&trace_buf);
   if (trace || log.is_open()) travik::SetTrace(&trace_stream, &ui);
+  travik::LoadUserSettings(travik::DefaultSettingsPath());
   const int code = travik::RunProgram(ui);
   travik::SetTrace(nullptr, &ui);
   travik::SetCurrentHidBackend(nullptr);

@@ -3,10 +3,12 @@
 #include <string>
 
 #include "calibration/calibrator.h"
+#include "calibration/fast_search.h"
 #include "core/globals.h"
 #include "hid/hid.h"
 #include "protocol/frames.h"
 #include "protocol/identification.h"
+#include "settings/user_settings.h"
 
 namespace travik {
 namespace {
@@ -15,6 +17,18 @@ constexpr const char* kBootCaption = "BOOT info";
 const std::string kBlank29(29, ' ');
 
 OutputCalibrationRun g_run;
+
+// The fast search beside the run's own variables; `on` is taken from the
+// check box when "Calibration" starts a run.
+struct FastMode {
+  bool on = false;
+  FastSearch search;
+  ReadingWindow window;
+};
+FastMode g_fast;
+
+std::uint16_t TrialValue() { return g_fast.on ? g_fast.search.value() : OutputRun().search.value; }
+std::uint8_t StepsLeft() { return g_fast.on ? g_fast.search.steps_left() : OutputRun().search.steps_left; }
 
 constexpr std::array<OutputPoint, 8> kPoints{{
     {1, 0x04, kChannelU1, false, "Kalibrace Napeti kanal 1 kalibracni bod 1V", 10000, 11, 19},
@@ -123,6 +137,7 @@ void CheckJumper(ui::Dialog& d) {
   d.Enable(kOcPointName, true);
   d.Enable(kOcSteps, true);
   r.search = Approximation{};
+  g_fast.search = FastSearch{};
   r.phase = kOcStart;
   r.next_state = kOcFirstPoint;
   r.state = kOcDelay;
@@ -137,6 +152,7 @@ void OutOfRange(ui::Dialog& d) {
   d.Enable(kOcPointName, false);
   d.Enable(kOcSteps, false);
   d.Enable(kOcCalibrate, true);
+  d.Enable(kOcFast, true);
   FrameBeep();
   SendCommand(kCalibratorSlot);  // a silent speaker changes nothing here
   r.state = kOcIdle;
@@ -159,15 +175,22 @@ void RunPoint(ui::Dialog& d) {
       if (p.select != 0 && !SelectInput(d, p.select, p.current)) return;
       d.SetText(kOcPointName, p.title);
       r.search = Approximation{};
-      d.SetText(kOcSteps, StepsLine(r.search.steps_left));
+      g_fast.search = FastSearch{};
+      d.SetText(kOcSteps, StepsLine(StepsLeft()));
       r.phase = kOcWrite;
       return;
-    case kOcMeasure:
+    case kOcMeasure: {
+      if (g_fast.on && r.settle < kFastReadings) g_fast.window.Add(r.reading);
       if (r.settle != 0) {
         --r.settle;
         return;
       }
-      switch (Judge(r.search, p, r.reading)) {
+      if (g_fast.on && g_fast.search.WantsMoreReadings(p, g_fast.window)) {
+        r.settle = kFastReadings - 1;  // the next kFastReadings ticks' readings join these
+        return;
+      }
+      const Verdict verdict = g_fast.on ? g_fast.search.Judge(p, g_fast.window) : Judge(r.search, p, r.reading);
+      switch (verdict) {
         case Verdict::kAccepted:
           r.phase = kOcDone;
           return;
@@ -179,10 +202,11 @@ void RunPoint(ui::Dialog& d) {
           return;
       }
       return;
+    }
     case kOcWrite:
       r.phase = kOcWriting;
-      d.SetText(kOcSteps, StepsLine(r.search.steps_left));
-      FrameCalibrationPoint(p.channel, p.point_code, r.search.value);
+      d.SetText(kOcSteps, StepsLine(StepsLeft()));
+      FrameCalibrationPoint(p.channel, p.point_code, TrialValue());
       if (!SendCommand(kTransmitterSlot)) {
         r.state = kOcIdle;
         LoseTransmitter();
@@ -191,6 +215,7 @@ void RunPoint(ui::Dialog& d) {
       }
       r.phase = kOcMeasure;
       r.settle = kOcSettleTicks;
+      g_fast.window.Clear();
       return;
     case kOcDone:
       r.phase = kOcStart;
@@ -221,6 +246,7 @@ void Store(ui::Dialog& d) {
   d.Enable(kOcPointName, false);
   d.Enable(kOcSteps, false);
   d.Enable(kOcCalibrate, true);
+  d.Enable(kOcFast, true);
   SetManualButtons(d, true);
   if (!beeped) d.MessageBox("Speaker beep error", kCalCaption, ui::Icon::kError);
 }
@@ -252,7 +278,9 @@ void StartCalibration(ui::Dialog& d) {
       break;
   }
   d.Enable(kOcCalibrate, false);
+  d.Enable(kOcFast, false);
   SetManualButtons(d, false);
+  g_fast.on = d.IsChecked(kOcFast);
   r.next_state = kOcIdentifyTransmitter;
   r.state = kOcDelay;
   r.countdown = 50;
@@ -289,6 +317,7 @@ void OutputCalibrationDialog::OnInit(ui::Dialog& d) {
   r.streaming = false;
   r.state = kOcIdle;
   for (int id : {kOcCalibrate, kOcPointName, kOcSteps, kOcReading}) d.Enable(id, false);
+  d.Check(kOcFast, G().Settings.FastOutputCalibration);
   // Not opened is reported by the first tick's read.
   const Lookup found =
       LookUpDevice(d, RebuildDeviceList(), G().CalibratorIds, kCalibratorSlot, kOcCalibratorProduct);
@@ -317,6 +346,10 @@ void OutputCalibrationDialog::OnCommand(ui::Dialog& d, int id, ui::Notify code) 
     }
     case kOcCalibrate:
       StartCalibration(d);
+      return;
+    case kOcFast:
+      G().Settings.FastOutputCalibration = d.IsChecked(kOcFast);
+      SaveUserSettings();
       return;
     case kOcU1:
       SelectInput(d, kChannelU1, false);

@@ -1,6 +1,7 @@
 // Automatic calibration of a transmitter's analog outputs (template 122): the
 // calibration device measures each output point while the constant the
-// transmitter drives it with is found by successive approximation. Slot 2
+// transmitter drives it with is found by successive approximation (or, with
+// "Rychlá kalibrace", by the fast search of fast_search.h). Slot 2
 // holds the calibration device for the whole dialog, slot 1 the transmitter
 // from "Calibration" on; everything runs on the 20 ms timer.
 #pragma once
@@ -28,6 +29,9 @@ inline constexpr int kOcU1 = 1228;
 inline constexpr int kOcU2 = 1236;
 inline constexpr int kOcI1 = 1237;
 inline constexpr int kOcI2 = 1238;
+// Check box "Rychlá kalibrace": the fast search (fast_search.h) instead of
+// the successive approximation.
+inline constexpr int kOcFast = 1239;
 
 inline constexpr int kOcTimer = 1;
 inline constexpr int kOcTickMs = 20;

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include "cli/calibration_bench.h"
 #include "cli/image_command.h"
 #include "cli/scenario.h"
 #include "core/support_log.h"
@@ -11,6 +12,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: travik-cli [--log FILE] run [--trace] [--keep] [--real] SCENARIO...\n"
     "       travik-cli [--log FILE] image FILE [--out IMAGE.bin]\n"
+    "       travik-cli bench-calibration [--quick]\n"
     "       travik-cli --help | --version\n";
 
 constexpr const char* kHelp =
@@ -24,6 +26,9 @@ constexpr const char* kHelp =
     "        Exit status 0 when every expectation held. Each failure is printed\n"
     "        as FILE:LINE: expected …, got …\n"
     "image   decodes a firmware file as the bootloader would and reports it.\n"
+    "bench-calibration\n"
+    "        calibrates the outputs of simulated drifted units with both searches\n"
+    "        (noise ±2, ±20, ±50 counts; --quick: ±2 only) and prints a table.\n"
     "\n"
     "--log FILE  appends everything printed, and the trace of a run even without\n"
     "            --trace, with the time of each line, to FILE: the support log to\n"
@@ -111,6 +116,7 @@ int RunCli(const std::vector<std::string>& all_args, std::ostream& plain_out,
   }
   if (command == "run") return Run(rest, out, err, real_backend, log_stream);
   if (command == "image") return RunImageCommand(rest, out, err);
+  if (command == "bench-calibration") return RunCalibrationBench(rest, out, err);
   err << "travik-cli: unknown command " << command << "\n" << kUsage;
   return 2;
 }

@@ -71,6 +71,29 @@ bool ParseCalibrationSetup(LineReader& r, const std::string& word, Statement& st
 }
 
 bool ParseCalibrationExpect(LineReader& r, bool simulated, std::vector<Expectation>& out) {
+  if (r.Accept("writes")) {
+    // expect writes 1 10V = 3: set-calibration-point frames the transmitter got for that point.
+    const int channel = static_cast<int>(r.NumberIn("the output channel (1 or 2)", 1, 2)) - 1;
+    const int point = ParsePoint(r);
+    r.Expect("=");
+    const auto want = r.NumberIn("the number of writes", 0, 1000000);
+    r.End();
+    if (!simulated) r.Fail(NeedsSim("the simulated transmitter"));
+    const std::string what =
+        "writes " + std::to_string(channel + 1) + " " + kPoints[point].name + " = " + std::to_string(want);
+    const int code = channel * 8 + point * 2;
+    out.push_back({what, [=](Runner& run) -> std::optional<std::string> {
+                     std::string why;
+                     sim::SimTransmitter* t = TheTransmitter(run, why);
+                     if (t == nullptr) return why;
+                     std::int64_t got = 0;
+                     for (const auto& f : t->calibration().frames)
+                       if (f[0] == 0xF0 && f[1] == channel + 1 && f[2] == code) ++got;
+                     if (got == want) return std::nullopt;
+                     return std::to_string(got);
+                   }});
+    return true;
+  }
   const bool stored = r.Accept("stored");
   if (!stored && !r.Accept("constant")) {
     if (!r.Accept("points")) return false;

@@ -81,6 +81,13 @@ struct TraceWiring {
   std::ostream* out = nullptr;  // the program's trace text
 };
 
+// What the user chose that is remembered between runs. Path empty: nothing is
+// read or written (tests, scenarios).
+struct UserSettings {
+  bool FastOutputCalibration = false;
+  std::string Path;
+};
+
 struct ProgramState {
   // Connection globals (main window).
   ConnectStep ConnectState = kConnectWait;
@@ -92,6 +99,9 @@ struct ProgramState {
   std::uint8_t DeviceType = 0;
   UsbIds TransmitterIds{0xA600, 0xE240};
   UsbIds CalibratorIds{0xA600, 0xE24F};
+
+  // Choices that outlive the run, kept in the settings file (settings/user_settings.h).
+  UserSettings Settings;
 
   // Shared report buffers; byte 0 is the report identifier, always 0.
   std::array<std::uint8_t, 9> CommandReport{};

@@ -25,7 +25,8 @@ void AddIdentificationRow(std::vector<ui::ControlTemplate>& c, const IdRowIds& r
 
 // Two identification rows (calibration device above the transmitter), the
 // point, steps and reading lines, and the buttons. U1-I2 are in the template
-// without the visible style: they exist for the code but are never shown.
+// without the visible style: they exist for the code but are never shown, and
+// "Rychlá kalibrace" sits where they would be.
 ui::DialogTemplate OutputCalibrationTemplate() {
   ui::DialogTemplate t;
   t.number = kDlgOutputCalibration;
@@ -43,6 +44,7 @@ ui::DialogTemplate OutputCalibrationTemplate() {
       {1236, ControlKind::kButton, "U2", 109, 119, 30, 14, ui::kStyleHidden},
       {1237, ControlKind::kButton, "I1", 143, 119, 30, 14, ui::kStyleHidden},
       {1238, ControlKind::kButton, "I2", 177, 119, 30, 14, ui::kStyleHidden},
+      {1239, ControlKind::kCheckBox, "Rychlá kalibrace", 75, 121, 100, 10},
       {ui::kIdCancel, ControlKind::kButton, "CANCEL", 233, 119, 60, 14},
   });
   return t;

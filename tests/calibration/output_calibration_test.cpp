@@ -8,6 +8,8 @@
 #include "calibration/calibrator.h"
 #include "calibration/output_calibration.h"
 #include "calibration_bench.h"
+#include "settings/user_settings.h"
+#include "support/files.h"
 
 namespace travik {
 namespace {
@@ -351,6 +353,100 @@ TEST(OutputCalibration, MenuOpensTheDialogOfTheType) {
       EXPECT_FALSE(b.ui().Windows().front().visible);
     }
   }
+}
+
+// The fast search in the dialog: the same settle time and messages, judged on
+// the mean of the last readings of the settle time.
+TEST(OutputCalibration, FastModeJudgesTheMeanOfTheLastReadingsAfterTheSameSettleTime) {
+  struct Row {
+    bool fast;
+    std::size_t writes_1v;  // of the 1 V point when the 10 V point starts
+  } rows[] = {{false, 1}, {true, 2}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.fast ? "fast" : "default");
+    OutputBench b;
+    b.FixAll(9900, 200000);
+    b.Ready();
+    if (row.fast) ASSERT_EQ(b.ui().Click(kDlg, kOcFast), "");
+    b.Calibrate();
+    EXPECT_FALSE(b.Enabled(kOcFast));
+    ASSERT_TRUE(b.RunUntil([&] { return !b.Writes().empty(); }, 3000));
+    // Only the reading that decides (the 101st tick's) comes within the
+    // at-once range: enough for the default, not for a mean of five.
+    b.ui().Advance(100 * 20);
+    EXPECT_EQ(b.Writes().at(0x04).size(), 1u);
+    b.cal->SetFixedReading(CalInput::kU1, 10005);
+    ASSERT_TRUE(b.RunUntil([&] { return b.Writes().at(0x04).size() > 1 || b.Writes().count(0x06); }, 1000));
+    EXPECT_EQ(b.Writes().at(0x04).size(), row.writes_1v);
+  }
+}
+
+// A unit no constant brings into range fails in fast mode after the same
+// twelve writes, with the same message and the same dialog afterwards.
+TEST(OutputCalibration, FastModeOutOfRangeAsTheDefault) {
+  std::vector<std::int64_t> took;
+  for (bool fast : {false, true}) {
+    SCOPED_TRACE(fast ? "fast" : "default");
+    OutputBench b;
+    b.FixAll(9000, 200000);
+    b.Ready();
+    if (fast) ASSERT_EQ(b.ui().Click(kDlg, kOcFast), "");
+    const std::int64_t start = b.ui().Now();
+    b.Calibrate();
+    ASSERT_TRUE(b.RunUntil([&] { return !b.ui().Messages().empty(); }, 60000));
+    // Every write settled as long: the message comes at the same moment.
+    took.push_back(b.ui().Now() - start);
+    const auto writes = b.Writes().at(0x04);
+    ASSERT_EQ(writes.size(), 12u);
+    EXPECT_EQ(writes.back(), 4095);
+    EXPECT_EQ(b.LastMessage().text, "Calibrated signal is Out of range");
+    EXPECT_EQ(b.LastMessage().caption, "CAL info");
+    EXPECT_EQ(b.Text(kOcSteps), kBlank29);
+    EXPECT_TRUE(b.Enabled(kOcCalibrate));
+    EXPECT_TRUE(b.Enabled(kOcFast));
+    EXPECT_EQ(b.CalCodes().back(), 0xCF);
+  }
+  ASSERT_EQ(took.size(), 2u);
+  EXPECT_EQ(took[0], took[1]);
+}
+
+// The steps line counts the fast search's writes down as the default's.
+TEST(OutputCalibration, FastModeStepsLineAndConstants) {
+  OutputBench b;
+  auto& analog = b.device->analog();
+  analog.set_noise(0);
+  analog.SetError(0, Terminal::kVoltage, {1.02, -150});
+  b.Ready();
+  ASSERT_EQ(b.ui().Click(kDlg, kOcFast), "");
+  b.Calibrate();
+  ASSERT_TRUE(b.RunUntil([&] { return !b.Writes().empty(); }, 3000));
+  EXPECT_EQ(b.Text(kOcSteps), "Zbyvajici pocet kroku 12 ");
+  ASSERT_TRUE(b.RunUntil([&] { return b.Writes().at(0x04).size() == 2; }, 3000));
+  EXPECT_EQ(b.Text(kOcSteps), "Zbyvajici pocet kroku 11 ");
+  ASSERT_TRUE(b.RunUntil([&] { return b.Finished(); }, 400000));
+  // 2048, the halving to 1024, then the constant the line through them gives.
+  const auto writes = b.Writes().at(0x04);
+  ASSERT_EQ(writes.size(), 3u);
+  EXPECT_EQ(writes[1], 1024);
+  EXPECT_NEAR(writes[2], 1887, 2);
+  EXPECT_EQ(analog.eeprom_constants()[0][sim::kPoint1V], writes[2]);
+}
+
+// The check box starts as the settings say, and a click is saved at once.
+TEST(OutputCalibration, FastModeChoiceIsRemembered) {
+  testing::TempDir dir;
+  OutputBench b;
+  LoadUserSettings(dir.File("travik/settings"));
+  b.Ready();
+  EXPECT_FALSE(b.ui().Control(kDlg, kOcFast)->checked);
+  ASSERT_EQ(b.ui().Click(kDlg, kOcFast), "");
+  EXPECT_TRUE(G().Settings.FastOutputCalibration);
+  EXPECT_EQ(testing::ReadFile(dir.File("travik/settings")), "fast_output_calibration=1\n");
+  ASSERT_EQ(b.ui().Click(kDlg, ui::kIdCancel), "");
+  ASSERT_EQ(b.ui().MenuCommand(res::kMainWindow, res::kCmdAutoCalibration), "");
+  EXPECT_TRUE(b.ui().Control(kDlg, kOcFast)->checked);
+  ASSERT_EQ(b.ui().Click(kDlg, kOcFast), "");
+  EXPECT_EQ(testing::ReadFile(dir.File("travik/settings")), "fast_output_calibration=0\n");
 }
 
 }  // namespace

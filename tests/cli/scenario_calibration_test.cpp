@@ -41,5 +41,26 @@ TEST(ScenarioCalibration, ConstantsAndPointsThatDoNotHoldShowWhatThereIs) {
   EXPECT_NE(out.find("FAIL c.tts: 2 failure(s)"), std::string::npos) << out;
 }
 
+TEST(ScenarioCalibration, WritesPerPoint) {
+  const auto [passed, out] = Play(
+      "device NSC\n"
+      "expect writes 3 1V = 1\n"
+      "expect writes 1 5V = 1\n"
+      "expect writes 1 1V 1\n");
+  EXPECT_FALSE(passed);
+  for (const char* line : {"c.tts:2:", "c.tts:3: unknown calibration point '5V'", "c.tts:4:"})
+    EXPECT_NE(out.find(line), std::string::npos) << line << "\n" << out;
+
+  // Nothing written yet: 0 holds, anything else shows the count.
+  const auto [none_passed, none_out] = Play(
+      "device NSC\n"
+      "start\n"
+      "expect writes 2 20mA = 0\n"
+      "expect writes 1 10V = 4\n");
+  EXPECT_FALSE(none_passed);
+  EXPECT_NE(none_out.find("c.tts:4: expected writes 1 10V = 4, got 0"), std::string::npos) << none_out;
+  EXPECT_NE(none_out.find("FAIL c.tts: 1 failure(s)"), std::string::npos) << none_out;
+}
+
 }  // namespace
 }  // namespace travik::cli
