@@ -1,0 +1,298 @@
+#include "cli/bench_format.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <ostream>
+
+#include "cli/bench_run.h"
+#include "config/config_file.h"
+#include "config/file_io.h"
+#include "resources/resources.h"
+
+namespace travik::cli {
+namespace {
+
+const char* RoleName(BenchDevice::Role role) {
+  return role == BenchDevice::Role::kTransmitter ? "transmitter" : "calibrator";
+}
+
+std::string Hex4(std::uint16_t v) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%04X", v);
+  return text;
+}
+
+std::string Seconds(std::int64_t ms) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f s", static_cast<double>(ms) / 1000.0);
+  return text;
+}
+
+// A CSV field, quoted when it must be.
+std::string CsvField(const std::string& s) {
+  if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
+  std::string q = "\"";
+  for (char c : s) {
+    if (c == '"') q += '"';
+    q += c;
+  }
+  return q + '"';
+}
+
+void Table(const std::vector<std::vector<std::string>>& rows, std::ostream& out) {
+  std::vector<std::size_t> widths;
+  auto width = [](const std::string& s) {
+    std::size_t n = 0;  // code points, for the Czech letters
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+  };
+  for (const auto& r : rows)
+    for (std::size_t i = 0; i < r.size(); ++i) {
+      if (widths.size() <= i) widths.push_back(0);
+      widths[i] = std::max(widths[i], width(r[i]));
+    }
+  for (const auto& r : rows) {
+    std::string line;
+    for (std::size_t i = 0; i < r.size(); ++i) {
+      line += r[i];
+      if (i + 1 < r.size()) line += std::string(widths[i] - width(r[i]) + 2, ' ');
+    }
+    out << Trimmed(line) << '\n';
+  }
+}
+
+}  // namespace
+
+std::string JsonString(std::string_view s) {
+  std::string j = "\"";
+  for (unsigned char c : s) {
+    switch (c) {
+      case '"': j += "\\\""; break;
+      case '\\': j += "\\\\"; break;
+      case '\n': j += "\\n"; break;
+      case '\r': j += "\\r"; break;
+      case '\t': j += "\\t"; break;
+      default:
+        if (c < 0x20) {
+          char u[8];
+          std::snprintf(u, sizeof u, "\\u%04x", c);
+          j += u;
+        } else {
+          j += static_cast<char>(c);
+        }
+    }
+  }
+  return j + '"';
+}
+
+bool ParseDuration(const std::string& text, long long& ms) {
+  char* end = nullptr;
+  const double v = std::strtod(text.c_str(), &end);
+  if (end == text.c_str() || !std::isfinite(v) || v < 0) return false;
+  const std::string unit(end);
+  double scale = 0;
+  if (unit.empty() || unit == "s") scale = 1000;
+  else if (unit == "ms") scale = 1;
+  else if (unit == "m" || unit == "min") scale = 60000;
+  else return false;
+  const double total = v * scale;
+  if (total < 10 || total > 3600000) return false;
+  ms = static_cast<long long>(std::llround(total));
+  return true;
+}
+
+void PrintBenchTable(const std::vector<BenchDevice>& bench, std::ostream& out) {
+  if (bench.empty()) {
+    out << "no transmitter or calibration device found\n";
+    return;
+  }
+  std::vector<std::vector<std::string>> rows{
+      {"PATH", "IDS", "KIND", "MODEL", "SERIAL", "FIRMWARE", "ID TEXT", "STATUS"}};
+  for (const auto& d : bench) {
+    const std::string ids = d.openable ? Hex4(d.vendor) + ":" + Hex4(d.product) : "?";
+    const std::string status = d.problem.empty() ? "ok" : d.problem;
+    rows.push_back({d.path, ids, d.openable ? RoleName(d.role) : "?", d.model.empty() ? "-" : d.model,
+                    d.serial.empty() ? "-" : d.serial, d.firmware.empty() ? "-" : d.firmware,
+                    d.id_text.empty() ? "-" : d.id_text, status});
+  }
+  Table(rows, out);
+}
+
+namespace {
+void DeviceJson(const BenchDevice& d, std::ostream& out) {
+  out << "{\"path\": " << JsonString(d.path) << ", \"kind\": "
+      << (d.openable ? JsonString(RoleName(d.role)) : "null") << ", \"vendor_id\": "
+      << (d.openable ? JsonString(Hex4(d.vendor)) : "null")
+      << ", \"product_id\": " << (d.openable ? JsonString(Hex4(d.product)) : "null")
+      << ", \"model\": " << JsonString(d.model) << ", \"serial\": " << JsonString(d.serial)
+      << ", \"id_text\": " << JsonString(d.id_text) << ", \"firmware\": " << JsonString(d.firmware)
+      << ", \"product\": " << JsonString(d.product_text)
+      << ", \"openable\": " << (d.openable ? "true" : "false")
+      << ", \"problem\": " << JsonString(d.problem) << "}";
+}
+}  // namespace
+
+void PrintBenchJson(const std::vector<BenchDevice>& bench, std::ostream& out) {
+  out << "[";
+  for (std::size_t i = 0; i < bench.size(); ++i) {
+    out << (i == 0 ? "\n  " : ",\n  ");
+    DeviceJson(bench[i], out);
+  }
+  out << (bench.empty() ? "]\n" : "\n]\n");
+}
+
+void PrintInfo(const InfoFields& info, bool json, std::ostream& out) {
+  const BenchDevice& d = info.device;
+  if (json) {
+    out << "{\"path\": " << JsonString(d.path) << ", \"vendor_id\": " << JsonString(Hex4(d.vendor))
+        << ", \"product_id\": " << JsonString(Hex4(d.product)) << ", \"model\": "
+        << JsonString(info.model) << ", \"serial\": " << JsonString(d.serial)
+        << ", \"id_text\": " << JsonString(info.id_text) << ", \"firmware\": "
+        << JsonString(info.firmware) << ", \"firmware_current\": "
+        << (info.firmware_current ? "true" : "false") << ", \"product\": "
+        << JsonString(info.product) << "}\n";
+    return;
+  }
+  Table({{"path", d.path},
+         {"ids", Hex4(d.vendor) + ":" + Hex4(d.product)},
+         {"product", info.product},
+         {"model", info.model},
+         {"serial", d.serial.empty() ? "-" : d.serial},
+         {"id text", info.id_text},
+         {"firmware", info.firmware + (info.firmware_current ? "" : " (outdated)")}},
+        out);
+}
+
+std::string CompareWords(const std::array<std::uint16_t, kConfigWords>& sent,
+                         const std::array<std::uint16_t, kConfigWords>& back, int first) {
+  std::string list;
+  for (int w = first; w < kConfigWords; ++w) {
+    if (sent[w] == back[w]) continue;
+    if (!list.empty()) list += ", ";
+    list += "word " + std::to_string(w) + " wrote " + std::to_string(sent[w]) + " read " +
+            std::to_string(back[w]);
+  }
+  return list;
+}
+
+std::string FileModel(const std::string& path) {
+  ConfigFile file;
+  bool longer = false;
+  const std::size_t n = ReadWholeFile(path, file.bytes.data(), file.bytes.size(), &longer);
+  if (n != kConfigFileSize || longer) return {};
+  return Trimmed(std::string_view(file.bytes.data(), 16));
+}
+
+const char* StatusWord(int status) {
+  switch (status) {
+    case kExitDone: return "ok";
+    case kExitMismatch: return "mismatch";
+    case kExitInterrupted: return "interrupted";
+    default: return "failed";
+  }
+}
+
+void PrintAllTable(const std::vector<AllRow>& rows, std::ostream& out) {
+  std::vector<std::vector<std::string>> table{{"SERIAL", "RESULT", "TIME"}};
+  for (const auto& r : rows) table.push_back({r.name, StatusWord(r.status), Seconds(r.ms)});
+  Table(table, out);
+}
+
+std::string TimeStamp(std::chrono::system_clock::time_point t) {
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(t.time_since_epoch()).count();
+  const std::time_t secs = static_cast<std::time_t>(ms / 1000);
+  std::tm local{};
+  localtime_r(&secs, &local);
+  char date[32], zone[8], text[48];
+  std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &local);
+  std::strftime(zone, sizeof zone, "%z", &local);
+  std::snprintf(text, sizeof text, "%s.%03d%.3s:%s", date, static_cast<int>(ms % 1000), zone, zone + 3);
+  return text;
+}
+
+ValueRow SplitValue(const std::string& quantity, const std::string& text) {
+  ValueRow row{quantity, Trimmed(text), {}, {}};
+  std::size_t i = 0;
+  const std::string& t = row.text;
+  while (i < t.size() && (std::isdigit(static_cast<unsigned char>(t[i])) || t[i] == '-' ||
+                          t[i] == ',' || t[i] == '.' || t[i] == ' ')) {
+    // A blank ends the number unless a digit follows ("- 1,5  °C").
+    if (t[i] == ' ' && !(i > 0 && t[i - 1] == '-')) break;
+    ++i;
+  }
+  for (char c : t.substr(0, i))
+    if (c != ' ') row.number += c == ',' ? '.' : c;
+  row.unit = Trimmed(t.substr(i));
+  return row;
+}
+
+std::vector<ValueRow> ReadValueRows(ui::HeadlessBackend& ui) {
+  static constexpr int kLabels[] = {1031, 1029, 1030, 1032};
+  static constexpr int kValues[] = {1009, 1007, 1008, 1010};
+  std::vector<ValueRow> rows;
+  for (int i = 0; i < 4; ++i) {
+    const auto value = ui.Control(res::kDlgValues, kValues[i]);
+    if (!value || !value->visible || Trimmed(value->text).empty()) continue;
+    const auto label = ui.Control(res::kDlgValues, kLabels[i]);
+    std::string quantity = label && label->visible ? Trimmed(label->text) : "";
+    if (quantity.empty()) quantity = "Data " + std::to_string(i + 1);
+    rows.push_back(SplitValue(quantity, value->text));
+  }
+  return rows;
+}
+
+void PrintValuesLine(const std::string& time, const std::vector<ValueRow>& rows, bool json,
+                     std::ostream& out) {
+  if (json) {
+    out << "{\"time\": " << JsonString(time) << ", \"values\": [";
+    for (std::size_t i = 0; i < rows.size(); ++i)
+      out << (i ? ", " : "") << "{\"quantity\": " << JsonString(rows[i].quantity)
+          << ", \"value\": " << JsonString(rows[i].number) << ", \"unit\": "
+          << JsonString(rows[i].unit) << ", \"text\": " << JsonString(rows[i].text) << "}";
+    out << "]}\n" << std::flush;
+    return;
+  }
+  out << time;
+  for (const auto& r : rows) out << "  " << r.quantity << ": " << r.text;
+  out << '\n' << std::flush;
+}
+
+void WriteCsvHeader(const std::vector<ValueRow>& rows, std::ostream& csv) {
+  csv << "timestamp";
+  for (const auto& r : rows)
+    csv << ',' << CsvField(r.unit.empty() ? r.quantity : r.quantity + " [" + r.unit + "]");
+  csv << "\n";
+}
+
+void WriteCsvRow(const std::string& time, const std::vector<ValueRow>& header,
+                 const std::vector<ValueRow>& rows, std::ostream& csv) {
+  csv << time;
+  for (const auto& column : header) {
+    csv << ',';
+    for (const auto& r : rows)
+      if (r.quantity == column.quantity) {
+        csv << CsvField(r.number);
+        break;
+      }
+  }
+  csv << "\n";
+}
+
+std::string OtherSerial(const std::string& id_text, int copy) {
+  const std::string serial = SerialOfIdText(id_text);
+  if (serial.empty()) return id_text;
+  const std::size_t at = id_text.find(serial);
+  const long number = std::strtol(serial.c_str() + 2, nullptr, 10) + 1000L * copy;
+  std::string next = "SN" + std::to_string(number);
+  std::string text = id_text.substr(0, at) + next + id_text.substr(at + serial.size());
+  // Keeps the text's length: blanks after the serial make room.
+  if (text.size() > id_text.size()) {
+    const auto end = text.find_last_not_of(' ');
+    text.erase(std::max(end + 1, id_text.size()));
+  }
+  return text;
+}
+
+}  // namespace travik::cli
