@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <ostream>
 
 #include "core/globals.h"
 #include "core/text.h"
@@ -12,6 +13,16 @@
 
 namespace travik {
 namespace {
+
+const char* RoleName(BenchDevice::Role role) {
+  return role == BenchDevice::Role::kTransmitter ? "transmitter" : "calibrator";
+}
+
+std::string Hex4(std::uint16_t v) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%04X", v);
+  return text;
+}
 
 std::string Trim(std::string_view s) {
   const auto b = s.find_first_not_of(' ');
@@ -86,6 +97,21 @@ std::string SerialOfIdText(const std::string& id_text) {
     at += 2;
   }
   return {};
+}
+
+std::string OtherSerial(const std::string& id_text, int copy) {
+  const std::string serial = SerialOfIdText(id_text);
+  if (serial.empty()) return id_text;
+  const std::size_t at = id_text.find(serial);
+  const long number = std::strtol(serial.c_str() + 2, nullptr, 10) + 1000L * copy;
+  std::string next = "SN" + std::to_string(number);
+  std::string text = id_text.substr(0, at) + next + id_text.substr(at + serial.size());
+  // Keeps the text's length: blanks after the serial make room.
+  if (text.size() > id_text.size()) {
+    const auto end = text.find_last_not_of(' ');
+    text.erase(std::max(end + 1, id_text.size()));
+  }
+  return text;
 }
 
 std::vector<BenchDevice> ProbeBench(HidBackend& backend) {
@@ -184,6 +210,46 @@ std::set<std::string> OtherTransmitters(const std::vector<BenchDevice>& bench, i
     if (static_cast<int>(i) != chosen && bench[i].role == BenchDevice::Role::kTransmitter)
       hidden.insert(bench[i].path);
   return hidden;
+}
+
+void PrintTable(const std::vector<std::vector<std::string>>& rows, std::ostream& out) {
+  std::vector<std::size_t> widths;
+  auto width = [](const std::string& s) {
+    std::size_t n = 0;  // code points, for the Czech letters
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+  };
+  for (const auto& r : rows)
+    for (std::size_t i = 0; i < r.size(); ++i) {
+      if (widths.size() <= i) widths.push_back(0);
+      widths[i] = std::max(widths[i], width(r[i]));
+    }
+  for (const auto& r : rows) {
+    std::string line;
+    for (std::size_t i = 0; i < r.size(); ++i) {
+      line += r[i];
+      if (i + 1 < r.size()) line += std::string(widths[i] - width(r[i]) + 2, ' ');
+    }
+    out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';
+  }
+}
+
+
+void PrintBenchTable(const std::vector<BenchDevice>& bench, std::ostream& out) {
+  if (bench.empty()) {
+    out << "no transmitter or calibration device found\n";
+    return;
+  }
+  std::vector<std::vector<std::string>> rows{
+      {"PATH", "IDS", "KIND", "MODEL", "SERIAL", "FIRMWARE", "ID TEXT", "STATUS"}};
+  for (const auto& d : bench) {
+    const std::string ids = d.openable ? Hex4(d.vendor) + ":" + Hex4(d.product) : "?";
+    const std::string status = d.problem.empty() ? "ok" : d.problem;
+    rows.push_back({d.path, ids, d.openable ? RoleName(d.role) : "?", d.model.empty() ? "-" : d.model,
+                    d.serial.empty() ? "-" : d.serial, d.firmware.empty() ? "-" : d.firmware,
+                    d.id_text.empty() ? "-" : d.id_text, status});
+  }
+  PrintTable(rows, out);
 }
 
 }  // namespace travik

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <set>
 #include <string>
 #include <vector>
@@ -39,6 +40,10 @@ std::vector<BenchDevice> ProbeBench(HidBackend& backend);
 // digit ("SN10222"); "" when there is none.
 std::string SerialOfIdText(const std::string& id_text);
 
+// The ID text with its serial's number raised by 1000 × copy ("SN10222" →
+// "SN11222"): another simulated unit of the same model.
+std::string OtherSerial(const std::string& id_text, int copy);
+
 // The transmitter `selector` names: its node path, the serial from its ID
 // text, or its model when no other transmitter has that model. An empty
 // selector picks the only transmitter. Returns its index in `bench`, or -1
@@ -49,5 +54,12 @@ int SelectTransmitter(const std::vector<BenchDevice>& bench, const std::string& 
 // Paths to hide so that the program finds the chosen transmitter: every other
 // transmitter. Calibration devices stay visible.
 std::set<std::string> OtherTransmitters(const std::vector<BenchDevice>& bench, int chosen);
+
+// Rows as columns two blanks apart, each as wide as its widest cell.
+void PrintTable(const std::vector<std::vector<std::string>>& rows, std::ostream& out);
+
+// The bench as a table: path, identifiers, kind, model, serial, firmware, ID
+// text and whether it can be used.
+void PrintBenchTable(const std::vector<BenchDevice>& bench, std::ostream& out);
 
 }  // namespace travik

@@ -41,28 +41,6 @@ std::string CsvField(const std::string& s) {
   return q + '"';
 }
 
-void Table(const std::vector<std::vector<std::string>>& rows, std::ostream& out) {
-  std::vector<std::size_t> widths;
-  auto width = [](const std::string& s) {
-    std::size_t n = 0;  // code points, for the Czech letters
-    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-    return n;
-  };
-  for (const auto& r : rows)
-    for (std::size_t i = 0; i < r.size(); ++i) {
-      if (widths.size() <= i) widths.push_back(0);
-      widths[i] = std::max(widths[i], width(r[i]));
-    }
-  for (const auto& r : rows) {
-    std::string line;
-    for (std::size_t i = 0; i < r.size(); ++i) {
-      line += r[i];
-      if (i + 1 < r.size()) line += std::string(widths[i] - width(r[i]) + 2, ' ');
-    }
-    out << Trimmed(line) << '\n';
-  }
-}
-
 }  // namespace
 
 std::string JsonString(std::string_view s) {
@@ -103,23 +81,6 @@ bool ParseDuration(const std::string& text, long long& ms) {
   return true;
 }
 
-void PrintBenchTable(const std::vector<BenchDevice>& bench, std::ostream& out) {
-  if (bench.empty()) {
-    out << "no transmitter or calibration device found\n";
-    return;
-  }
-  std::vector<std::vector<std::string>> rows{
-      {"PATH", "IDS", "KIND", "MODEL", "SERIAL", "FIRMWARE", "ID TEXT", "STATUS"}};
-  for (const auto& d : bench) {
-    const std::string ids = d.openable ? Hex4(d.vendor) + ":" + Hex4(d.product) : "?";
-    const std::string status = d.problem.empty() ? "ok" : d.problem;
-    rows.push_back({d.path, ids, d.openable ? RoleName(d.role) : "?", d.model.empty() ? "-" : d.model,
-                    d.serial.empty() ? "-" : d.serial, d.firmware.empty() ? "-" : d.firmware,
-                    d.id_text.empty() ? "-" : d.id_text, status});
-  }
-  Table(rows, out);
-}
-
 namespace {
 void DeviceJson(const BenchDevice& d, std::ostream& out) {
   out << "{\"path\": " << JsonString(d.path) << ", \"kind\": "
@@ -155,7 +116,7 @@ void PrintInfo(const InfoFields& info, bool json, std::ostream& out) {
         << JsonString(info.product) << "}\n";
     return;
   }
-  Table({{"path", d.path},
+  PrintTable({{"path", d.path},
          {"ids", Hex4(d.vendor) + ":" + Hex4(d.product)},
          {"product", info.product},
          {"model", info.model},
@@ -197,7 +158,7 @@ const char* StatusWord(int status) {
 void PrintAllTable(const std::vector<AllRow>& rows, std::ostream& out) {
   std::vector<std::vector<std::string>> table{{"SERIAL", "RESULT", "TIME"}};
   for (const auto& r : rows) table.push_back({r.name, StatusWord(r.status), Seconds(r.ms)});
-  Table(table, out);
+  PrintTable(table, out);
 }
 
 std::string TimeStamp(std::chrono::system_clock::time_point t) {
@@ -278,21 +239,6 @@ void WriteCsvRow(const std::string& time, const std::vector<ValueRow>& header,
       }
   }
   csv << "\n";
-}
-
-std::string OtherSerial(const std::string& id_text, int copy) {
-  const std::string serial = SerialOfIdText(id_text);
-  if (serial.empty()) return id_text;
-  const std::size_t at = id_text.find(serial);
-  const long number = std::strtol(serial.c_str() + 2, nullptr, 10) + 1000L * copy;
-  std::string next = "SN" + std::to_string(number);
-  std::string text = id_text.substr(0, at) + next + id_text.substr(at + serial.size());
-  // Keeps the text's length: blanks after the serial make room.
-  if (text.size() > id_text.size()) {
-    const auto end = text.find_last_not_of(' ');
-    text.erase(std::max(end + 1, id_text.size()));
-  }
-  return text;
 }
 
 }  // namespace travik::cli

@@ -22,7 +22,6 @@ std::string JsonString(std::string_view s);
 // most an hour.
 bool ParseDuration(const std::string& text, long long& ms);
 
-void PrintBenchTable(const std::vector<BenchDevice>& bench, std::ostream& out);
 void PrintBenchJson(const std::vector<BenchDevice>& bench, std::ostream& out);
 
 struct InfoFields {
@@ -70,8 +69,5 @@ void WriteCsvHeader(const std::vector<ValueRow>& rows, std::ostream& csv);
 void WriteCsvRow(const std::string& time, const std::vector<ValueRow>& header,
                  const std::vector<ValueRow>& rows, std::ostream& csv);
 
-// The ID text with its serial's number raised by 1000 × copy ("SN10222" →
-// "SN11222"): another unit of the same model.
-std::string OtherSerial(const std::string& id_text, int copy);
 
 }  // namespace travik::cli
