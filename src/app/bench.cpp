@@ -24,13 +24,6 @@ std::string Hex4(std::uint16_t v) {
   return text;
 }
 
-std::string Trim(std::string_view s) {
-  const auto b = s.find_first_not_of(' ');
-  if (b == std::string_view::npos) return {};
-  const auto e = s.find_last_not_of(' ');
-  return std::string(s.substr(b, e - b + 1));
-}
-
 bool Same(const UsbIds& ids, std::uint16_t vendor, std::uint16_t product) {
   return (ids.vendor & 0xFFFF) == vendor && (ids.product & 0xFFFF) == product;
 }
@@ -74,8 +67,8 @@ void Identify(BenchDevice& d) {
     return;
   }
   FillIdentification();
-  d.id_text = Cp1250ToUtf8(Trim(G().DeviceIdText.data()));
-  d.firmware = Trim(G().FirmwareText.data());
+  d.id_text = Cp1250ToUtf8(TrimBlanks(G().DeviceIdText.data()));
+  d.firmware = TrimBlanks(G().FirmwareText.data());
   d.serial = SerialOfIdText(d.id_text);
   if (d.role == BenchDevice::Role::kTransmitter) {
     d.device_type = DeviceTypeOfId(std::string(G().DeviceIdText.data() + 2));

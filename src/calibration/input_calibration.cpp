@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "calibration/calibration_report.h"
 #include "calibration/calibrator.h"
 #include "core/globals.h"
 #include "core/text.h"
@@ -105,12 +106,31 @@ void SelectSignal(ui::Dialog& d) {
   Delay(signal.write_state, 50);
 }
 
+// The report: the devices' fields with the first point, then each point as
+// it is written; the transmitter's "ready" passes it.
+void RecordPoint(ui::Dialog& d, const SignalCode& signal) {
+  CalibrationReport& report = CurrentCalibration();
+  if (report.points.empty()) {
+    report.calibrator_product = TrimBlanks(d.GetText(kIcCalibratorProduct));
+    report.calibrator_id = TrimBlanks(d.GetText(kIcCalibratorId));
+    report.calibrator_firmware = TrimBlanks(d.GetText(kIcCalibratorFirmware));
+    report.transmitter_product = TrimBlanks(d.GetText(kIcDevice));
+    report.transmitter_id = Cp1250ToUtf8(TrimBlanks(G().DeviceIdText.data()));
+    report.transmitter_firmware = TrimBlanks(G().FirmwareText.data());
+  }
+  CalibrationPoint point;
+  point.name = signal.name;
+  point.nominal = signal.nominal;
+  report.points.push_back(point);
+}
+
 // States 1 to 4. A refused point is reported and the next one taken anyway.
 void WritePoint(ui::Dialog& d) {
   InputCalibrationRun& r = InputRun();
   const SignalCode& signal = Signal(r.state);
   const std::uint8_t parameter = r.point_index < r.parameters.size() ? r.parameters[r.point_index] : 0;
   FrameCalibrationPoint(signal.range, parameter, signal.value);
+  RecordPoint(d, signal);
   const bool sent = SendCommandRemembered(kTransmitterSlot);
   ++r.point_index;
   r.state = kIcWaitReady;
@@ -137,6 +157,10 @@ void WaitReady(ui::Dialog& d) {
   }
   auto& reply = G().ReplyReport;
   if (reply[2] == kIcReady) {
+    if (auto& points = CurrentCalibration().points; !points.empty()) {
+      points.back().passed = true;
+      points.back().ended = true;
+    }
     const SignalCode& next = Signal(CodeAt(r.point_index));
     d.SetText(kIcPointName, next.name);
     d.SetText(kIcNominal, next.nominal);
@@ -166,6 +190,9 @@ void Store(ui::Dialog& d) {
     return;
   }
   ShowResult(d, "Calibartion finished :-)");
+  CalibrationReport& report = CurrentCalibration();
+  report.complete = !report.points.empty();
+  for (const CalibrationPoint& point : report.points) report.complete &= point.passed;
   Delay(kIcResetSignal, 15);
 }
 
@@ -236,6 +263,7 @@ void InputCalibrationDialog::OnInit(ui::Dialog& d) {
     return;
   }
   r.calibrator_ready = true;
+  BeginCalibrationReport(/*outputs=*/false);
   Delay(kIcIdentify, 25);
   d.SetTimer(kIcTimer, kIcTickMs);
   d.TickNow(kIcTimer);

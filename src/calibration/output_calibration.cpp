@@ -2,8 +2,10 @@
 
 #include <string>
 
+#include "calibration/calibration_report.h"
 #include "calibration/calibrator.h"
 #include "core/globals.h"
+#include "core/text.h"
 #include "hid/hid.h"
 #include "protocol/frames.h"
 #include "protocol/identification.h"
@@ -131,6 +133,42 @@ void OutOfRange(ui::Dialog& d) {
   d.MessageBox("Calibrated signal is Out of range", kCalCaption, ui::Icon::kError);
 }
 
+// The report: each point as it starts (the devices' fields with the first),
+// each step's constant and reading, and how the point ended.
+void RecordPoint(ui::Dialog& d, const OutputPoint& p) {
+  CalibrationReport& report = CurrentCalibration();
+  if (report.points.empty()) {
+    report.calibrator_product = TrimBlanks(d.GetText(kOcCalibratorProduct));
+    report.calibrator_id = TrimBlanks(d.GetText(kOcCalibratorId));
+    report.calibrator_firmware = TrimBlanks(d.GetText(kOcCalibratorFirmware));
+    report.transmitter_product = TrimBlanks(d.GetText(kOcTransmitterProduct));
+    report.transmitter_id = TrimBlanks(d.GetText(kOcTransmitterId));
+    report.transmitter_firmware = TrimBlanks(d.GetText(kOcTransmitterFirmware));
+  }
+  CalibrationPoint point;
+  point.name = p.title;
+  point.measured = true;
+  point.current = p.current;
+  point.nominal_counts = p.nominal;
+  point.nominal = ReadingText(point, p.nominal);
+  point.window_at_once = p.at_once;
+  point.window_final = p.final;
+  report.points.push_back(point);
+}
+
+void RecordStep(std::uint16_t constant, std::uint32_t reading) {
+  auto& points = CurrentCalibration().points;
+  if (!points.empty()) points.back().steps.push_back({constant, reading});
+}
+
+void EndRecordedPoint(std::uint32_t reading, bool passed) {
+  auto& points = CurrentCalibration().points;
+  if (points.empty()) return;
+  points.back().final_reading = reading;
+  points.back().passed = passed;
+  points.back().ended = true;
+}
+
 std::uint8_t PointAfter(std::uint8_t state) {
   if (state == kOcLastPoint) return kOcStore;
   // Type 9 has no second channel to calibrate.
@@ -146,6 +184,7 @@ void RunPoint(ui::Dialog& d) {
     case kOcStart:
       if (p.select != 0 && !SelectInput(d, p.select, p.current)) return;
       d.SetText(kOcPointName, p.title);
+      RecordPoint(d, p);
       r.search = Approximation{};
       d.SetText(kOcSteps, StepsLine(r.search.steps_left));
       r.phase = kOcWrite;
@@ -155,14 +194,17 @@ void RunPoint(ui::Dialog& d) {
         --r.settle;
         return;
       }
+      RecordStep(r.search.value, r.reading);
       switch (Judge(r.search, p, r.reading)) {
         case Verdict::kAccepted:
+          EndRecordedPoint(r.reading, true);
           r.phase = kOcDone;
           return;
         case Verdict::kWriteAgain:
           r.phase = kOcWrite;
           return;
         case Verdict::kOutOfRange:
+          EndRecordedPoint(r.reading, false);
           OutOfRange(d);
           return;
       }
@@ -201,6 +243,9 @@ void Store(ui::Dialog& d) {
   FrameBeep();
   const bool beeped = SendCommand(kCalibratorSlot);
   r.state = kOcIdle;
+  CalibrationReport& report = CurrentCalibration();
+  report.complete = !report.points.empty();
+  for (const CalibrationPoint& point : report.points) report.complete &= point.passed;
   d.SetText(kOcPointName, "Kalibrace dokoncena");
   for (int id : {kOcSteps, kOcTransmitterProduct, kOcTransmitterId, kOcTransmitterFirmware})
     d.SetText(id, kBlank29);
@@ -237,6 +282,7 @@ void StartCalibration(ui::Dialog& d) {
   }
   d.Enable(kOcCalibrate, false);
   SetManualButtons(d, false);
+  BeginCalibrationReport(/*outputs=*/true);
   r.next_state = kOcIdentifyTransmitter;
   r.state = kOcDelay;
   r.countdown = 50;

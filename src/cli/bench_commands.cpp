@@ -183,9 +183,9 @@ int Info(const Options& o, std::ostream& out, std::ostream& err, BenchEnv& env) 
   // What the main window shows, beside what the search learnt.
   InfoFields info;
   info.device = bench[static_cast<std::size_t>(chosen)];
-  info.product = Trimmed(run.ui().Control(res::kMainWindow, res::kFieldHidId)->text);
-  info.id_text = Trimmed(run.ui().Control(res::kMainWindow, res::kFieldDevice)->text);
-  info.firmware = Trimmed(run.ui().Control(res::kMainWindow, res::kFieldFirmware)->text);
+  info.product = TrimBlanks(run.ui().Control(res::kMainWindow, res::kFieldHidId)->text);
+  info.id_text = TrimBlanks(run.ui().Control(res::kMainWindow, res::kFieldDevice)->text);
+  info.firmware = TrimBlanks(run.ui().Control(res::kMainWindow, res::kFieldFirmware)->text);
   info.model = ModelName(G().DeviceType);
   info.firmware_current = FirmwareIsCurrent();
   PrintInfo(info, o.json, out);

@@ -143,7 +143,7 @@ std::string FileModel(const std::string& path) {
   bool longer = false;
   const std::size_t n = ReadWholeFile(path, file.bytes.data(), file.bytes.size(), &longer);
   if (n != kConfigFileSize || longer) return {};
-  return Trimmed(std::string_view(file.bytes.data(), 16));
+  return TrimBlanks(std::string_view(file.bytes.data(), 16));
 }
 
 const char* StatusWord(int status) {
@@ -174,7 +174,7 @@ std::string TimeStamp(std::chrono::system_clock::time_point t) {
 }
 
 ValueRow SplitValue(const std::string& quantity, const std::string& text) {
-  ValueRow row{quantity, Trimmed(text), {}, {}};
+  ValueRow row{quantity, TrimBlanks(text), {}, {}};
   std::size_t i = 0;
   const std::string& t = row.text;
   while (i < t.size() && (std::isdigit(static_cast<unsigned char>(t[i])) || t[i] == '-' ||
@@ -185,7 +185,7 @@ ValueRow SplitValue(const std::string& quantity, const std::string& text) {
   }
   for (char c : t.substr(0, i))
     if (c != ' ') row.number += c == ',' ? '.' : c;
-  row.unit = Trimmed(t.substr(i));
+  row.unit = TrimBlanks(t.substr(i));
   return row;
 }
 
@@ -195,9 +195,9 @@ std::vector<ValueRow> ReadValueRows(ui::HeadlessBackend& ui) {
   std::vector<ValueRow> rows;
   for (int i = 0; i < 4; ++i) {
     const auto value = ui.Control(res::kDlgValues, kValues[i]);
-    if (!value || !value->visible || Trimmed(value->text).empty()) continue;
+    if (!value || !value->visible || TrimBlanks(value->text).empty()) continue;
     const auto label = ui.Control(res::kDlgValues, kLabels[i]);
-    std::string quantity = label && label->visible ? Trimmed(label->text) : "";
+    std::string quantity = label && label->visible ? TrimBlanks(label->text) : "";
     if (quantity.empty()) quantity = "Data " + std::to_string(i + 1);
     rows.push_back(SplitValue(quantity, value->text));
   }

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/bench.h"
-#include "cli/scenario_expect.h"  // Trimmed
+#include "core/text.h"
 #include "core/globals.h"
 #include "ui/headless/headless.h"
 
