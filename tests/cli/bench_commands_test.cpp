@@ -412,3 +412,86 @@ TEST(BenchPieces, SerialsValuesAndDurations) {
 
 }  // namespace
 }  // namespace travik::cli
+
+namespace travik::cli {
+namespace {
+
+// ---- calibrate ---------------------------------------------------------------------
+
+TEST(BenchCalibrate, OutputsAndInputsWithTheirReports) {
+  struct Row {
+    const char* models;
+    const char* device;
+    const char* what;
+    int status;
+    std::vector<const char*> said;  // on the output
+  };
+  const Row rows[] = {
+      {"NSC", "", "outputs", kExitDone,
+       {"Kalibrace Napeti kanal 1 kalibracni bod 1V    1.0000 V", "pass\n", "report: "}},
+      // The calibration device goes to the unit chosen, not to the first.
+      {"KDB,NSC", "NSC", "outputs", kExitDone, {"Kalibrace Proudu kanal 2 kalibracni bod 20mA"}},
+      {"N3tNT", "", "inputs", kExitDone, {"RTD 1000 High  2000.0"}},
+      {"N3tNT", "", "outputs", kExitUsage, {}},
+      {"NSC", "", "inputs", kExitUsage, {}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.models) + " " + row.what);
+    TempDir dir;
+    Bench bench(row.models);
+    std::vector<std::string> args{row.what, "--report", dir.File("r")};
+    if (*row.device != '\0') args.insert(args.end(), {"--device", row.device});
+    const Result r = bench.Run("calibrate", args);
+    EXPECT_EQ(r.status, row.status) << r.err;
+    for (const char* s : row.said) EXPECT_NE(r.out.find(s), std::string::npos) << r.out;
+    if (row.status != kExitDone) continue;
+    EXPECT_EQ(r.err.find("error"), std::string::npos) << r.err;
+    const std::string html = testing::ReadFile(dir.File("r.html"));
+    const std::string csv = testing::ReadFile(dir.File("r.csv"));
+    EXPECT_NE(html.find("<span class=\"pass\">PASS</span>"), std::string::npos);
+    EXPECT_NE(html.find("CAL-4 UI SN00042"), std::string::npos);
+    EXPECT_EQ(html.find("FAIL"), std::string::npos);
+    EXPECT_EQ(csv.rfind("date,transmitter_product,transmitter_id,", 0), 0u);
+    EXPECT_EQ(csv.find(",fail\n"), std::string::npos);
+  }
+}
+
+TEST(BenchCalibrate, APointOutOfRangeFailsAndTheReportSaysSo) {
+  TempDir dir;
+  Bench bench("NSC");
+  // An output too far off for the constants to reach.
+  bench.Transmitter(0).analog().SetError(0, sim::Terminal::kVoltage, sim::UnitError{1.3, 0});
+  const Result r = bench.Run("calibrate", {"outputs", "--report", dir.File("r.html")});
+  EXPECT_EQ(r.status, kExitFailed);
+  EXPECT_NE(r.err.find("CAL info: Calibrated signal is Out of range"), std::string::npos) << r.err;
+  EXPECT_NE(r.out.find("fail"), std::string::npos) << r.out;
+  const std::string html = testing::ReadFile(dir.File("r.html"));
+  EXPECT_NE(html.find("<span class=\"fail\">FAIL</span>"), std::string::npos);
+  // Twelve steps tried before it gave up.
+  EXPECT_NE(html.find("<tr><td>12</td>"), std::string::npos);
+}
+
+TEST(BenchCalibrate, WithoutReportTheDataFolderTakesIt) {
+  TempDir dir;
+  const char* before = std::getenv("XDG_DATA_HOME");
+  const std::string saved = before != nullptr ? before : "";
+  setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
+  Bench bench("NSC");
+  const Result r = bench.Run("calibrate", {"outputs"});
+  if (before != nullptr) setenv("XDG_DATA_HOME", saved.c_str(), 1); else unsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(r.status, kExitDone) << r.err;
+  const std::string prefix = "report: " + dir.path().string() + "/travik/reports/calibration-outputs-NSC_SN10000-";
+  EXPECT_EQ(r.out.find(prefix) != std::string::npos, true) << r.out;
+}
+
+TEST(BenchCalibrate, NoCalibrationDevice) {
+  Bench bench("NSC");
+  for (auto* d : bench.sim().Devices())
+    if (dynamic_cast<sim::SimCalibrator*>(d) != nullptr) bench.sim().Unplug(*d);
+  const Result r = bench.Run("calibrate", {"outputs"});
+  EXPECT_EQ(r.status, kExitUsage);
+  EXPECT_NE(r.err.find("no calibration device found"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace travik::cli
