@@ -12,6 +12,7 @@
 
 #include "app/bench.h"
 #include "app/program.h"
+#include "calibration/calibration_report.h"
 #include "hid/device_filter.h"
 #include "core/globals.h"
 #include "core/support_log.h"
@@ -162,7 +163,24 @@ int main(int argc, char** argv) {
   travik::TeeBuf trace_buf(trace ? &std::cerr : nullptr, log.is_open() ? &log.stream() : nullptr);
   std::ostream trace_stream(&trace_buf);
   if (trace || log.is_open()) travik::SetTrace(&trace_stream, &ui);
+  // Each calibration run leaves its report in the data folder; where it went
+  // is said on standard error and in the support log.
+  travik::SetCalibrationEndSink([&](const travik::CalibrationReport& report) {
+    const std::string folder = travik::DefaultReportFolder();
+    std::string line;
+    if (folder.empty()) {
+      line = "travik: no data folder for the calibration report (HOME is not set)";
+    } else {
+      std::string why;
+      const auto written =
+          travik::SaveCalibrationReport(report, folder + "/" + travik::ReportBaseName(report), why);
+      line = written.empty() ? "travik: " + why : "travik: calibration report " + written[0] + ", " + written[1];
+    }
+    std::cerr << line << '\n';
+    if (log.is_open()) log.stream() << line << '\n';
+  });
   const int code = travik::RunProgram(ui);
+  travik::SetCalibrationEndSink(nullptr);
   travik::SetTrace(nullptr, &ui);
   travik::SetBackend(nullptr);
   return code;

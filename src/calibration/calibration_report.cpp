@@ -71,6 +71,21 @@ void BeginCalibrationReport(bool outputs) {
   r.started = std::time(nullptr);
 }
 
+namespace {
+std::function<void(const CalibrationReport&)>& EndSink() {
+  static std::function<void(const CalibrationReport&)> sink;
+  return sink;
+}
+}  // namespace
+
+void SetCalibrationEndSink(std::function<void(const CalibrationReport&)> sink) {
+  EndSink() = std::move(sink);
+}
+
+void EndCalibrationReport() {
+  if (EndSink()) EndSink()(CurrentCalibration());
+}
+
 long long ReadingError(const CalibrationPoint& p, std::uint32_t reading) {
   return static_cast<long long>(reading) - static_cast<long long>(p.nominal_counts);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <ctime>
 #include <iosfwd>
 #include <string>
@@ -42,6 +43,12 @@ struct CalibrationReport {
 // The run the dialogs record into. Begin starts a new one.
 CalibrationReport& CurrentCalibration();
 void BeginCalibrationReport(bool outputs);
+
+// Called when a calibration run has ended, passed or not (all points stored,
+// or a point out of range): the window program saves the report there.
+// Nothing is called when none is set (tests, scenarios, travik-cli).
+void SetCalibrationEndSink(std::function<void(const CalibrationReport&)> sink);
+void EndCalibrationReport();
 
 // Signed error of a reading in the nominal's counts.
 long long ReadingError(const CalibrationPoint& p, std::uint32_t reading);

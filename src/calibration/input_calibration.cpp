@@ -193,6 +193,7 @@ void Store(ui::Dialog& d) {
   CalibrationReport& report = CurrentCalibration();
   report.complete = !report.points.empty();
   for (const CalibrationPoint& point : report.points) report.complete &= point.passed;
+  EndCalibrationReport();
   Delay(kIcResetSignal, 15);
 }
 

@@ -205,6 +205,7 @@ void RunPoint(ui::Dialog& d) {
           return;
         case Verdict::kOutOfRange:
           EndRecordedPoint(r.reading, false);
+          EndCalibrationReport();
           OutOfRange(d);
           return;
       }
@@ -246,6 +247,7 @@ void Store(ui::Dialog& d) {
   CalibrationReport& report = CurrentCalibration();
   report.complete = !report.points.empty();
   for (const CalibrationPoint& point : report.points) report.complete &= point.passed;
+  EndCalibrationReport();
   d.SetText(kOcPointName, "Kalibrace dokoncena");
   for (int id : {kOcSteps, kOcTransmitterProduct, kOcTransmitterId, kOcTransmitterFirmware})
     d.SetText(id, kBlank29);

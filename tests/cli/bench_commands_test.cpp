@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/bench.h"
+#include "calibration/calibration_report.h"
 #include "cli/bench_commands.h"
 #include "cli/bench_format.h"
 #include "protocol/frames.h"
@@ -461,7 +462,14 @@ TEST(BenchCalibrate, APointOutOfRangeFailsAndTheReportSaysSo) {
   Bench bench("NSC");
   // An output too far off for the constants to reach.
   bench.Transmitter(0).analog().SetError(0, sim::Terminal::kVoltage, sim::UnitError{1.3, 0});
+  // The window program hears of every run's end to save its report.
+  std::vector<CalibrationReport> ended;
+  SetCalibrationEndSink([&](const CalibrationReport& report) { ended.push_back(report); });
   const Result r = bench.Run("calibrate", {"outputs", "--report", dir.File("r.html")});
+  SetCalibrationEndSink(nullptr);
+  ASSERT_EQ(ended.size(), 1u);
+  EXPECT_FALSE(ended[0].complete);
+  EXPECT_EQ(ended[0].points.size(), 1u);
   EXPECT_EQ(r.status, kExitFailed);
   EXPECT_NE(r.err.find("CAL info: Calibrated signal is Out of range"), std::string::npos) << r.err;
   EXPECT_NE(r.out.find("fail"), std::string::npos) << r.out;
