@@ -35,7 +35,13 @@ endif()
 # which carries the multiarch triplet.
 install(FILES ${src}/udev/70-travik-kolvar.rules DESTINATION lib/udev/rules.d)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/docs/automation.md
+              ${CMAKE_SOURCE_DIR}/docs/cli.md
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# bash-completion loads it on demand by the command's name.
+if(TARGET travik-cli)
+  install(FILES ${src}/completion/travik-cli
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+endif()
 
 execute_process(COMMAND date -u -R -d "${TRAVIK_RELEASE_DATE} 12:00"
                 OUTPUT_VARIABLE TRAVIK_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE)

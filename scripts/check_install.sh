@@ -78,7 +78,8 @@ if have dpkg-deb && have dpkg-shlibdeps; then
                   /usr/share/metainfo/cz.kolvar.Travik.metainfo.xml \
                   /usr/share/icons/hicolor/scalable/apps/cz.kolvar.Travik.svg \
                   /usr/share/icons/hicolor/48x48/apps/cz.kolvar.Travik.png \
-                  /usr/share/man/man1/travik.1.gz /usr/share/man/man1/travik-cli.1.gz; do
+                  /usr/share/man/man1/travik.1.gz /usr/share/man/man1/travik-cli.1.gz \
+                  /usr/share/bash-completion/completions/travik-cli; do
       grep -qxF "$wanted" "$work/contents.txt" || { echo "not in the package: $wanted"; missing=1; }
     done
     # The package holds exactly what the install does.

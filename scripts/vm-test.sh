@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Runs the stories of tests/vm/*.tts through the real kernel HID path: a small
+# Runs the stories of tests/vm/*.tts (and the bench stories *.sh) through the real kernel HID path: a small
 # QEMU guest with Debian's cloud kernel (hidraw, uhid) and busybox, where
 # travik-uhid presents a virtual transmitter and `travik-cli run --real` talks
 # to it through hidraw and hidapi.
 #
 # Each story's header lines say how it runs:
 #   # uhid: ARGS        options of travik-uhid (its exit checks count too)
+#   # uhid2: ARGS       a second travik-uhid beside it (a bench of two)
 #   # as: user          run travik-cli as an unprivileged user
 #   # stderr: TEXT      travik-cli's standard error must contain TEXT
 #
-# Usage: scripts/vm-test.sh [STORY.tts...]
+# Usage: scripts/vm-test.sh [STORY.tts|STORY.sh...]
 # Environment: TRAVIK_VM_BUILD (build folder, default build), TRAVIK_VM_CACHE
 # (downloaded packages, default ~/.cache/travik-vm), TRAVIK_VM_ACCEL (kvm or
 # tcg; default kvm when /dev/kvm works, else tcg), TRAVIK_VM_TIMEOUT (seconds
@@ -20,7 +21,7 @@ root=$PWD
 build=$(realpath -m "${TRAVIK_VM_BUILD:-build}")
 cache=${TRAVIK_VM_CACHE:-${XDG_CACHE_HOME:-${HOME:-$root/build}/.cache}/travik-vm}
 timeout_s=${TRAVIK_VM_TIMEOUT:-600}
-if [ $# -gt 0 ]; then stories=("$@"); else stories=(tests/vm/*.tts); fi
+if [ $# -gt 0 ]; then stories=("$@"); else stories=(tests/vm/*.tts tests/vm/*.sh); fi
 
 say() { echo "vm-test: $*"; }
 

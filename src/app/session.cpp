@@ -13,8 +13,10 @@ Session::Session()
   sim_->SetClock([ui = ui_.get()] { return ui->Now(); });
 }
 
-Session::Session(HidBackend& backend)
-    : ui_(std::make_unique<ui::HeadlessBackend>(ui::HeadlessBackend::Clock::kReal)) {
+Session::Session(HidBackend& backend) : Session(backend, ui::HeadlessBackend::Clock::kReal) {}
+
+Session::Session(HidBackend& backend, ui::HeadlessBackend::Clock clock)
+    : ui_(std::make_unique<ui::HeadlessBackend>(clock)) {
   ResetProgramState();
   SetCurrentHidBackend(&backend);
 }

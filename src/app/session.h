@@ -18,6 +18,9 @@ class Session {
   Session();
   // Real devices (or any backend) on the real clock.
   explicit Session(HidBackend& backend);
+  // Any backend on either clock (a simulated bench seen through a device
+  // filter runs on the virtual clock; the caller ties its devices to Now()).
+  Session(HidBackend& backend, ui::HeadlessBackend::Clock clock);
   ~Session();
 
   Session(const Session&) = delete;

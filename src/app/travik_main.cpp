@@ -1,14 +1,19 @@
 // travik: the GUI program.
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include <QGuiApplication>
 
+#include "app/bench.h"
 #include "app/program.h"
+#include "calibration/calibration_report.h"
+#include "hid/device_filter.h"
 #include "core/globals.h"
 #include "core/support_log.h"
 #include "core/version.h"
@@ -27,11 +32,16 @@
 namespace {
 
 void PrintHelp() {
-  std::cout << "Usage: travik [--simulate MODEL [--calibrator]] [--trace] [--log FILE]\n\n"
+  std::cout << "Usage: travik [--simulate MODEL[,MODEL...] [--calibrator]] [--device SEL]\n"
+               "              [--trace] [--log FILE]\n\n"
                "Service tool for Kolvar USB transmitters.\n\n"
-               "  --simulate MODEL  attach a simulated transmitter instead of real devices\n"
+               "  --simulate MODEL  attach a simulated transmitter instead of real devices;\n"
+               "                    several models separated by commas make a bench\n"
                "  --calibrator      with --simulate: a simulated calibration device beside it,\n"
                "                    measuring the transmitter's analog outputs\n"
+               "  --device SEL      on a bench with several transmitters, work with this one:\n"
+               "                    a node path, the serial of its ID text (SN10222), or its\n"
+               "                    model when no other transmitter has that model\n"
                "  --trace           print every HID frame and message box to standard error\n"
                "  --log FILE        append the same, with the time of each line, to FILE:\n"
                "                    the support log to send with a problem report (the\n"
@@ -52,6 +62,7 @@ void PrintHelp() {
 
 int main(int argc, char** argv) {
   std::string model;
+  std::string device;
   bool trace = false;
   bool calibrator = false;
   std::vector<std::string> args(argv + 1, argv + argc);
@@ -76,6 +87,10 @@ int main(int argc, char** argv) {
       model = args[++i];
     } else if (arg.rfind("--simulate=", 0) == 0) {
       model = arg.substr(11);
+    } else if (arg == "--device" && i + 1 < args.size()) {
+      device = args[++i];
+    } else if (arg.rfind("--device=", 0) == 0) {
+      device = arg.substr(9);
     } else if (arg.rfind("-", 0) == 0 && arg.rfind("-platform", 0) != 0) {
       std::cerr << "travik: unknown option " << arg << " (see --help)\n";
       return 2;
@@ -90,18 +105,30 @@ int main(int argc, char** argv) {
 
   std::unique_ptr<travik::sim::SimBackend> sim;
   std::unique_ptr<travik::HidBackend> real;
+  std::unique_ptr<travik::DeviceFilter> filter;
   if (!model.empty()) {
-    const auto* m = travik::sim::FindSimModel(model);
-    if (m == nullptr) {
-      std::cerr << "travik: no simulated model " << model << " (see --help)\n";
-      return 2;
-    }
     sim = std::make_unique<travik::sim::SimBackend>();
     sim->UseRealClock();
     sim->SetHistoryLimit(20000);
-    auto& transmitter = travik::sim::AddBootableTransmitter(*sim, *m);
-    transmitter.SetLiveValues(travik::sim::MovingValues(m->device_type));
-    if (calibrator) travik::sim::PutOnBench(travik::sim::AddCalibrator(*sim), &transmitter);
+    travik::sim::SimTransmitter* first = nullptr;
+    std::map<std::string, int> copies;
+    std::size_t at = 0;
+    while (at <= model.size()) {
+      const std::size_t end = std::min(model.find(',', at), model.size());
+      const std::string name = model.substr(at, end - at);
+      at = end + 1;
+      const auto* m = travik::sim::FindSimModel(name);
+      if (m == nullptr) {
+        std::cerr << "travik: no simulated model " << name << " (see --help)\n";
+        return 2;
+      }
+      auto& transmitter = travik::sim::AddBootableTransmitter(*sim, *m);
+      transmitter.SetLiveValues(travik::sim::MovingValues(m->device_type));
+      if (const int copy = copies[m->name]++; copy > 0)
+        transmitter.SetIdText(travik::OtherSerial(transmitter.id_text(), copy));
+      if (first == nullptr) first = &transmitter;
+    }
+    if (calibrator) travik::sim::PutOnBench(travik::sim::AddCalibrator(*sim), first);
     travik::SetCurrentHidBackend(sim.get());
   } else {
     if (calibrator) {
@@ -115,6 +142,21 @@ int main(int argc, char** argv) {
     std::cerr << "travik: built without hidapi; only --simulate is available\n";
 #endif
   }
+  if (!device.empty() && travik::Backend() != nullptr) {
+    // The window finds the first transmitter it sees: the others are hidden.
+    travik::HidBackend& all = *travik::Backend();
+    const auto bench = travik::ProbeBench(all);
+    std::string why;
+    const int chosen = travik::SelectTransmitter(bench, device, why);
+    if (chosen < 0) {
+      std::cerr << "travik: " << why << '\n';
+      travik::PrintBenchTable(bench, std::cerr);
+      return 2;
+    }
+    travik::ResetProgramState();
+    filter = std::make_unique<travik::DeviceFilter>(all, travik::OtherTransmitters(bench, chosen));
+    travik::SetBackend(filter.get());
+  }
 
   travik::ui::QtBackend ui(argc, argv);
   // Lets the desktop match the window to its menu entry and icon.
@@ -123,7 +165,24 @@ int main(int argc, char** argv) {
   std::ostream trace_stream(&trace_buf);
   if (trace || log.is_open()) travik::SetTrace(&trace_stream, &ui);
   travik::LoadUserSettings(travik::DefaultSettingsPath());
+  // Each calibration run leaves its report in the data folder; where it went
+  // is said on standard error and in the support log.
+  travik::SetCalibrationEndSink([&](const travik::CalibrationReport& report) {
+    const std::string folder = travik::DefaultReportFolder();
+    std::string line;
+    if (folder.empty()) {
+      line = "travik: no data folder for the calibration report (HOME is not set)";
+    } else {
+      std::string why;
+      const auto written =
+          travik::SaveCalibrationReport(report, folder + "/" + travik::ReportBaseName(report), why);
+      line = written.empty() ? "travik: " + why : "travik: calibration report " + written[0] + ", " + written[1];
+    }
+    std::cerr << line << '\n';
+    if (log.is_open()) log.stream() << line << '\n';
+  });
   const int code = travik::RunProgram(ui);
+  travik::SetCalibrationEndSink(nullptr);
   travik::SetTrace(nullptr, &ui);
   travik::SetCurrentHidBackend(nullptr);
   return code;

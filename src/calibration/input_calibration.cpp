@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "calibration/calibration_report.h"
 #include "calibration/calibrator.h"
 #include "core/globals.h"
 #include "core/text.h"
@@ -111,6 +112,24 @@ void ShowResult(ui::Dialog& d, const char* result) {
   d.SetText(kIcNominal, "Press CANCEL");
 }
 
+// The report: the devices' fields with the first point, then each point as
+// it is written; the transmitter's "ready" passes it.
+void RecordPoint(ui::Dialog& d, const SignalCode& signal) {
+  CalibrationReport& report = CurrentCalibration();
+  if (report.points.empty()) {
+    report.calibrator_product = TrimBlanks(d.GetText(kIcCalibratorProduct));
+    report.calibrator_id = TrimBlanks(d.GetText(kIcCalibratorId));
+    report.calibrator_firmware = TrimBlanks(d.GetText(kIcCalibratorFirmware));
+    report.transmitter_product = TrimBlanks(d.GetText(kIcDevice));
+    report.transmitter_id = Cp1250ToUtf8(TrimBlanks(G().DeviceIdText.data()));
+    report.transmitter_firmware = TrimBlanks(G().FirmwareText.data());
+  }
+  CalibrationPoint point;
+  point.name = signal.name;
+  point.nominal = signal.nominal;
+  report.points.push_back(point);
+}
+
 // States 1 to 4. A refused point ends the run without a store: going on, the
 // transmitter's last "ready" would pass for this point and the run would be
 // stored and reported finished without it.
@@ -119,10 +138,13 @@ void WritePoint(ui::Dialog& d) {
   const SignalCode& signal = Signal(r.state);
   const std::uint8_t parameter = r.point_index < r.parameters.size() ? r.parameters[r.point_index] : 0;
   FrameCalibrationPoint(signal.range, parameter, signal.value);
+  RecordPoint(d, signal);
   if (!SendCommandRemembered(kTransmitterSlot)) {
     G().DeviceOnline = 0;
     r.state = kIcIdle;
     ShowResult(d, "Calibartion Error :-(");
+    CurrentCalibration().points.back().ended = true;  // refused: not passed
+    EndCalibrationReport();
     d.MessageBox("Calibration error", kCalCaption, ui::Icon::kError);
     return;
   }
@@ -147,6 +169,10 @@ void WaitReady(ui::Dialog& d) {
   }
   auto& reply = G().ReplyReport;
   if (reply[2] == kIcReady) {
+    if (auto& points = CurrentCalibration().points; !points.empty()) {
+      points.back().passed = true;
+      points.back().ended = true;
+    }
     const SignalCode& next = Signal(CodeAt(r.point_index));
     d.SetText(kIcPointName, next.name);
     d.SetText(kIcNominal, next.nominal);
@@ -171,6 +197,10 @@ void Store(ui::Dialog& d) {
     return;
   }
   ShowResult(d, "Calibartion finished :-)");
+  CalibrationReport& report = CurrentCalibration();
+  report.complete = !report.points.empty();
+  for (const CalibrationPoint& point : report.points) report.complete &= point.passed;
+  EndCalibrationReport();
   Delay(kIcResetSignal, 15);
 }
 
@@ -241,6 +271,7 @@ void InputCalibrationDialog::OnInit(ui::Dialog& d) {
     return;
   }
   r.calibrator_ready = true;
+  BeginCalibrationReport(/*outputs=*/false);
   Delay(kIcIdentify, 25);
   d.SetTimer(kIcTimer, kIcTickMs);
   d.TickNow(kIcTimer);

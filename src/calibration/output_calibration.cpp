@@ -1,10 +1,13 @@
 #include "calibration/output_calibration.h"
 
+#include <cmath>
 #include <string>
 
+#include "calibration/calibration_report.h"
 #include "calibration/calibrator.h"
 #include "calibration/fast_search.h"
 #include "core/globals.h"
+#include "core/text.h"
 #include "hid/hid.h"
 #include "protocol/frames.h"
 #include "protocol/identification.h"
@@ -159,6 +162,42 @@ void OutOfRange(ui::Dialog& d) {
   d.MessageBox("Calibrated signal is Out of range", kCalCaption, ui::Icon::kError);
 }
 
+// The report: each point as it starts (the devices' fields with the first),
+// each step's constant and reading, and how the point ended.
+void RecordPoint(ui::Dialog& d, const OutputPoint& p) {
+  CalibrationReport& report = CurrentCalibration();
+  if (report.points.empty()) {
+    report.calibrator_product = TrimBlanks(d.GetText(kOcCalibratorProduct));
+    report.calibrator_id = TrimBlanks(d.GetText(kOcCalibratorId));
+    report.calibrator_firmware = TrimBlanks(d.GetText(kOcCalibratorFirmware));
+    report.transmitter_product = TrimBlanks(d.GetText(kOcTransmitterProduct));
+    report.transmitter_id = TrimBlanks(d.GetText(kOcTransmitterId));
+    report.transmitter_firmware = TrimBlanks(d.GetText(kOcTransmitterFirmware));
+  }
+  CalibrationPoint point;
+  point.name = p.title;
+  point.measured = true;
+  point.current = p.current;
+  point.nominal_counts = p.nominal;
+  point.nominal = ReadingText(point, p.nominal);
+  point.window_at_once = p.at_once;
+  point.window_final = p.final;
+  report.points.push_back(point);
+}
+
+void RecordStep(std::uint16_t constant, std::uint32_t reading) {
+  auto& points = CurrentCalibration().points;
+  if (!points.empty()) points.back().steps.push_back({constant, reading});
+}
+
+void EndRecordedPoint(std::uint32_t reading, bool passed) {
+  auto& points = CurrentCalibration().points;
+  if (points.empty()) return;
+  points.back().final_reading = reading;
+  points.back().passed = passed;
+  points.back().ended = true;
+}
+
 std::uint8_t PointAfter(std::uint8_t state) {
   if (state == kOcLastPoint) return kOcStore;
   // Type 9 has no second channel to calibrate.
@@ -174,6 +213,7 @@ void RunPoint(ui::Dialog& d) {
     case kOcStart:
       if (p.select != 0 && !SelectInput(d, p.select, p.current)) return;
       d.SetText(kOcPointName, p.title);
+      RecordPoint(d, p);
       r.search = Approximation{};
       g_fast.search = FastSearch{};
       d.SetText(kOcSteps, StepsLine(StepsLeft()));
@@ -189,15 +229,22 @@ void RunPoint(ui::Dialog& d) {
         r.settle = kFastReadings - 1;  // the next kFastReadings ticks' readings join these
         return;
       }
+      // Fast mode judges the mean of its window; the report shows what was judged.
+      const std::uint32_t judged =
+          g_fast.on ? static_cast<std::uint32_t>(std::lround(g_fast.window.Mean())) : r.reading;
+      RecordStep(TrialValue(), judged);
       const Verdict verdict = g_fast.on ? g_fast.search.Judge(p, g_fast.window) : Judge(r.search, p, r.reading);
       switch (verdict) {
         case Verdict::kAccepted:
+          EndRecordedPoint(judged, true);
           r.phase = kOcDone;
           return;
         case Verdict::kWriteAgain:
           r.phase = kOcWrite;
           return;
         case Verdict::kOutOfRange:
+          EndRecordedPoint(judged, false);
+          EndCalibrationReport();
           OutOfRange(d);
           return;
       }
@@ -240,6 +287,10 @@ void Store(ui::Dialog& d) {
   FrameBeep();
   const bool beeped = SendCommand(kCalibratorSlot);
   r.state = kOcIdle;
+  CalibrationReport& report = CurrentCalibration();
+  report.complete = !report.points.empty();
+  for (const CalibrationPoint& point : report.points) report.complete &= point.passed;
+  EndCalibrationReport();
   d.SetText(kOcPointName, "Kalibrace dokoncena");
   for (int id : {kOcSteps, kOcTransmitterProduct, kOcTransmitterId, kOcTransmitterFirmware})
     d.SetText(id, kBlank29);
@@ -281,6 +332,7 @@ void StartCalibration(ui::Dialog& d) {
   d.Enable(kOcFast, false);
   SetManualButtons(d, false);
   g_fast.on = d.IsChecked(kOcFast);
+  BeginCalibrationReport(/*outputs=*/true);
   r.next_state = kOcIdentifyTransmitter;
   r.state = kOcDelay;
   r.countdown = 50;

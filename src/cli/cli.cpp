@@ -1,8 +1,10 @@
 #include "cli/cli.h"
 
 #include "cli/calibration_bench.h"
+#include "cli/bench_commands.h"
 #include "cli/image_command.h"
 #include "cli/scenario.h"
+#include "app/program.h"
 #include "core/support_log.h"
 #include "core/version.h"
 
@@ -13,6 +15,14 @@ constexpr const char* kUsage =
     "usage: travik-cli [--log FILE] run [--trace] [--keep] [--real] SCENARIO...\n"
     "       travik-cli [--log FILE] image FILE [--out IMAGE.bin]\n"
     "       travik-cli bench-calibration [--quick]\n"
+    "       travik-cli [--simulate MODEL[,MODEL...]] list [--json]\n"
+    "       travik-cli [OPTIONS] info [--device SEL] [--json]\n"
+    "       travik-cli [OPTIONS] read [--device SEL] --out FILE.kvc\n"
+    "       travik-cli [OPTIONS] write FILE.kvc [--device SEL | --all] [--no-verify]\n"
+    "       travik-cli [OPTIONS] values [--device SEL] [--interval DUR] [--count N]\n"
+    "                                   [--csv FILE] [--json]\n"
+    "       travik-cli [OPTIONS] flash FILE.hex|FILE.kvm [--device SEL]\n"
+    "       travik-cli [OPTIONS] calibrate outputs|inputs [--device SEL] [--report FILE]\n"
     "       travik-cli --help | --version\n";
 
 constexpr const char* kHelp =
@@ -29,6 +39,15 @@ constexpr const char* kHelp =
     "bench-calibration\n"
     "        calibrates the outputs of simulated drifted units with both searches\n"
     "        (noise ±2, ±20, ±50 counts; --quick: ±2 only) and prints a table.\n"
+    "\n"
+    "list, info, read, write, values, flash and calibrate serve the transmitters\n"
+    "attached to this computer (or simulated ones with --simulate) through the\n"
+    "window's own dialogs. --device SEL chooses a transmitter by node path, by the\n"
+    "serial in its ID text (SN10222) or by model when it is the only one; without\n"
+    "it exactly one transmitter must be present. Messages go to standard error\n"
+    "with their caption, data to standard output. Exit status: 0 done, 1 the\n"
+    "device or the file failed, 2 usage or device selection, 3 the read-back\n"
+    "after a write differs, 130 interrupted. See travik-cli(1) and docs/cli.md.\n"
     "\n"
     "--log FILE  appends everything printed, and the trace of a run even without\n"
     "            --trace, with the time of each line, to FILE: the support log to\n"
@@ -79,16 +98,52 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   return failed == 0 ? 0 : 1;
 }
 
+int RunBench(const std::string& command, const std::vector<std::string>& args, std::ostream& out,
+             std::ostream& err, const BenchSettings& settings, std::ostream* log) {
+  BenchEnv env;
+  env.progress = settings.progress;
+  env.interrupted = settings.interrupted;
+  std::unique_ptr<sim::SimBackend> sim;
+  std::unique_ptr<HidBackend> real;
+  if (!settings.simulate.empty()) {
+    std::string why;
+    sim = BuildSimulatedBench(settings.simulate, why);
+    if (sim == nullptr) {
+      err << "travik-cli: " << why << '\n';
+      return kExitUsage;
+    }
+    env.backend = sim.get();
+    env.sim = sim.get();
+  } else if (settings.real_backend) {
+    real = settings.real_backend();
+    env.backend = real.get();
+  }
+  if (log != nullptr) SetTrace(log, nullptr);
+  const int status = RunBenchCommand(command, args, out, err, env);
+  if (log != nullptr) SetTrace(nullptr, nullptr);
+  return status;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& all_args, std::ostream& plain_out,
-           std::ostream& plain_err, const RealBackendFactory& real_backend) {
+           std::ostream& plain_err, const RealBackendFactory& real_backend,
+           const BenchSettings& bench) {
   std::vector<std::string> args = all_args;
   std::string log_path, error;
   if (!TakeLogOption(args, log_path, error)) {
     plain_err << "travik-cli: " << error << '\n' << kUsage;
     return 2;
   }
+  // --simulate may come before or after the bench command.
+  std::string simulate;
+  if (!TakeSimulateOption(args, simulate, error)) {
+    plain_err << "travik-cli: " << error << '\n' << kUsage;
+    return 2;
+  }
+  BenchSettings settings = bench;
+  if (!simulate.empty()) settings.simulate = simulate;
+  if (!settings.real_backend) settings.real_backend = real_backend;
   SupportLog log;
   if (!log_path.empty() && !log.Open(log_path, "travik-cli", error)) {
     plain_err << "travik-cli: " << error << '\n';
@@ -114,9 +169,10 @@ int RunCli(const std::vector<std::string>& all_args, std::ostream& plain_out,
     out << "travik-cli " << ProgramVersion() << '\n';
     return 0;
   }
-  if (command == "run") return Run(rest, out, err, real_backend, log_stream);
+  if (command == "run") return Run(rest, out, err, settings.real_backend, log_stream);
   if (command == "image") return RunImageCommand(rest, out, err);
   if (command == "bench-calibration") return RunCalibrationBench(rest, out, err);
+  if (IsBenchCommand(command)) return RunBench(command, rest, out, err, settings, log_stream);
   err << "travik-cli: unknown command " << command << "\n" << kUsage;
   return 2;
 }

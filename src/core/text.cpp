@@ -118,4 +118,10 @@ std::string Utf8Prefix(std::string_view utf8, std::size_t n) {
   return std::string(utf8.substr(0, i));
 }
 
+std::string TrimBlanks(std::string_view text) {
+  const auto b = text.find_first_not_of(' ');
+  if (b == std::string_view::npos) return {};
+  return std::string(text.substr(b, text.find_last_not_of(' ') - b + 1));
+}
+
 }  // namespace travik

@@ -21,4 +21,7 @@ std::size_t Utf8Length(std::string_view utf8);
 // The first n characters of a UTF-8 text.
 std::string Utf8Prefix(std::string_view utf8, std::size_t n);
 
+// The text without the blanks around it (fields are blank-padded).
+std::string TrimBlanks(std::string_view text);
+
 }  // namespace travik

@@ -86,6 +86,16 @@ SimDevice& SimBackend::AddMouse() {
              Group::kStandard);
 }
 
+std::string SimBackend::Diagnose(std::uint16_t vendor, std::uint16_t product) {
+  std::string report;
+  for (const Entry& e : devices_) {
+    const SimDevice& d = *e.device;
+    if (d.present() && !d.openable() && d.vendor() == vendor && d.product() == product)
+      report += (report.empty() ? "" : "\n") + d.path() + ": permission denied";
+  }
+  return report;
+}
+
 SimDevice& SimBackend::AddUnopenable(std::uint16_t vendor, std::uint16_t product) {
   auto device = std::make_unique<SimDevice>(NextPath("locked"), vendor, product, kUsagePageVendor,
                                             kUsageVendor, u"Locked HID device");

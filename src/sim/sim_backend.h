@@ -110,6 +110,9 @@ class SimBackend : public HidBackend {
                    std::uint32_t& transferred) override;
   bool GetProductString(HidHandle handle, std::u16string& text) override;
   std::string LastOpenError() override { return last_open_error_; }
+  // Present devices with these identifiers that cannot be opened, one line
+  // each ("PATH: permission denied"), as the real backend reports them.
+  std::string Diagnose(std::uint16_t vendor, std::uint16_t product) override;
 
  private:
   struct Entry {

@@ -309,7 +309,14 @@ TEST(Cli, CommandsAndUsage) {
       {{"run", "--real", "x.tts"}, false, 2, "built without it"},
       {{"run", "/nonexistent/x.tts"}, false, 1, "cannot read the scenario"},
       {{"image"}, false, 2, "usage: travik-cli image"},
-      {{"flash"}, false, 2, "unknown command flash"},
+      {{"frobnicate"}, false, 2, "unknown command frobnicate"},
+      // The bench commands, through the same entry.
+      {{"flash"}, false, 2, "flash wants a FILE.hex or FILE.kvm"},
+      {{"--simulate", "KDB,NSC", "list"}, false, 0, "NSC SN10000"},
+      {{"info", "--simulate=KDB", "--json"}, false, 0, "\"serial\": \"SN10222\""},
+      {{"list", "--simulate", "NOPE"}, false, 2, "no simulated model \"NOPE\""},
+      {{"list"}, false, 2, "built without hidapi"},
+      {{"list", "--json"}, true, 0, "[]"},
   };
   for (const auto& c : cases) {
     std::ostringstream out, err;

@@ -1,7 +1,9 @@
 #!/bin/busybox sh
 # The guest side of scripts/vm-test.sh: runs as init in the initramfs, plays
-# every story in /stories against its own travik-uhid and powers off. Lines
-# starting with VMTEST are read by the host.
+# every story in /stories against its own travik-uhid (two with a "uhid2"
+# header) and powers off. A .tts story is played by travik-cli run --real; a
+# .sh story is a bench of travik-cli commands run by sh -e. Lines starting
+# with VMTEST are read by the host.
 /bin/busybox --install -s /bin
 export PATH=/bin HOME=/tmp TMPDIR=/tmp
 mount -t proc proc /proc
@@ -30,8 +32,16 @@ if grep -q travik.probe /proc/cmdline; then
 fi
 echo "VMTEST begin $(uname -r)"
 cd /stories
-for story in *.tts; do
+for story in *.tts *.sh; do
+  [ -f "$story" ] || continue
   echo "VMTEST story $story"
+  uhid2_pid=""
+  uhid2_args=$(header uhid2 "$story")
+  if [ -n "$uhid2_args" ]; then
+    eval "set -- $uhid2_args"
+    travik-uhid "$@" >/tmp/uhid2.out 2>&1 &
+    uhid2_pid=$!
+  fi
   uhid_args=$(header uhid "$story")
   as=$(header as "$story")
   want_err=$(header stderr "$story")
@@ -41,6 +51,7 @@ for story in *.tts; do
   why=""
   wait_hidraw yes || why="no hidraw device appeared"
   cli="timeout 120 travik-cli run --real $story"
+  case $story in *.sh) cli="timeout 300 sh -e $story" ;; esac
   t0=$(date +%s)
   if [ "$as" = user ]; then
     su -s /bin/sh -c "$cli" user >/tmp/cli.out 2>/tmp/cli.err
@@ -52,6 +63,12 @@ for story in *.tts; do
   kill -TERM $uhid_pid
   wait $uhid_pid
   uhid_rc=$?
+  if [ -n "$uhid2_pid" ]; then
+    kill -TERM $uhid2_pid
+    wait $uhid2_pid
+    [ $? -eq 0 ] || why="$why; the second travik-uhid failed its checks"
+    cat /tmp/uhid2.out >>/tmp/uhid.out
+  fi
   wait_hidraw no || why="$why; the device stayed after travik-uhid ended"
   [ $cli_rc -eq 0 ] || why="$why; travik-cli exit status $cli_rc"
   [ $uhid_rc -eq 0 ] || why="$why; travik-uhid exit status $uhid_rc"

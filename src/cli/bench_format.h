@@ -1,0 +1,73 @@
+// What the bench commands print: tables for people, JSON and CSV for scripts.
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/bench.h"
+#include "core/text.h"
+#include "core/globals.h"
+#include "ui/headless/headless.h"
+
+namespace travik::cli {
+
+std::string JsonString(std::string_view s);
+
+// "500ms", "2s", "1.5s", "1m"; a bare number is seconds. At least 10 ms and at
+// most an hour.
+bool ParseDuration(const std::string& text, long long& ms);
+
+void PrintBenchJson(const std::vector<BenchDevice>& bench, std::ostream& out);
+
+struct InfoFields {
+  BenchDevice device;
+  std::string product, id_text, firmware, model;
+  bool firmware_current = true;
+};
+void PrintInfo(const InfoFields& info, bool json, std::ostream& out);
+
+// "word 48 wrote 17 read 3, word 62 wrote 900 read 800" from `first` on; "".
+std::string CompareWords(const std::array<std::uint16_t, kConfigWords>& sent,
+                         const std::array<std::uint16_t, kConfigWords>& back, int first);
+
+// The model a configuration file's header names ("KDB"); "" when it is not
+// one (too short, no header).
+std::string FileModel(const std::string& path);
+
+struct AllRow {
+  std::string name;  // serial, or the path of a unit without one
+  int status;
+  std::int64_t ms;
+};
+void PrintAllTable(const std::vector<AllRow>& rows, std::ostream& out);
+const char* StatusWord(int status);
+
+// Local time with milliseconds and the UTC offset.
+std::string TimeStamp(std::chrono::system_clock::time_point t);
+
+// A row of the values window: its label, and the value as shown split into
+// the number and its unit.
+struct ValueRow {
+  std::string quantity;
+  std::string text;
+  std::string number;
+  std::string unit;
+};
+ValueRow SplitValue(const std::string& quantity, const std::string& text);
+// Visible rows of the values window that show something, top to bottom.
+std::vector<ValueRow> ReadValueRows(ui::HeadlessBackend& ui);
+void PrintValuesLine(const std::string& time, const std::vector<ValueRow>& rows, bool json,
+                     std::ostream& out);
+void WriteCsvHeader(const std::vector<ValueRow>& rows, std::ostream& csv);
+// The columns are the header's: a row the window shows later (the calibration
+// device's reading) stays out, one that went missing is an empty field.
+void WriteCsvRow(const std::string& time, const std::vector<ValueRow>& header,
+                 const std::vector<ValueRow>& rows, std::ostream& csv);
+
+
+}  // namespace travik::cli
