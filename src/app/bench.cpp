@@ -108,8 +108,8 @@ std::string OtherSerial(const std::string& id_text, int copy) {
 }
 
 std::vector<BenchDevice> ProbeBench(HidBackend& backend) {
-  HidBackend* const before = Backend();
-  SetBackend(&backend);
+  HidBackend* const before = CurrentHidBackend();
+  SetCurrentHidBackend(&backend);
   auto& g = G();
   std::vector<BenchDevice> bench;
   for (const std::string& path : backend.ListInterfaces()) {
@@ -161,7 +161,7 @@ std::vector<BenchDevice> ProbeBench(HidBackend& backend) {
     bench.push_back(std::move(d));
   }
   ClearDeviceList();
-  SetBackend(before);
+  SetCurrentHidBackend(before);
   return bench;
 }
 

@@ -142,9 +142,9 @@ int main(int argc, char** argv) {
     std::cerr << "travik: built without hidapi; only --simulate is available\n";
 #endif
   }
-  if (!device.empty() && travik::Backend() != nullptr) {
+  if (!device.empty() && travik::CurrentHidBackend() != nullptr) {
     // The window finds the first transmitter it sees: the others are hidden.
-    travik::HidBackend& all = *travik::Backend();
+    travik::HidBackend& all = *travik::CurrentHidBackend();
     const auto bench = travik::ProbeBench(all);
     std::string why;
     const int chosen = travik::SelectTransmitter(bench, device, why);
@@ -155,7 +155,7 @@ int main(int argc, char** argv) {
     }
     travik::ResetProgramState();
     filter = std::make_unique<travik::DeviceFilter>(all, travik::OtherTransmitters(bench, chosen));
-    travik::SetBackend(filter.get());
+    travik::SetCurrentHidBackend(filter.get());
   }
 
   travik::ui::QtBackend ui(argc, argv);

@@ -78,7 +78,7 @@ int Calibrate(bool outputs, const std::string& device, const std::string& report
   if (!run.Connect()) return run.Interrupted() ? kExitInterrupted : kExitFailed;
   const int tmpl = outputs ? res::kDlgOutputCalibration : res::kDlgInputCalibration;
   const int button = outputs ? kOcCalibrate : kIcCalibrate;
-  if (std::string w = run.Menu(res::kCmdAutoCalibration); !w.empty()) {
+  if (std::string w = run.Menu(res::kMenuAutoCalibration); !w.empty()) {
     err << "travik-cli: " << w << '\n';
     return kExitFailed;
   }

@@ -421,7 +421,7 @@ int Flash(const Options& o, std::ostream& out, std::ostream& err, BenchEnv& env)
   if (chosen < 0) return kExitUsage;
   BenchRun run(env, bench, chosen, err);
   if (!run.Connect()) return run.Interrupted() ? kExitInterrupted : kExitFailed;
-  if (std::string why = run.Menu(res::kCmdBootloader); !why.empty()) {
+  if (std::string why = run.Menu(res::kMenuBootloader); !why.empty()) {
     err << "travik-cli: " << why << '\n';
     return kExitFailed;
   }

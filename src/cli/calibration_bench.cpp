@@ -80,7 +80,7 @@ BenchResult CalibrateUnit(const BenchUnit& unit, bool fast) {
   };
   s.Start();
   ui.Advance(700);
-  if (G().DeviceOnline != 1 || !ui.MenuCommand(res::kMainWindow, res::kCmdAutoCalibration).empty()) return failed();
+  if (G().DeviceOnline != 1 || !ui.MenuCommand(res::kMainWindow, res::kMenuAutoCalibration).empty()) return failed();
   auto enabled = [&](int id) {
     auto c = ui.Control(kDlg, id);
     return c && c->enabled;

@@ -43,7 +43,7 @@ TEST(Bench, ProbeKeepsOnlyOurDevicesAndSaysWhyOneIsLocked) {
   EXPECT_EQ(table.str().find("046D"), std::string::npos) << table.str();
   // The probe leaves no handle open and no backend behind.
   EXPECT_EQ(sim.OpenHandles(), 0);
-  EXPECT_EQ(Backend(), nullptr);
+  EXPECT_EQ(CurrentHidBackend(), nullptr);
 
   std::string why;
   EXPECT_EQ(SelectTransmitter(bench, bench[3].path, why), -1);

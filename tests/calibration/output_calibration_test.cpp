@@ -443,7 +443,7 @@ TEST(OutputCalibration, FastModeChoiceIsRemembered) {
   EXPECT_TRUE(G().Settings.FastOutputCalibration);
   EXPECT_EQ(testing::ReadFile(dir.File("travik/settings")), "fast_output_calibration=1\n");
   ASSERT_EQ(b.ui().Click(kDlg, ui::kIdCancel), "");
-  ASSERT_EQ(b.ui().MenuCommand(res::kMainWindow, res::kCmdAutoCalibration), "");
+  ASSERT_EQ(b.ui().MenuCommand(res::kMainWindow, res::kMenuAutoCalibration), "");
   EXPECT_TRUE(b.ui().Control(kDlg, kOcFast)->checked);
   ASSERT_EQ(b.ui().Click(kDlg, kOcFast), "");
   EXPECT_EQ(testing::ReadFile(dir.File("travik/settings")), "fast_output_calibration=0\n");
