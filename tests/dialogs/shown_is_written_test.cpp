@@ -182,6 +182,8 @@ std::vector<int> NamedControls(const DialogTables& t) {
   if (t.mc != nullptr) {
     const MultiChannelDef& mc = *t.mc;
     ids.insert(mc.active_time_combo);
+    ids.insert({mc.output.two_state_radio, mc.output.pwm_radio, mc.output.steps_edit, mc.output.frequency_edit,
+                mc.output.period_edit});
     for (const auto& q : mc.quick_select) ids.insert(q.control);
     for (const auto& c : mc.channels) ids.insert({c.bargraph_combo, c.correction_radio, c.setpoint_radio});
     for (const auto& c : mc.colours) ids.insert(c.control);
@@ -262,6 +264,7 @@ class ShownIsWritten : public testing::ConnectedTest,
   }
 
   void CheckWritten(const Snapshot& s);
+  void CheckCalibrationValue(const Snapshot& s);
   void CheckReadBack(const Snapshot& before, const Snapshot& after, const Snapshot& settled,
                      std::size_t messages_from);
   void Round();
@@ -279,6 +282,7 @@ class ShownIsWritten : public testing::ConnectedTest,
   std::map<int, std::vector<std::string>> field_inputs_;  // control -> its texts, shuffled
   testing::TempDir dir_;
   bool lost_ = false;
+  std::uint16_t word49_before_ = 0;  // the device's word 49 before the write
 };
 
 void ShownIsWritten::PickChoices() {
@@ -314,6 +318,22 @@ void ShownIsWritten::PickChoices() {
       for (int k = 0; k < mc::kModeSymbols; ++k) pick(m.SymbolCombo(k));
     }
     for (const auto& q : mc->quick_select) pick(q.control);
+    const McDigitalOutput& o = mc->output;
+    if (o.pwm_radio != 0) {
+      auto type = [&](int id, const std::vector<std::string>& texts) {
+        const std::string& t = texts[rng_() % texts.size()];
+        if (ui().Type(Tpl(), id, t) == "") inputs_[id] = t;
+      };
+      if (std::bernoulli_distribution(0.3)(rng_)) {
+        radio(o.two_state_radio, o.two_state_radio);
+      } else {
+        radio(o.pwm_radio, o.pwm_radio);
+        if (std::bernoulli_distribution(0.5)(rng_)) type(o.steps_edit, {"100", "200", "3", "2", "65536", "70000", "abc"});
+        type(o.frequency_edit, {"500", "1000", "20000", "1", "0.5", "abc"});
+        if (ui().Click(Tpl(), o.set_button) == "") inputs_[o.frequency_edit] += " + Nastavit";
+        if (std::bernoulli_distribution(0.5)(rng_)) type(o.steps_edit, {"100", "200", "3", "2", "65536", "70000", "abc"});
+      }
+    }
   }
 }
 
@@ -419,6 +439,9 @@ void ShownIsWritten::CheckWritten(const Snapshot& s) {
     const auto text = SpeedText(Word(kWordSpeed) & 0xFF);
     expect_bits(d.speed_combo, kWordSpeed, text && *text == s[d.speed_combo].text, s[d.speed_combo].text);
   }
+  if (d.speed_combo != 0 && d.parity_combo == 0 && (Word(kWordSpeed) >> 8) != (word49_before_ >> 8))
+    Fail(d.speed_combo, Named(d.speed_combo, s[d.speed_combo].text) + ": the high byte of word 49 was " +
+                            std::to_string(word49_before_ >> 8) + "; " + WordText(kWordSpeed, Word(kWordSpeed)));
   if (d.parity_combo != 0)
     expect_bits(d.parity_combo, kWordSpeed, s[d.parity_combo].selection == Word(kWordSpeed) >> 8,
                 s[d.parity_combo].text);
@@ -466,6 +489,16 @@ void ShownIsWritten::CheckWritten(const Snapshot& s) {
     if (m.link_combo != 0) combo(m.link_combo, m.link_word, Word(m.link_word));
     for (int k = 0; k < std::min(states, mc::kModeSymbols); ++k)
       combo(m.SymbolCombo(k), m.first_symbol_word + k, Word(m.first_symbol_word + k));
+  }
+  // The digital output runs at what the dialog shows.
+  const McDigitalOutput& o = mc->output;
+  if (o.pwm_radio != 0 && s[o.pwm_radio].checked) {
+    const std::uint16_t sw = Word(50), pw = Word(51);
+    const double f = mc::PwmFrequency(sw, pw);
+    if (s[o.steps_edit].text != FormatInt(sw + 1) || s[o.frequency_edit].text != mc::FormatFixed6(f))
+      Fail(o.frequency_edit, Named(o.frequency_edit, s[o.steps_edit].text + " steps, " + s[o.frequency_edit].text + " Hz") +
+                                 ": S = " + std::to_string(sw) + ", P = " + std::to_string(pw) + " went out (" +
+                                 mc::FormatFixed6(f) + " Hz)");
   }
   // Two modes on one LCD position.
   std::map<int, int> positions;
@@ -516,9 +549,31 @@ void ShownIsWritten::CheckReadBack(const Snapshot& before, const Snapshot& after
   }
 }
 
+// The CO2 calibration value goes out by its own button, at once.
+void ShownIsWritten::CheckCalibrationValue(const Snapshot& s) {
+  const MultiChannelDef* mc = T().mc;
+  if (mc == nullptr || mc->calibration_button == 0) return;
+  const std::size_t frames = device->calibration().frames.size();
+  if (ui().Click(Tpl(), mc->calibration_button) != "") return;
+  ui().Advance(50);
+  if (device->calibration().frames.size() == frames) return;  // refused: nothing went out
+  const std::uint16_t sent = device->calibration().value;
+  const Field f{.control = mc->calibration_edit, .format = FieldFormat::kUnsigned};
+  const std::string& shown = s[f.control].text;
+  const auto v = Encoded(f, shown);
+  if (!v || !FitsWord(f, *v) || *v != sent)
+    Fail(f.control, Named(f.control, shown) + ": the calibration value went out as " + std::to_string(sent));
+}
+
 void ShownIsWritten::Round() {
   Settle();
   const Snapshot shown = Capture();
+  CheckCalibrationValue(shown);
+  if (!ui().IsOpen(Tpl()) || ui().TopTemplate() != Tpl()) {
+    lost_ = true;
+    return Fail(0, round_name_ + ": the dialog closed after the calibration value");
+  }
+  word49_before_ = Word(kWordSpeed);
   if (!Transfer(D().write_button)) {
     lost_ = true;
     return Fail(0, round_name_ + ": the write did not come back to the dialog");
@@ -564,6 +619,31 @@ TEST_P(ShownIsWritten, AfterTypingFilesAndPreset) {
     round_name_ = "file round " + std::to_string(r);
     ASSERT_NO_FATAL_FAILURE(LoadChangedFile(r));
     Round();
+  }
+  // A file of another model whose name begins with this one's is not this
+  // model's file: the load is refused and nothing changes.
+  for (const DialogUnderTest& other : testing::EveryConfigDialog()) {
+    const std::string own = D().header_name, theirs = other.tables.def->header_name;
+    if (lost_ || theirs == own || !theirs.starts_with(own)) continue;
+    const std::string path = dir_.File("sibling.kvc");
+    ui().QueueFileAnswer(path);
+    ASSERT_EQ(ui().Click(Tpl(), D().save_button), "");
+    std::string bytes = testing::ReadFile(path);
+    ASSERT_EQ(bytes.size(), kConfigFileSize);
+    ConfigFile file;
+    std::copy(bytes.begin(), bytes.end(), file.bytes.begin());
+    for (int r = 0; r < kFileRecords; ++r) PutFileField(file, r, "");  // what the sibling does not keep
+    bytes.assign(file.bytes.begin(), file.bytes.end());
+    bytes.replace(0, 16, ConfigFileHeader(theirs));
+    const std::string sibling = dir_.Write("sibling-" + theirs + ".kvc", bytes);
+    const Snapshot before = Capture();
+    ui().QueueFileAnswer(sibling);
+    ASSERT_EQ(ui().Click(Tpl(), D().open_button), "");
+    const Snapshot after = Capture();
+    for (int id : controls_)
+      if (before[id].text != after[id].text || before[id].selection != after[id].selection)
+        Fail(id, std::string(D().title) + " (" + std::to_string(Tpl()) + "): a " + theirs + " file was loaded; control " +
+                     std::to_string(id) + " went from \"" + before[id].text + "\" to \"" + after[id].text + "\"");
   }
   if (!lost_) {
     inputs_.clear();
