@@ -650,6 +650,13 @@ TEST_P(ShownIsWritten, AfterTypingFilesAndPreset) {
     round_name_ = "Přednastavení";
     for (int id : controls_) inputs_[id] = "Přednastavení";
     ASSERT_EQ(ui().Click(Tpl(), D().preset_button), "");
+    // Every field the table gives a default shows it again.
+    const Snapshot preset = Capture();
+    for (const Field& f : D().fields) {
+      const char* text = f.preset != nullptr ? f.preset : f.initial;
+      if (text != nullptr && preset[f.control].text != text)
+        Fail(f.control, Named(f.control, preset[f.control].text) + ": \"Přednastavení\" gives \"" + text + "\"");
+    }
     Round();
   }
   const std::size_t shown = EnvNumber("TRAVIK_PROPERTY_SHOW", 40);
