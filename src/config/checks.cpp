@@ -25,20 +25,65 @@ bool EmptyWhileTyping(const ui::Dialog& dialog, int id, const std::string& text)
   return text.empty() && dialog.HasFocus(id);
 }
 
-}  // namespace
+bool Blank(const std::string& text) {
+  return text.find_first_not_of(" \t") == std::string::npos;
+}
 
-bool CheckTenths(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t min) {
-  const std::int32_t value = ParseTenthsWide(ReadNumber(dialog, id));
-  if (value < min) return Replace(dialog, id, FormatTenths(min));
-  if (value > max) return Replace(dialog, id, FormatTenths(max));
+// The start of a number being typed: a sign or a point before the digits.
+bool NumberStart(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return true;
+  const auto last = text.find_last_not_of(" \t");
+  const std::string s = text.substr(first, last - first + 1);
+  return s == "-" || s == "+" || s == "." || s == "-." || s == "+.";
+}
+
+// The fixed-point checks. An empty text counts as 0; once the focus has left,
+// it shows the value it counts as, so what is written is what is seen. A text
+// that is no number as a whole counts as 0 as well and is replaced at once,
+// except the start of a number the user is still typing.
+template <typename Parse, typename Format>
+bool CheckDecimal(ui::Dialog& dialog, int id, std::int32_t max, std::int32_t min, Parse parse,
+                  Format format) {
+  const std::string text = ReadNumber(dialog, id);
+  const bool focused = dialog.HasFocus(id);
+  if (focused && NumberStart(text)) return false;
+  bool parsed = false;
+  const std::int32_t value = parse(text, &parsed);
+  if (value < min) return Replace(dialog, id, format(min));
+  if (value > max) return Replace(dialog, id, format(max));
+  if (Blank(text)) {
+    dialog.SetText(id, Cp1250ToUtf8(format(value)));
+    return true;
+  }
+  if (!parsed) return Replace(dialog, id, format(value));
   return false;
 }
 
+std::string Tenths(std::int32_t v) { return FormatTenths(static_cast<std::int16_t>(v)); }
+std::string Thousandths(std::int32_t v) { return FormatThousandths(static_cast<std::uint16_t>(v)); }
+
+}  // namespace
+
+bool CheckTenths(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t min) {
+  return CheckDecimal(dialog, id, max, min,
+                      [](const std::string& t, bool* p) { return ParseTenthsWide(t, p); }, Tenths);
+}
+
+bool CheckWholeTenths(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t min) {
+  if (CheckTenths(dialog, id, max, min)) return true;
+  const std::string text = ReadNumber(dialog, id);
+  bool parsed = false;
+  bool whole = true;
+  const std::int32_t value = ParseWholeWide(text, &parsed, &whole);
+  if (!parsed || whole) return false;
+  return Replace(dialog, id, FormatInt(value));
+}
+
 bool CheckThousandths(ui::Dialog& dialog, int id, std::uint16_t max, std::uint16_t min) {
-  const std::int32_t value = ParseThousandthsWide(ReadNumber(dialog, id));
-  if (value < min) return Replace(dialog, id, FormatThousandths(min));
-  if (value > max) return Replace(dialog, id, FormatThousandths(max));
-  return false;
+  return CheckDecimal(dialog, id, max, min,
+                      [](const std::string& t, bool* p) { return ParseThousandthsWide(t, p); },
+                      Thousandths);
 }
 
 bool CheckSignedInt(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t min) {

@@ -11,10 +11,19 @@
 
 namespace travik {
 
-// Fixed point in tenths; an empty field counts as 0.
+// Fixed point in tenths. An empty field counts as 0 and, once the focus has
+// left it, shows that value ("0.0", no message when it is in range). A text
+// that is not a number as a whole counts as 0 and is replaced with the
+// message; a lone sign or point is left alone while the field has the focus.
 bool CheckTenths(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t min);
 
-// Fixed point in thousandths, unsigned; an empty field counts as 0.
+// A whole number checked with the tenths rule (limits in tenths, replacements
+// "200.0"), whose fraction must be zero: "150.7" is replaced by "150" with
+// the message, so that the shown text is the number written.
+bool CheckWholeTenths(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t min);
+
+// Fixed point in thousandths, unsigned; empty and unparsable texts as in
+// CheckTenths.
 bool CheckThousandths(ui::Dialog& dialog, int id, std::uint16_t max, std::uint16_t min);
 
 // "%d", compared signed. A lone "-" is a minus sign being typed and is left

@@ -36,6 +36,13 @@ void FileError(ui::Dialog& dialog, std::string_view text) {
 
 }  // namespace
 
+bool HeaderNames(const ConfigFile& file, std::string_view header_name) {
+  const std::string_view header(file.bytes.data() + 2, kHeaderSize - 2);
+  if (header_name.size() > header.size() || !header.starts_with(header_name)) return false;
+  // A longer name that begins with this one is a sibling model's.
+  return header.substr(header_name.size()).find_first_not_of(' ') == std::string_view::npos;
+}
+
 std::string ConfigFileHeader(std::string_view model_name) {
   std::string header = "  ";
   header += model_name;
@@ -98,16 +105,9 @@ void PutFileDigits(ConfigFile& file, int record, unsigned value, int digits) {
 }
 
 std::optional<int> GetFileDigit(const ConfigFile& file, int record) {
-  if (!ValidRecord(record)) return std::nullopt;
-  const char c = Record(file, record)[kValueOffset];
-  if (c < '0' || c > '9') return std::nullopt;
-  return c - '0';
-}
-
-std::optional<int> ReadSpeedCode(const ConfigFile& file) {
-  const auto code = GetFileDigit(file, kWordSpeed);
-  if (!code || *code >= kSpeedCount) return std::nullopt;
-  return code;
+  const std::string text = GetFileField(file, record);
+  if (text.size() != 1 || text[0] < '0' || text[0] > '9') return std::nullopt;
+  return text[0] - '0';
 }
 
 void PutFileTextField(ConfigFile& file, std::string_view bytes) {
@@ -160,8 +160,7 @@ bool LoadConfigFile(ui::Dialog& dialog, std::string_view header_name, ConfigFile
     FileError(dialog, "Soubor je poškozený");
     return false;
   }
-  const std::string_view header(file.bytes.data() + 2, kHeaderSize - 2);
-  if (header.substr(0, header_name.size()) != header_name) {
+  if (!HeaderNames(file, header_name)) {
     std::string text = "Konfigurační soubor není určen pro zařízení ";
     text += message_name.empty() ? header_name : message_name;
     FileError(dialog, text);

@@ -48,16 +48,13 @@ std::string GetFileField(const ConfigFile& file, int record);
 // A small code kept as one digit, '0' + code. A code outside 0..9 leaves the
 // field blank, so that no byte other than a digit lands in the file.
 void PutFileDigit(ConfigFile& file, int record, int code);
-// The first character of the value field when it is a digit, as its value.
+// The value field when it is one digit and nothing else, as its value: "15"
+// is no code of a one-digit record, not 1.
 std::optional<int> GetFileDigit(const ConfigFile& file, int record);
 
 // A number kept as a fixed count of decimal digits with leading zeros
 // (unsigned; 2 for codes, 5 for whole words).
 void PutFileDigits(ConfigFile& file, int record, unsigned value, int digits);
-
-// The speed code of record 49, only when it is a valid code (0..6). A file
-// with anything else leaves the dialog's code and shown text as they were.
-std::optional<int> ReadSpeedCode(const ConfigFile& file);
 
 // The 16-character text field (words 40..47), two characters per record
 // 40 + j at record offsets 9 and 11. Put takes up to 16 bytes, blank-padded;
@@ -73,9 +70,13 @@ const std::vector<ui::FileFilter>& ConfigFileFilters();
 // failed write is reported in a message box.
 bool SaveConfigFile(ui::Dialog& dialog, const ConfigFile& file);
 
+// Whether the header carries header_name from offset 2, followed by blanks
+// only: a sibling model whose name begins with this one ("UCRGJ6YA" for
+// "UCRGJ6Y") keeps other records and must not load.
+bool HeaderNames(const ConfigFile& file, std::string_view header_name);
+
 // "Otevřít Nastavení": asks for a file and reads it into out when it is a
-// 2608-byte file whose header carries header_name from offset 2 (only the
-// name's length is compared, so a longer model name starting with it passes).
+// 2608-byte file whose header names the model (HeaderNames).
 // Failures are reported with the model named by message_name (header_name when
 // empty); out is left untouched unless true is returned.
 bool LoadConfigFile(ui::Dialog& dialog, std::string_view header_name, ConfigFile& out,

@@ -3,6 +3,8 @@
 #include "config/checks.h"
 #include "config/format.h"
 
+#include <cstdint>
+
 namespace travik {
 
 Field ContrastField(int control) {
@@ -25,26 +27,29 @@ Field HumidityShift(int control) {
   return f;
 }
 Field Co2Shift(int control) {
-  return {.control = control, .word = 81, .format = FieldFormat::kSigned,
-          .check = CheckKind::kTenths, .min = -2000, .max = 2000, .initial = "0"};
+  return {.control = control, .word = 81, .format = FieldFormat::kSignedWhole,
+          .check = CheckKind::kWholeTenths, .min = -2000, .max = 2000, .initial = "0"};
 }
 
 std::optional<std::int32_t> ParseField(const Field& f, std::string_view text) {
+  bool parsed = false;
+  std::int32_t v = 0;
   switch (f.format) {
-    case FieldFormat::kTenths: return ParseTenths(text);
-    case FieldFormat::kHundredths: return ParseHundredths(text);
-    case FieldFormat::kUnsignedHundredths: return ParseHundredthsWide(text);
-    case FieldFormat::kThousandths: return ParseThousandthsWide(text);
+    case FieldFormat::kTenths: v = ParseTenths(text, &parsed); break;
+    case FieldFormat::kHundredths: v = ParseHundredths(text, &parsed); break;
+    case FieldFormat::kUnsignedHundredths: v = ParseHundredthsWide(text, &parsed); break;
+    case FieldFormat::kThousandths: v = ParseThousandthsWide(text, &parsed); break;
+    case FieldFormat::kSignedWhole: v = ParseWholeWide(text, &parsed) + f.offset; break;
     case FieldFormat::kSigned:
     case FieldFormat::kUnsigned:
-    case FieldFormat::kLong: {
-      bool parsed = false;
-      const std::int32_t v = ParseInt(text, &parsed);
-      if (!parsed) return std::nullopt;
-      return v + f.offset;
-    }
+    case FieldFormat::kLong: v = ParseInt(text, &parsed) + f.offset; break;
   }
-  return std::nullopt;
+  const bool fixed_point = f.format == FieldFormat::kTenths || f.format == FieldFormat::kHundredths ||
+                           f.format == FieldFormat::kUnsignedHundredths ||
+                           f.format == FieldFormat::kThousandths;
+  if (fixed_point && text.find_first_not_of(" \t") == std::string_view::npos) return 0;
+  if (!parsed) return std::nullopt;
+  return v;
 }
 
 std::string FormatField(const Field& f, std::uint16_t word, std::uint16_t high_word) {
@@ -53,7 +58,8 @@ std::string FormatField(const Field& f, std::uint16_t word, std::uint16_t high_w
     case FieldFormat::kHundredths: return FormatHundredths(static_cast<std::int16_t>(word));
     case FieldFormat::kUnsignedHundredths: return FormatUnsignedHundredths(word);
     case FieldFormat::kThousandths: return FormatThousandths(word);
-    case FieldFormat::kSigned: return FormatInt(static_cast<std::int16_t>(word) - f.offset);
+    case FieldFormat::kSigned:
+    case FieldFormat::kSignedWhole: return FormatInt(static_cast<std::int16_t>(word) - f.offset);
     case FieldFormat::kUnsigned: return FormatInt(static_cast<std::int32_t>(word) - f.offset);
     case FieldFormat::kLong:
       // The edit shows the low word only; the high word rides along on writes.
@@ -63,12 +69,36 @@ std::string FormatField(const Field& f, std::uint16_t word, std::uint16_t high_w
   return {};
 }
 
+namespace {
+
+// What a field's word can hold, for fields without a check of their own.
+bool WordRangeCheck(ui::Dialog& d, const Field& f) {
+  if (f.word == kNoWord || f.offset != 0) return false;
+  switch (f.format) {
+    case FieldFormat::kTenths: return CheckTenths(d, f.control, INT16_MAX, INT16_MIN);
+    case FieldFormat::kSigned: return CheckSignedInt(d, f.control, INT16_MAX, INT16_MIN);
+    case FieldFormat::kUnsigned: return CheckUnsignedInt(d, f.control, UINT16_MAX, 0);
+    case FieldFormat::kThousandths: return CheckThousandths(d, f.control, UINT16_MAX, 0);
+    case FieldFormat::kSignedWhole:
+      return CheckWholeTenths(d, f.control, INT16_MAX, INT16_MIN);
+    case FieldFormat::kHundredths:
+    case FieldFormat::kUnsignedHundredths:
+    case FieldFormat::kLong: return false;  // every such field has its own check
+  }
+  return false;
+}
+
+}  // namespace
+
 bool RunCheck(ui::Dialog& d, const Field& f, int max) {
   switch (f.check) {
-    case CheckKind::kNone: return false;
+    case CheckKind::kNone: return WordRangeCheck(d, f);
     case CheckKind::kTenths:
       return CheckTenths(d, f.control, static_cast<std::int16_t>(max),
                          static_cast<std::int16_t>(f.min));
+    case CheckKind::kWholeTenths:
+      return CheckWholeTenths(d, f.control, static_cast<std::int16_t>(max),
+                              static_cast<std::int16_t>(f.min));
     case CheckKind::kSignedInt:
       return CheckSignedInt(d, f.control, static_cast<std::int16_t>(max),
                             static_cast<std::int16_t>(f.min));
@@ -83,6 +113,12 @@ bool RunCheck(ui::Dialog& d, const Field& f, int max) {
 }
 
 void PutSerialRecord(ConfigFile& file, const SerialLine& line, bool with_parity) {
+  const bool speed_ok = line.speed >= 0 && line.speed < kSpeedCount;
+  const bool parity_ok = !with_parity || (line.parity >= 0 && line.parity < kParityCount);
+  if (!speed_ok || !parity_ok) {
+    PutFileField(file, kWordSpeed, "");
+    return;
+  }
   if (!with_parity) {
     PutFileDigit(file, kWordSpeed, line.speed);
     return;
@@ -103,7 +139,7 @@ std::optional<SerialLine> ReadSerialRecord(const ConfigFile& file) {
     if (auto s = digit(text[0], kSpeedCount)) return SerialLine{*s, 0};
     return std::nullopt;
   }
-  if (text.size() == 4) {
+  if (text.size() == 4 && text[0] == '0' && text[2] == '0') {
     auto p = digit(text[1], kParityCount);
     auto s = digit(text[3], kSpeedCount);
     if (p && s) return SerialLine{*s, *p};

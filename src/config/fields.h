@@ -20,10 +20,13 @@ enum class FieldFormat {
   kUnsignedHundredths, // 0.00..655.35 (air-speed input ranges)
   kThousandths,        // unsigned thousandths
   kSigned,             // "%d", sign-extended
+  kSignedWhole,        // "%d", sign-extended; parsed as a decimal cut to whole ("200.0")
   kUnsigned,           // "%d", zero-extended
   kLong,               // "%d" as 32 bits over word and high_word
 };
-enum class CheckKind { kNone, kTenths, kSignedInt, kUnsignedInt, kThousandths };
+// kNone on a field with a word still keeps the text within what the word can
+// hold (see RunCheck).
+enum class CheckKind { kNone, kTenths, kWholeTenths, kSignedInt, kUnsignedInt, kThousandths };
 
 inline constexpr int kNoWord = -1;
 inline constexpr int kRecordOfWord = -2;
@@ -55,20 +58,23 @@ Field Address(int control);           // word 48, 1..254
 Field TemperatureShift(int control);  // word 76, ±20.0 °C
 Field HumidityShift(int control);     // word 77, ±20.0 %RH
 // Word 81, whole ppm checked with the tenths rule: 250 becomes "200.0",
-// written as 200.
+// written as 200; "150.7" becomes "150".
 Field Co2Shift(int control);
 
 // Numbers are read from their controls with at most 9 characters.
 inline constexpr std::size_t kNumberChars = 9;
 
 // The field's text as its format parses it on a write (32 bits; the caller
-// keeps the low 16, or both halves of a kLong). Nothing when an integer text
-// does not parse at all: the working value then keeps what it had.
+// keeps the low 16, or both halves of a kLong). Nothing when the text is not
+// a number as a whole: the working value then keeps what it had. An empty
+// fixed-point text is 0.
 std::optional<std::int32_t> ParseField(const Field& field, std::string_view cp1250);
 // An image word (and its high word) as the field shows it after a read.
 std::string FormatField(const Field& field, std::uint16_t word, std::uint16_t high_word = 0);
 // One range check on the field's control, with max in place of the table's
-// (limits that follow the dialog's state). Returns true when it replaced the text.
+// (limits that follow the dialog's state). Returns true when it replaced the
+// text. A field on a word without a check of its own is held to what its word
+// can hold (-32768..32767 signed, 0..65535 unsigned), so that nothing wraps.
 bool RunCheck(ui::Dialog& d, const Field& field, int max);
 inline bool RunCheck(ui::Dialog& d, const Field& field) { return RunCheck(d, field, field.max); }
 
@@ -83,12 +89,16 @@ struct SerialLine {
 };
 inline constexpr int kParityCount = 3;
 
-// Record 49 of a dialog with a parity list: "0p0s". Without one: the speed digit.
+// Record 49. With a parity list the four characters "0p0s" ('0', parity,
+// '0', speed); without one the speed digit alone. A speed or parity outside
+// its list (a device's own code, kept and written back) cannot be spelt as
+// one digit: the record is then left blank, and loading it changes nothing.
 void PutSerialRecord(ConfigFile& file, const SerialLine& line, bool with_parity);
-// Record 49 read by a dialog with a parity list. Accepted: one character (the
-// speed digit, parity none), the four-character form, and five or more
+// Record 49 as every dialog reads it, whatever form saved it: one character
+// (the speed digit, parity none), the four-character form, or five and more
 // characters (speed 4, parity none). Nothing for any other form or a digit
-// out of range: the dialog keeps what it shows.
+// out of range: the dialog keeps what it shows. A dialog without a parity
+// list takes only the speed.
 std::optional<SerialLine> ReadSerialRecord(const ConfigFile& file);
 
 }  // namespace travik

@@ -52,6 +52,7 @@ class Decimal {
       digits_.clear();
       return;
     }
+    parsed_ = true;
     point_ = static_cast<std::int64_t>(before_point);
     if (i + 1 < s.size() && (s[i] == 'e' || s[i] == 'E')) {
       std::size_t j = i + 1;
@@ -60,8 +61,27 @@ class Decimal {
       std::int64_t exponent = 0;
       for (; j < s.size() && IsDigit(s[j]); ++j)
         if (exponent < 100000) exponent = exponent * 10 + (s[j] - '0');
-      if (j > i + 1 && IsDigit(s[j - 1])) point_ += exp_negative ? -exponent : exponent;
+      if (j > i + 1 && IsDigit(s[j - 1])) {
+        point_ += exp_negative ? -exponent : exponent;
+        i = j;
+      }
     }
+    while (i < s.size() && IsBlank(s[i])) ++i;
+    if (i != s.size()) {
+      // Something after the number: not a number as a whole.
+      parsed_ = false;
+      negative_ = false;
+      digits_.clear();
+    }
+  }
+
+  // The whole text was one number.
+  bool parsed() const { return parsed_; }
+  // No nonzero digit after the decimal point.
+  bool Whole() const {
+    for (std::size_t i = 0; i < digits_.size(); ++i)
+      if (static_cast<std::int64_t>(i) >= point_ && digits_[i] != '0') return false;
+    return true;
   }
 
   bool negative() const { return negative_; }
@@ -97,6 +117,7 @@ class Decimal {
   }
 
   bool negative_ = false;
+  bool parsed_ = false;
   std::string digits_;       // significant digits
   std::int64_t point_ = 0;   // how many of them stand before the decimal point
 };
@@ -143,28 +164,53 @@ std::string FormatThousandths(std::uint16_t value) {
   return buf;
 }
 
-std::int32_t ParseTenthsWide(std::string_view text) {
+namespace {
+
+void SetParsed(bool* parsed, bool value) {
+  if (parsed != nullptr) *parsed = value;
+}
+
+}  // namespace
+
+std::int32_t ParseTenthsWide(std::string_view text, bool* parsed) {
   const Decimal d(CommasToPoints(text));
+  SetParsed(parsed, d.parsed());
   // Negative values are truncated toward zero, positive ones rounded.
   return SatInt32(d.negative() ? -d.Scaled(1) : RoundedScaled(d, 1));
 }
 
-std::int16_t ParseTenths(std::string_view text) { return Low16(ParseTenthsWide(text)); }
+std::int16_t ParseTenths(std::string_view text, bool* parsed) {
+  return Low16(ParseTenthsWide(text, parsed));
+}
 
-std::int32_t ParseHundredthsWide(std::string_view text) {
+std::int32_t ParseHundredthsWide(std::string_view text, bool* parsed) {
   const Decimal d(CommasToPoints(text));
+  SetParsed(parsed, d.parsed());
   const std::int64_t m = RoundedScaled(d, 2);
   return SatInt32(d.negative() ? -m : m);
 }
 
-std::int16_t ParseHundredths(std::string_view text) { return Low16(ParseHundredthsWide(text)); }
+std::int16_t ParseHundredths(std::string_view text, bool* parsed) {
+  return Low16(ParseHundredthsWide(text, parsed));
+}
 
-std::int32_t ParseThousandthsWide(std::string_view text) {
+std::int32_t ParseThousandthsWide(std::string_view text, bool* parsed) {
   const std::string s = CommasToPoints(text);
   const std::size_t dot = s.rfind('.');
-  if (dot != std::string::npos && dot >= 3) return 65535;
+  if (dot != std::string::npos && dot >= 3) {
+    SetParsed(parsed, true);
+    return 65535;
+  }
   const Decimal d(s);
+  SetParsed(parsed, d.parsed());
   return SatInt32(d.negative() ? -d.Scaled(3) : RoundedScaled(d, 3));
+}
+
+std::int32_t ParseWholeWide(std::string_view text, bool* parsed, bool* whole) {
+  const Decimal d(CommasToPoints(text));
+  SetParsed(parsed, d.parsed());
+  if (whole != nullptr) *whole = d.Whole();
+  return SatInt32(d.negative() ? -d.Scaled(0) : d.Scaled(0));
 }
 
 std::int32_t ParseInt(std::string_view text, bool* parsed) {
@@ -173,14 +219,19 @@ std::int32_t ParseInt(std::string_view text, bool* parsed) {
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
   if (i >= text.size() || !IsDigit(text[i])) {
-    if (parsed != nullptr) *parsed = false;
+    SetParsed(parsed, false);
     return 0;
   }
   std::int64_t value = 0;
   constexpr std::int64_t kCap = std::int64_t{1} << 40;
   for (; i < text.size() && IsDigit(text[i]); ++i)
     if (value < kCap) value = value * 10 + (text[i] - '0');
-  if (parsed != nullptr) *parsed = true;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  if (i != text.size()) {
+    SetParsed(parsed, false);
+    return 0;
+  }
+  SetParsed(parsed, true);
   return SatInt32(negative ? -value : value);
 }
 

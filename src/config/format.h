@@ -33,38 +33,46 @@ std::string FormatUnsignedHundredths(std::uint16_t value);
 // Unsigned thousandths: 1000 -> "1.000".
 std::string FormatThousandths(std::uint16_t value);
 
-// The decimal parsers read text with the leniency of atof: leading blanks, an
-// optional sign, digits with an optional fraction and exponent, stopping at
-// the first character that does not fit; nothing parsable is 0. Every ','
-// after the first character counts as '.'. The value is kept as exact decimal
-// digits, so the rounding digit is the one the user typed.
+// The decimal parsers read a number the way atof spells one: leading and
+// trailing blanks, an optional sign, digits with an optional fraction and
+// exponent; every ',' after the first character counts as '.'. The value is
+// kept as exact decimal digits, so the rounding digit is the one the user
+// typed. The whole text must be that number: "12abc" or "1,5,7" do not parse
+// (a partly read entry would be written as a value nobody sees). A text that
+// does not parse gives 0 and sets *parsed to false; so does an empty one.
 
 // Text in tenths: the hundredths digit rounds a positive value up when it is
 // 6 to 9; negative values are truncated toward zero. The low 16 bits of the
 // result are returned (a field whose word is unsigned gets its bit pattern).
-std::int16_t ParseTenths(std::string_view text);
+std::int16_t ParseTenths(std::string_view text, bool* parsed = nullptr);
 // Same value before it is cut to 16 bits, saturated to 32 bits. The range
 // checks compare this one, so that an entry too large for 16 bits is replaced
 // by the maximum rather than by whatever its low 16 bits say.
-std::int32_t ParseTenthsWide(std::string_view text);
+std::int32_t ParseTenthsWide(std::string_view text, bool* parsed = nullptr);
 
 // Text in hundredths: the thousandths digit rounds away from zero when it is
 // 6 to 9, for both signs. Low 16 bits, as ParseTenths.
-std::int16_t ParseHundredths(std::string_view text);
+std::int16_t ParseHundredths(std::string_view text, bool* parsed = nullptr);
 // Same value before it is cut to 16 bits (saturated to 32), for the unsigned
 // hundredths fields up to 655.35.
-std::int32_t ParseHundredthsWide(std::string_view text);
+std::int32_t ParseHundredthsWide(std::string_view text, bool* parsed = nullptr);
 
 // Text in thousandths as the thousandths check reads it: three or more
 // characters before the last '.' (after the comma rule) count as 65535;
 // otherwise the value is truncated to thousandths and rounded up when the next
 // digit is 6 to 9. Not cut to 16 bits (saturated to 32), so that a negative or
 // too large entry stays out of range.
-std::int32_t ParseThousandthsWide(std::string_view text);
+std::int32_t ParseThousandthsWide(std::string_view text, bool* parsed = nullptr);
 
-// "%d" as sscanf reads it: leading blanks, optional sign, digits; stops at the
-// first other character. Values beyond 32 bits saturate. When nothing parses,
-// returns 0 and sets *parsed to false. Callers store the low 16 bits.
+// A decimal text as a whole number, truncated toward zero (saturated to 32
+// bits): "200.0" is 200. *whole tells whether no nonzero digit was cut off.
+std::int32_t ParseWholeWide(std::string_view text, bool* parsed = nullptr, bool* whole = nullptr);
+
+// "%d" as sscanf reads it (leading blanks, optional sign, digits), but the
+// whole text must be the number: trailing blanks are allowed, anything else
+// ("12abc", "1.9", "1e9999") does not parse. Values beyond 32 bits saturate.
+// When nothing parses, returns 0 and sets *parsed to false. Callers store the
+// low 16 bits.
 std::int32_t ParseInt(std::string_view text, bool* parsed = nullptr);
 
 // The network speed list (word 49). The leading blank of the short texts makes

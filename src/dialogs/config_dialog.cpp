@@ -128,7 +128,12 @@ void ConfigDialog::ResetOutputsAndChoices(ui::Dialog& d) {
 void ConfigDialog::ShowSerial(ui::Dialog& d) {
   if (def_.speed_combo == 0) return;
   // A code the list does not know leaves the shown text as it was.
-  if (auto text = SpeedText(serial_.speed)) d.SetText(def_.speed_combo, *text);
+  if (auto text = SpeedText(serial_.speed)) {
+    if (def_.speed_by_position)
+      d.ComboSetSel(def_.speed_combo, serial_.speed);
+    else
+      d.SetText(def_.speed_combo, *text);
+  }
   if (def_.parity_combo != 0 && serial_.parity >= 0 &&
       serial_.parity < static_cast<int>(def_.parity_items.size()))
     d.ComboSetSel(def_.parity_combo, serial_.parity);
@@ -173,6 +178,8 @@ void ConfigDialog::OnInit(ui::Dialog& d) {
     d.ComboReset(c.control);
     for (const char* text : c.items) d.ComboAdd(c.control, text);
   }
+  // The device keeps 16 characters; the edit takes no more.
+  if (def_.text_control != 0) d.LimitText(def_.text_control, kTextFieldChars);
   SetDefaults(d, false);
   d.SetTimer(1, def_.timer_ms);
   d.TickNow(1);
@@ -217,24 +224,38 @@ void ConfigDialog::OnTimer(ui::Dialog& d, int) {
   if (serial == checked_serial_) return;
   checked_serial_ = serial;
   for (const Field& f : def_.fields) RunCheck(d, f, FieldMax(f));
-  for (const HiAboveLo& rule : def_.hi_above_lo) {
-    // Waits while the user is typing the Hi limit.
-    if (d.HasFocus(rule.hi)) continue;
-    const auto lo = static_cast<std::int16_t>(ParseInt(ControlNumber(d, rule.lo)));
-    const auto hi = static_cast<std::int16_t>(ParseInt(ControlNumber(d, rule.hi)));
-    if (hi > lo) continue;
-    if (lo == INT16_MAX) {
-      // No Hi can lie above the largest Lo; moving Lo down one keeps the rule
-      // from firing on every tick.
-      d.SetText(rule.lo, FormatInt(INT16_MAX - 1));
-      d.SetText(rule.hi, FormatInt(INT16_MAX));
-    } else {
-      d.SetText(rule.hi, FormatInt(lo + 1));
-    }
-    d.MessageBox("Hodnota Hi mensí než hodnota Lo", "Nastavená hodnota", ui::Icon::kInformation);
-  }
+  for (const HiAboveLo& rule : def_.hi_above_lo) HiAboveLoRule(d, rule);
   CrossFieldRules(d);
   ParseFields(d);
+}
+
+const Field* ConfigDialog::FieldOn(int control) const {
+  for (const Field& f : def_.fields)
+    if (f.control == control) return &f;
+  return nullptr;
+}
+
+void ConfigDialog::HiAboveLoRule(ui::Dialog& d, const HiAboveLo& rule) {
+  // Waits while the user is typing the Hi limit.
+  if (d.HasFocus(rule.hi)) return;
+  const Field* lo_field = FieldOn(rule.lo);
+  const Field* hi_field = FieldOn(rule.hi);
+  if (lo_field == nullptr || hi_field == nullptr) return;
+  // Compared in full, as the fields read them: an unsigned limit of 40000 is
+  // above 1000, not below it.
+  const auto lo = ParseField(*lo_field, ControlNumber(d, rule.lo));
+  const auto hi = ParseField(*hi_field, ControlNumber(d, rule.hi));
+  if (!lo || !hi || *hi > *lo) return;
+  const int max = FieldMax(*hi_field);
+  if (*lo >= max) {
+    // No Hi can lie above the largest Lo; moving Lo down one keeps the rule
+    // from firing on every tick.
+    d.SetText(rule.lo, FormatInt(max - 1));
+    d.SetText(rule.hi, FormatInt(max));
+  } else {
+    d.SetText(rule.hi, FormatInt(*lo + 1));
+  }
+  d.MessageBox("Hodnota Hi mensí než hodnota Lo", "Nastavená hodnota", ui::Icon::kInformation);
 }
 
 void ConfigDialog::OnClose(ui::Dialog& d) {
@@ -326,7 +347,14 @@ void ConfigDialog::Write(ui::Dialog& d) {
   for (const FixedWord& w : def_.fixed_words) image[w.word] = w.value;
   if (def_.text_control != 0)
     PackTextField(Utf8ToCp1250(d.GetText(def_.text_control, kTextFieldChars)), &image[kWordTextField]);
-  if (def_.speed_combo != 0) image[kWordSpeed] = serial_.Word();
+  if (def_.speed_combo != 0) {
+    // Without a parity list the high byte is not the dialog's: it goes back
+    // as the image holds it, whatever a file or "Přednastavení" did.
+    image[kWordSpeed] = def_.parity_combo != 0
+                            ? serial_.Word()
+                            : static_cast<std::uint16_t>((image[kWordSpeed] & 0xFF00) |
+                                                         (serial_.speed & 0xFF));
+  }
   for (std::size_t k = 0; k < def_.outputs.size(); ++k)
     image[def_.outputs[k].word] = static_cast<std::uint16_t>(
         (image[def_.outputs[k].word] & ~def_.outputs[k].mask) | (kinds_[k] & def_.outputs[k].mask));
@@ -368,14 +396,9 @@ void ConfigDialog::Load(ui::Dialog& d) {
   for (const Field& f : def_.fields)
     if (f.Record() != kNoWord) d.SetText(f.control, Cp1250ToUtf8(GetFileField(file, f.Record())));
   if (def_.speed_combo != 0) {
-    std::optional<SerialLine> line;
-    if (def_.parity_combo != 0) {
-      line = ReadSerialRecord(file);
-    } else if (auto code = ReadSpeedCode(file)) {
-      line = SerialLine{*code, 0};
-    }
-    if (line) {
-      serial_ = *line;
+    if (auto line = ReadSerialRecord(file)) {
+      serial_.speed = line->speed;
+      if (def_.parity_combo != 0) serial_.parity = line->parity;
       ShowSerial(d);
     }
   }

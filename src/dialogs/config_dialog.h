@@ -96,7 +96,9 @@ struct DialogDef {
   const char* text_initial = "";  // cut to 16 characters
   const char* text_preset = "";
   int speed_combo = 0;            // 0: no serial line
-  int parity_combo = 0;           // 0: no parity list
+  bool speed_by_position = false; // a read or load selects the speed entry, not only its text
+  int parity_combo = 0;           // 0: no parity list; without one the dialog owns
+                                  // word 49's low byte only
   std::vector<const char*> parity_items{};
   std::vector<Field> fields{};      // in the order the timer checks them
   std::vector<AnalogOutput> outputs{};
@@ -165,6 +167,8 @@ class ConfigDialog : public ui::DialogProc {
   void ShowChoice(ui::Dialog& d, std::size_t choice);
   // Keeps each field's working value at its last parsed text.
   void ParseFields(ui::Dialog& d);
+  void HiAboveLoRule(ui::Dialog& d, const HiAboveLo& rule);
+  const Field* FieldOn(int control) const;
   int FieldMax(const Field& f) const;
   static int FirmwareGroup();
 

@@ -69,6 +69,8 @@ class Dialog {
   // Texts are UTF-8. GetText returns at most max_chars characters.
   virtual std::string GetText(int id, std::size_t max_chars = 255) const = 0;
   virtual void SetText(int id, std::string_view text) = 0;
+  // An edit takes at most max_chars characters, typed or set; 0 lifts the limit.
+  virtual void LimitText(int id, std::size_t max_chars) = 0;
   virtual void Enable(int id, bool enabled) = 0;
   virtual bool IsEnabled(int id) const = 0;
   virtual void Show(int id, bool visible) = 0;

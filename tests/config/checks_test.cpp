@@ -12,7 +12,7 @@ using fake::FakeDialog;
 constexpr int kField = 1332;
 constexpr int kOther = 1349;
 
-enum class Kind { kTenths, kThousandths, kSigned, kUnsigned };
+enum class Kind { kTenths, kWholeTenths, kThousandths, kSigned, kUnsigned };
 
 struct Case {
   Kind kind;
@@ -21,12 +21,16 @@ struct Case {
   int min;
   const char* after;  // nullptr: left as typed, no message
   bool focused = false;
+  bool message = true;  // with "Hodnota mimo rozsah" when replaced
 };
 
 bool RunCheck(FakeDialog& d, const Case& c) {
   switch (c.kind) {
     case Kind::kTenths:
       return CheckTenths(d, kField, static_cast<std::int16_t>(c.max), static_cast<std::int16_t>(c.min));
+    case Kind::kWholeTenths:
+      return CheckWholeTenths(d, kField, static_cast<std::int16_t>(c.max),
+                              static_cast<std::int16_t>(c.min));
     case Kind::kThousandths:
       return CheckThousandths(d, kField, static_cast<std::uint16_t>(c.max),
                               static_cast<std::uint16_t>(c.min));
@@ -48,9 +52,21 @@ TEST(ChecksTest, ReplaceOnlyOutOfRangeEntries) {
       {Kind::kTenths, "20.0", 200, -200, nullptr},
       {Kind::kTenths, "20,06", 200, -200, "20.0"},
       {Kind::kTenths, "1,5", 200, -200, nullptr},
-      {Kind::kTenths, "", 200, -200, nullptr},
+      // Empty counts as 0: left alone while it has the focus, then shown as 0.
+      {Kind::kTenths, "", 200, -200, nullptr, true},
+      {Kind::kTenths, "", 200, -200, "0.0", false, false},
       {Kind::kTenths, "", 200, 10, "1.0"},
-      {Kind::kTenths, "abc", 200, -200, nullptr},
+      // No number as a whole: counts as 0 and is replaced at once.
+      {Kind::kTenths, "abc", 200, -200, "0.0"},
+      {Kind::kTenths, "12abc", 200, -200, "0.0"},
+      {Kind::kTenths, "12abc", 200, 10, "1.0"},
+      {Kind::kTenths, "1,5,7", 200, -200, "0.0"},
+      {Kind::kTenths, "-", 200, -200, nullptr, true},
+      {Kind::kTenths, "-", 200, -200, "0.0"},
+      {Kind::kTenths, ".", 200, -200, nullptr, true},
+      {Kind::kTenths, "-.", 200, -200, nullptr, true},
+      {Kind::kTenths, "-.", 200, -200, "0.0"},
+      {Kind::kTenths, "-x", 200, -200, "0.0", true},
       // Too large for 16 bits: still the maximum, not whatever the low bits say.
       {Kind::kTenths, "5000", 200, -200, "20.0"},
       {Kind::kTenths, "-5000", 200, -200, "-20.0"},
@@ -59,6 +75,16 @@ TEST(ChecksTest, ReplaceOnlyOutOfRangeEntries) {
       {Kind::kTenths, "250", 2000, -2000, "200.0"},
       {Kind::kTenths, "150", 2000, -2000, nullptr},
       {Kind::kTenths, "4000", 2000, -2000, "200.0"},
+      // The same as whole ppm: a fraction would be cut off unseen.
+      {Kind::kWholeTenths, "250", 2000, -2000, "200.0"},
+      {Kind::kWholeTenths, "150", 2000, -2000, nullptr},
+      {Kind::kWholeTenths, "200.0", 2000, -2000, nullptr},
+      {Kind::kWholeTenths, "150.7", 2000, -2000, "150"},
+      {Kind::kWholeTenths, "150,05", 2000, -2000, "150"},
+      {Kind::kWholeTenths, "-150.5", 2000, -2000, "-150"},
+      {Kind::kWholeTenths, "-0.5", 2000, -2000, "0"},
+      {Kind::kWholeTenths, "70000", 2000, -2000, "200.0"},
+      {Kind::kWholeTenths, "x", 2000, -2000, "0.0"},
 
       {Kind::kThousandths, "1.000", 65000, 1000, nullptr},
       {Kind::kThousandths, "65,000", 65000, 1000, nullptr},
@@ -67,6 +93,8 @@ TEST(ChecksTest, ReplaceOnlyOutOfRangeEntries) {
       {Kind::kThousandths, "100.5", 65000, 1000, "65.000"},
       {Kind::kThousandths, "70", 65000, 1000, "65.000"},
       {Kind::kThousandths, "-1", 65000, 1000, "1.000"},
+      {Kind::kThousandths, "2x", 65000, 1000, "1.000"},
+      {Kind::kThousandths, "", 65000, 0, "0.000", false, false},
 
       {Kind::kSigned, "-", 200, -200, nullptr},
       {Kind::kSigned, "-201", 200, -200, "-200"},
@@ -78,6 +106,9 @@ TEST(ChecksTest, ReplaceOnlyOutOfRangeEntries) {
       {Kind::kSigned, "", 200, -200, "-200"},
       {Kind::kSigned, "", 200, -200, nullptr, true},
       {Kind::kSigned, "x", 200, -200, "-200", true},
+      {Kind::kSigned, "12abc", 200, -200, "-200"},
+      {Kind::kSigned, "1e9999", 200, -200, "-200"},
+      {Kind::kSigned, "5.0", 200, -200, "-200"},
 
       // Network address, 1..254.
       {Kind::kUnsigned, "0", 254, 1, "1"},
@@ -90,6 +121,7 @@ TEST(ChecksTest, ReplaceOnlyOutOfRangeEntries) {
       {Kind::kUnsigned, "", 254, 1, nullptr, true},
       {Kind::kUnsigned, "65535", 65535, 0, nullptr},
       {Kind::kUnsigned, "70000", 65535, 0, "65535"},
+      {Kind::kUnsigned, "1e9999", 254, 1, "1"},
   };
   for (const auto& c : cases) {
     FakeDialog d;
@@ -105,6 +137,10 @@ TEST(ChecksTest, ReplaceOnlyOutOfRangeEntries) {
     } else {
       EXPECT_TRUE(replaced);
       EXPECT_EQ(d.texts[kField], c.after);
+      if (!c.message) {
+        EXPECT_TRUE(d.boxes.empty());
+        continue;
+      }
       ASSERT_EQ(d.boxes.size(), 1u);
       EXPECT_EQ(d.boxes[0].text, "Hodnota mimo rozsah");
       EXPECT_EQ(d.boxes[0].caption, "Nastavená hodnota");

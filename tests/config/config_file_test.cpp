@@ -11,6 +11,7 @@
 #include "support/fake_dialog.h"
 #include "support/files.h"
 #include "config/file_io.h"
+#include "config/fields.h"
 #include "config/format.h"
 
 namespace travik {
@@ -97,22 +98,74 @@ TEST_F(ConfigFileTest, Fields) {
   EXPECT_EQ(GetFileField(f, 81), "");
 }
 
-TEST_F(ConfigFileTest, SpeedDigit) {
-  ConfigFile f;
-  InitConfigFile(f, ConfigFileHeader("KDB"));
-  EXPECT_FALSE(ReadSpeedCode(f));  // no digit at all
-  for (int code = 0; code <= 6; ++code) {
-    PutFileDigit(f, kWordSpeed, code);
-    EXPECT_EQ(ReadSpeedCode(f), code);
+// Record 49 in every form a dialog saves, read back by the one reader.
+TEST_F(ConfigFileTest, SerialRecord) {
+  struct Case {
+    SerialLine line;
+    bool with_parity;
+    const char* record;             // as saved
+    std::optional<SerialLine> back;  // as read
+  };
+  const Case cases[] = {
+      {{0, 0}, false, "0", SerialLine{0, 0}},
+      {{6, 0}, false, "6", SerialLine{6, 0}},
+      {{3, 2}, true, "0203", SerialLine{3, 2}},
+      {{4, 0}, true, "0004", SerialLine{4, 0}},
+      // Codes kept from the device but not in the lists cannot be spelt as
+      // digits: no "0<0:" for parity 12 and speed 10, no stray byte.
+      {{10, 12}, true, "", std::nullopt},
+      {{3, 12}, true, "", std::nullopt},
+      {{7, 0}, false, "", std::nullopt},
+      {{200, 0}, false, "", std::nullopt},
+      {{-1, 0}, false, "", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.record);
+    ConfigFile f;
+    InitConfigFile(f, ConfigFileHeader("KDB"));
+    PutSerialRecord(f, c.line, c.with_parity);
+    EXPECT_EQ(GetFileField(f, kWordSpeed), c.record);
+    const auto back = ReadSerialRecord(f);
+    ASSERT_EQ(back.has_value(), c.back.has_value());
+    if (back) {
+      EXPECT_EQ(back->speed, c.back->speed);
+      EXPECT_EQ(back->parity, c.back->parity);
+    }
   }
-  for (const char* text : {"7", "9", "A", "/", " 3"}) {
+  // Records written by hand or by another member.
+  const std::pair<const char*, std::optional<SerialLine>> read[] = {
+      {"0003", SerialLine{3, 0}},  {"0103", SerialLine{3, 1}}, {"5", SerialLine{5, 0}},
+      {"123456", SerialLine{4, 0}}, {"0303", std::nullopt},     {"0007", std::nullopt},
+      {"1003", std::nullopt},      {"0<0:", std::nullopt},      {"7", std::nullopt},
+      {"A", std::nullopt},         {"/", std::nullopt},         {"03", std::nullopt},
+      {" 3", std::nullopt},        {"", std::nullopt},
+  };
+  for (const auto& [text, expected] : read) {
+    SCOPED_TRACE(text);
+    ConfigFile f;
+    InitConfigFile(f, ConfigFileHeader("KDB"));
     PutFileField(f, kWordSpeed, text);
-    EXPECT_FALSE(ReadSpeedCode(f)) << text;
+    const auto back = ReadSerialRecord(f);
+    ASSERT_EQ(back.has_value(), expected.has_value());
+    if (back) {
+      EXPECT_EQ(back->speed, expected->speed);
+      EXPECT_EQ(back->parity, expected->parity);
+    }
   }
-  // A code kept from the device beyond one digit is not written as a stray byte.
-  PutFileDigit(f, kWordSpeed, 200);
-  EXPECT_EQ(GetFileField(f, kWordSpeed), "");
-  EXPECT_FALSE(ReadSpeedCode(f));
+}
+
+// A one-digit record is one digit and nothing else.
+TEST_F(ConfigFileTest, DigitRecords) {
+  const std::pair<const char*, std::optional<int>> cases[] = {
+      {"0", 0}, {"4", 4}, {"9", 9}, {"15", std::nullopt}, {"4x", std::nullopt},
+      {"", std::nullopt}, {"A", std::nullopt}, {" 3", std::nullopt},
+  };
+  for (const auto& [text, expected] : cases) {
+    ConfigFile f;
+    InitConfigFile(f, ConfigFileHeader("KDB"));
+    PutFileField(f, 39, text);
+    EXPECT_EQ(GetFileDigit(f, 39), expected) << text;
+  }
 }
 
 TEST_F(ConfigFileTest, TextField) {
@@ -147,7 +200,7 @@ TEST_F(ConfigFileTest, SaveAndLoadRoundTrip) {
   EXPECT_TRUE(d.boxes.empty());
   EXPECT_EQ(GetFileField(loaded, 76), "-1,5");
   EXPECT_EQ(GetFileField(loaded, 77), "20.0");
-  EXPECT_EQ(ReadSpeedCode(loaded), 3);
+  EXPECT_EQ(ReadSerialRecord(loaded)->speed, 3);
   EXPECT_EQ(GetFileTextField(loaded), "KDB Kolvar \x8A.r.o");
 }
 
@@ -214,16 +267,43 @@ TEST_F(ConfigFileTest, LoadRejectsBadFiles) {
   EXPECT_EQ(d.boxes[0].text, "Chyba načteni souboru");
 }
 
-TEST_F(ConfigFileTest, HeaderNameComparedForItsLengthOnly) {
-  ConfigFile f = KdbFile();
-  std::memcpy(f.bytes.data(), "  KDB7DY", 8);
-  Spit(dir_ / "kdb7dy.kvc", Bytes(f));
-  FakeDialog d;
-  d.open_path = Path("kdb7dy.kvc");
-  ConfigFile out;
-  EXPECT_TRUE(LoadConfigFile(d, "KDB", out));
-  EXPECT_TRUE(d.boxes.empty());
+// The header names the model whole: the name, then blanks. A sibling whose
+// name begins with the dialog's keeps other records.
+TEST_F(ConfigFileTest, HeaderNameMustMatchWhole) {
+  const struct {
+    const char* header;  // from offset 0
+    const char* name;
+    bool accepted;
+  } cases[] = {
+      {"  KDB", "KDB", true},
+      {"  KDB7DY", "KDB", false},
+      {"  UCRGJ6Y", "UCRGJ6Y", true},
+      {"  UCRGJ6YA", "UCRGJ6Y", false},
+      {"  UC-RGQ", "UC-RGQ", true},
+      {"  UC-RGQ-A", "UC-RGQ", false},
+      {"  KDBx", "KDB", false},
+      {"  KD", "KDB", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.header);
+    ConfigFile f;
+    InitConfigFile(f, c.header);
+    Spit(dir_ / "f.kvc", Bytes(f));
+    FakeDialog d;
+    d.open_path = Path("f.kvc");
+    ConfigFile out;
+    EXPECT_EQ(LoadConfigFile(d, c.name, out), c.accepted);
+    EXPECT_EQ(d.boxes.size(), c.accepted ? 0u : 1u);
+    if (!c.accepted && !d.boxes.empty()) {
+      EXPECT_EQ(d.boxes[0].text, std::string("Konfigurační soubor není určen pro zařízení ") + c.name);
+    }
+  }
   // Some models name themselves differently in the header and in the message.
+  ConfigFile f = KdbFile();
+  Spit(dir_ / "kdb.kvc", Bytes(f));
+  FakeDialog d;
+  d.open_path = Path("kdb.kvc");
+  ConfigFile out;
   EXPECT_FALSE(LoadConfigFile(d, "E-GET9", out, "EHD82"));
   ASSERT_EQ(d.boxes.size(), 1u);
   EXPECT_EQ(d.boxes[0].text, "Konfigurační soubor není určen pro zařízení EHD82");

@@ -33,15 +33,50 @@ TEST(FormatTest, FixedPointTexts) {
 }
 
 TEST(FormatTest, ParseTenths) {
-  const std::pair<const char*, int> cases[] = {
+  struct Case {
+    const char* text;
+    int value;
+    bool parsed = true;
+  };
+  const Case cases[] = {
       {"1,5", 15},     {"1.56", 16},    {"1.55", 15},   {"-1.57", -15},  {"-20.05", -200},
       {"20.0", 200},   {"25", 250},     {"0.06", 1},    {"-0.06", 0},    {"-0,5", -5},
-      {"", 0},         {"abc", 0},      {"-", 0},       {".5", 5},       {",5", 0},
-      {"  2.5x", 25},  {"+3", 30},      {"1.5.7", 15},  {"1,5,7", 15},   {"1e1", 100},
-      {"15e-1", 15},   {"1e", 10},      {"007.3", 73},  {"2.1", 21},     {"4.2", 42},
-      {"9.9", 99},     {"16.3", 163},   {"400.07", 4001},
+      {".5", 5},       {"+3", 30},      {"1e1", 100},   {"15e-1", 15},   {"007.3", 73},
+      {"2.1", 21},     {"4.2", 42},     {"9.9", 99},    {"16.3", 163},   {"400.07", 4001},
+      {" 2.5 ", 25},   {"1.", 10},
+      // Only a whole number parses: a partly read entry would be written as a
+      // value nobody sees.
+      {"", 0, false},     {"abc", 0, false},   {"-", 0, false},     {",5", 0, false},
+      {"  2.5x", 0, false}, {"1.5.7", 0, false}, {"1,5,7", 0, false}, {"1e", 0, false},
+      {"1e9999x", 0, false}, {"2 5", 0, false},
   };
-  for (const auto& [text, expected] : cases) EXPECT_EQ(ParseTenths(text), expected) << text;
+  for (const auto& c : cases) {
+    bool parsed = !c.parsed;
+    EXPECT_EQ(ParseTenths(c.text, &parsed), c.value) << c.text;
+    EXPECT_EQ(parsed, c.parsed) << c.text;
+  }
+}
+
+TEST(FormatTest, ParseWhole) {
+  struct Case {
+    const char* text;
+    int value;
+    bool parsed;
+    bool whole;
+  };
+  const Case cases[] = {
+      {"150", 150, true, true},    {"200.0", 200, true, true},  {"-200.0", -200, true, true},
+      {"150.7", 150, true, false}, {"150.05", 150, true, false}, {"-0.5", 0, true, false},
+      {"1e2", 100, true, true},    {"15e-1", 1, true, false},    {"150,00", 150, true, true},
+      {"abc", 0, false, true},     {"12x", 0, false, true},
+  };
+  for (const auto& c : cases) {
+    bool parsed = !c.parsed;
+    bool whole = !c.whole;
+    EXPECT_EQ(ParseWholeWide(c.text, &parsed, &whole), c.value) << c.text;
+    EXPECT_EQ(parsed, c.parsed) << c.text;
+    EXPECT_EQ(whole, c.whole) << c.text;
+  }
 }
 
 // Binary floats misread the rounding digit of many everyday entries (2.1f *
@@ -87,7 +122,9 @@ TEST(FormatTest, ParseInt) {
   };
   const Case cases[] = {
       {"42", 42, true},          {"  -17", -17, true},     {"+7", 7, true},
-      {"12abc", 12, true},       {"1.9", 1, true},         {"70000", 70000, true},
+      {"70000", 70000, true},    {" 12 ", 12, true},
+      // The whole text must be the number.
+      {"12abc", 0, false},       {"1.9", 0, false},        {"1e9999", 0, false},
       {"99999999999", 2147483647, true}, {"-99999999999", -2147483647 - 1, true},
       {"", 0, false},            {"-", 0, false},          {"abc", 0, false},
       {"- 5", 0, false},         {"+-5", 0, false},

@@ -277,15 +277,17 @@ INSTANTIATE_TEST_SUITE_P(Co2, OldCo2FirmwareTest,
                                            FirmwareCase{"NRGN", 131, "00.01.03", true},
                                            FirmwareCase{"KFX", 132, "00.01.04", false}));
 
-TEST_F(CompactQuirksTest, EscDoesNotCloseAndUnparsableIntegersKeepTheirValue) {
+TEST_F(CompactQuirksTest, EscDoesNotCloseAndUnparsableIntegersAreWrittenAsShown) {
   Open("KDB", kDlgKdb);
   ASSERT_EQ(ui().PressEsc(kDlgKdb), "");
   EXPECT_TRUE(ui().IsOpen(kDlgKdb));
   ASSERT_EQ(ui().Type(kDlgKdb, 2326, "900"), "");
   Tick();
+  // Letters count as below the limits' minimum, and the write shows it.
   ASSERT_EQ(ui().Type(kDlgKdb, 2326, "abc"), "");
   Write();
-  EXPECT_EQ(device->memory()[62], 900);
+  EXPECT_EQ(T(2326), "-32768");
+  EXPECT_EQ(device->memory()[62], 0x8000);
 }
 
 TEST_F(CompactQuirksTest, TextBytesOutsideTheCodePageSurviveReadWriteAndFiles) {

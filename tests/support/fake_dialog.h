@@ -22,6 +22,7 @@ class FakeDialog : public ui::Dialog {
   };
 
   std::map<int, std::string> texts;
+  std::map<int, std::size_t> limits;
   int focus = 0;
   std::vector<Box> boxes;
   std::optional<std::string> open_path;  // nothing: the user cancels
@@ -37,6 +38,7 @@ class FakeDialog : public ui::Dialog {
     return it == texts.end() ? std::string() : Utf8Prefix(it->second, max_chars);
   }
   void SetText(int id, std::string_view text) override { texts[id] = std::string(text); }
+  void LimitText(int id, std::size_t max_chars) override { limits[id] = max_chars; }
   void Enable(int, bool) override {}
   bool IsEnabled(int) const override { return true; }
   void Show(int, bool) override {}

@@ -27,9 +27,14 @@ Field IlluminanceShift(int control, int word) {
   return {.control = control, .word = word, .format = F::kSigned, .check = C::kSignedInt,
           .min = -200, .max = 200, .initial = "0"};
 }
+// Type 5 checks its limits as unsigned words; the others keep them as signed
+// words, held to what a word can hold so that "70000" is not written as 4464.
 Field Co2Lo(int control, bool checked) {
-  return {.control = control, .word = 62, .check = checked ? C::kUnsignedInt : C::kNone,
-          .min = 0, .max = 65535, .initial = "800"};
+  if (checked)
+    return {.control = control, .word = 62, .format = F::kUnsigned, .check = C::kUnsignedInt,
+            .min = 0, .max = 65535, .initial = "800"};
+  return {.control = control, .word = 62, .format = F::kSigned, .check = C::kSignedInt,
+          .min = -32768, .max = 32767, .initial = "800"};
 }
 Field Co2Hi(int control, bool checked) {
   Field f = Co2Lo(control, checked);

@@ -19,8 +19,8 @@ DialogDef MemberBase(int number, const char* model, std::array<int, 6> buttons, 
 Field AirSpeedShift(int control);                   // word 82, ±20.00 m/s
 Field CurrentShift(int control);                    // word 82, ±200 mA (type 21)
 Field IlluminanceShift(int control, int word);      // ±200 lx
-// The CO2 indication limits (words 62, 63), kept Hi above Lo; checked
-// first with 0..65535 where a member does so.
+// The CO2 indication limits (words 62, 63), kept Hi above Lo: unsigned
+// 0..65535 where a member checks them so, signed words otherwise.
 Field Co2Lo(int control, bool checked = false);
 Field Co2Hi(int control, bool checked = false);
 // "Korekce Transparence": carried and checked, hidden, on no word.

@@ -212,6 +212,7 @@ const DialogDef& N3tntDef() {
     d.button_name = "N3TNT";
     AddContrast(d, 3819);
     AddParity(d, 3834, kParityPadded);
+    d.speed_by_position = true;
     // Code 1 matches the default text, which is none of the list's entries.
     d.choices = {{.kind = ChoiceKind::kList, .control = 3836, .word = 68,
                   .items = {"Pt100, 3850 ppm", "Pt1000, 3850 ppm", "Ni1000, 5000 ppm",

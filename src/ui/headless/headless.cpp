@@ -40,7 +40,17 @@ class HeadlessBackend::Window : public Dialog {
   }
   void SetText(int id, std::string_view text) override {
     Touch();
-    if (ControlState* c = Get(id)) c->text = std::string(text);
+    if (ControlState* c = Get(id)) c->text = Limited(*c, text);
+  }
+  void LimitText(int id, std::size_t max_chars) override {
+    Touch();
+    if (ControlState* c = Get(id)) {
+      c->max_chars = max_chars;
+      c->text = Limited(*c, c->text);
+    }
+  }
+  static std::string Limited(const ControlState& c, std::string_view text) {
+    return c.max_chars == 0 ? std::string(text) : Utf8Prefix(text, c.max_chars);
   }
   std::uint64_t StateSerial() const override { return backend_.state_serial_; }
   void Touch() { ++backend_.state_serial_; }
@@ -541,7 +551,8 @@ std::string HeadlessBackend::Type(int template_number, int id, const std::string
   };
   return Input(template_number, id, true, check, [id, text](Window& w) {
     w.SetFocus(id);
-    w.Get(id)->text = text;
+    ControlState* c = w.Get(id);
+    c->text = Window::Limited(*c, text);
     w.Proc().OnCommand(w, id, Notify::kEditChange);
   });
 }

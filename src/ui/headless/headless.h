@@ -31,6 +31,7 @@ struct ControlState {
   std::vector<std::string> items;
   std::vector<std::uintptr_t> item_data;  // beside items
   int selection = -1;
+  std::size_t max_chars = 0;  // an edit's limit; 0: none
 };
 
 struct WindowInfo {

@@ -558,6 +558,16 @@ std::string Window::GetText(int id, std::size_t max_chars) const {
   return Utf8Prefix(U(text), max_chars);
 }
 
+void Window::LimitText(int id, std::size_t max_chars) {
+  backend_.Touch();
+  QLineEdit* line = qobject_cast<QLineEdit*>(Control(id));
+  if (line == nullptr) {
+    if (QComboBox* combo = Combo(id)) line = combo->lineEdit();
+  }
+  // QLineEdit cuts both typed and set texts to the limit.
+  if (line != nullptr) line->setMaxLength(max_chars == 0 ? 32767 : static_cast<int>(max_chars));
+}
+
 void Window::SetText(int id, std::string_view utf8) {
   backend_.Touch();
   Item* item = Find(id);

@@ -122,6 +122,7 @@ class Window final : public Dialog {
   int TemplateNumber() const override { return tpl_.number; }
   std::string GetText(int id, std::size_t max_chars = 255) const override;
   void SetText(int id, std::string_view text) override;
+  void LimitText(int id, std::size_t max_chars) override;
   void Enable(int id, bool enabled) override;
   bool IsEnabled(int id) const override;
   void Show(int id, bool visible) override;
