@@ -72,6 +72,7 @@ void Identify(ui::Dialog& d) {
 }
 
 void JumperFailed(ui::Dialog& d) {
+  G().DeviceOnline = 0;
   FailAndClose(d, "Read sefety Jumper command error", kSetCaption, ui::Icon::kError);
 }
 
@@ -105,21 +106,30 @@ void SelectSignal(ui::Dialog& d) {
   Delay(signal.write_state, 50);
 }
 
-// States 1 to 4. A refused point is reported and the next one taken anyway.
+void ShowResult(ui::Dialog& d, const char* result) {
+  d.SetText(kIcPointName, result);
+  d.SetText(kIcNominal, "Press CANCEL");
+}
+
+// States 1 to 4. A refused point ends the run without a store: going on, the
+// transmitter's last "ready" would pass for this point and the run would be
+// stored and reported finished without it.
 void WritePoint(ui::Dialog& d) {
   InputCalibrationRun& r = InputRun();
   const SignalCode& signal = Signal(r.state);
   const std::uint8_t parameter = r.point_index < r.parameters.size() ? r.parameters[r.point_index] : 0;
   FrameCalibrationPoint(signal.range, parameter, signal.value);
-  const bool sent = SendCommandRemembered(kTransmitterSlot);
+  if (!SendCommandRemembered(kTransmitterSlot)) {
+    G().DeviceOnline = 0;
+    r.state = kIcIdle;
+    ShowResult(d, "Calibartion Error :-(");
+    d.MessageBox("Calibration error", kCalCaption, ui::Icon::kError);
+    return;
+  }
   ++r.point_index;
   r.state = kIcWaitReady;
   r.countdown = kIcPollTicks;
   r.polls = 0;
-  if (!sent) {
-    G().DeviceOnline = 0;
-    d.MessageBox("Calibration error", kCalCaption, ui::Icon::kError);
-  }
 }
 
 // State 0: the status is asked every 51 ticks until the transmitter has
@@ -147,11 +157,6 @@ void WaitReady(ui::Dialog& d) {
   r.countdown = kIcPollTicks;
   if (++r.polls >= kIcReadyPollLimit)
     FailAndClose(d, "Device status check timeout", kSetCaption, ui::Icon::kError);
-}
-
-void ShowResult(ui::Dialog& d, const char* result) {
-  d.SetText(kIcPointName, result);
-  d.SetText(kIcNominal, "Press CANCEL");
 }
 
 // State 9.

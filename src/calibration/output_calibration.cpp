@@ -45,6 +45,18 @@ void NotResponding(ui::Dialog& d) {
   FailAndClose(d, "HID device neodpovídá", kHidCaption, ui::Icon::kInformation);
 }
 
+// A refused exchange with the transmitter means it is gone: the main window
+// must not go on showing it connected, nor keep a handle to it.
+void LoseTransmitter() {
+  G().DeviceOnline = 0;
+  CloseSlot(kTransmitterSlot);
+}
+
+void TransmitterLost(ui::Dialog& d) {
+  LoseTransmitter();
+  NotResponding(d);
+}
+
 void SetManualButtons(ui::Dialog& d, bool enabled) {
   for (int id : {kOcU1, kOcU2, kOcI1, kOcI2}) d.Enable(id, enabled);
 }
@@ -85,7 +97,7 @@ void IdentifyCalibrator(ui::Dialog& d) {
 void IdentifyTransmitter(ui::Dialog& d) {
   OutputCalibrationRun& r = OutputRun();
   if (!ReadInput(kTransmitterSlot)) {
-    NotResponding(d);
+    TransmitterLost(d);
     return;
   }
   const auto& report = G().InputReport;
@@ -93,7 +105,7 @@ void IdentifyTransmitter(ui::Dialog& d) {
   d.SetText(kOcTransmitterFirmware, RecordText(&report[17], 8));
   FrameReadJumper();
   if (!SendCommand(kTransmitterSlot)) {
-    NotResponding(d);
+    TransmitterLost(d);
     return;
   }
   r.next_state = kOcJumper;
@@ -105,7 +117,7 @@ void IdentifyTransmitter(ui::Dialog& d) {
 void CheckJumper(ui::Dialog& d) {
   OutputCalibrationRun& r = OutputRun();
   if (!ReadReply(kTransmitterSlot)) {
-    NotResponding(d);
+    TransmitterLost(d);
     return;
   }
   d.Enable(kOcPointName, true);
@@ -173,6 +185,7 @@ void RunPoint(ui::Dialog& d) {
       FrameCalibrationPoint(p.channel, p.point_code, r.search.value);
       if (!SendCommand(kTransmitterSlot)) {
         r.state = kOcIdle;
+        LoseTransmitter();
         d.MessageBox("Calibration error", kCalCaption, ui::Icon::kError);
         return;
       }
@@ -195,6 +208,7 @@ void Store(ui::Dialog& d) {
   FrameSaveEeprom(3, /*magic=*/false);
   if (!SendCommand(kTransmitterSlot)) {
     r.state = kOcIdle;
+    LoseTransmitter();
     d.MessageBox("Calibration data write to EEPROM error", kCalCaption, ui::Icon::kError);
     return;
   }
@@ -218,6 +232,8 @@ void StartCalibration(ui::Dialog& d) {
   if (!SelectInput(d, kChannelU1, false)) return;
   const Lookup found =
       LookUpDevice(d, RebuildDeviceList(), G().TransmitterIds, kTransmitterSlot, kOcTransmitterProduct);
+  // A transmitter that cannot be found, opened or initialised is gone.
+  if (found != Lookup::kReady) LoseTransmitter();
   switch (found) {
     case Lookup::kNoDevices:
       FailAndClose(d, "Calibrated device is not connected", kHidCaption, ui::Icon::kInformation);

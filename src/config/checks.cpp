@@ -106,4 +106,33 @@ bool CheckUnsignedInt(ui::Dialog& dialog, int id, std::uint16_t max, std::uint16
   return false;
 }
 
+std::int32_t CheckWholeInt(ui::Dialog& dialog, int id, std::int32_t max, std::int32_t min,
+                           std::int32_t last, bool settle) {
+  const std::string text = Utf8ToCp1250(dialog.GetText(id));
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && text[begin] == ' ') ++begin;
+  while (end > begin && text[end - 1] == ' ') --end;
+  const std::string_view number = std::string_view(text).substr(begin, end - begin);
+  const bool sign_only = number == "-" || number == "+";
+  if (!settle && (number.empty() || sign_only) && dialog.HasFocus(id)) return last;
+  std::size_t digits = number.empty() || (number[0] != '-' && number[0] != '+') ? 0 : 1;
+  const std::size_t first_digit = digits;
+  while (digits < number.size() && number[digits] >= '0' && number[digits] <= '9') ++digits;
+  if (digits == first_digit || digits != number.size()) {
+    Replace(dialog, id, FormatInt(last));
+    return last;
+  }
+  const std::int32_t value = ParseInt(number);
+  if (value < min) {
+    Replace(dialog, id, FormatInt(min));
+    return min;
+  }
+  if (value > max) {
+    Replace(dialog, id, FormatInt(max));
+    return max;
+  }
+  return value;
+}
+
 }  // namespace travik

@@ -36,4 +36,13 @@ bool CheckSignedInt(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t m
 // maximum). Unparsable and empty texts as in CheckSignedInt.
 bool CheckUnsignedInt(ui::Dialog& dialog, int id, std::uint16_t max, std::uint16_t min);
 
+// "%d" for a value that goes to a device the moment it is written: a whole
+// number past a limit gets the limit; text that is no whole number (letters,
+// a fraction, a lone sign, an emptied field) gets `last` back, so nothing is
+// sent that the field did not show. An empty field or lone sign with the focus
+// is left alone while it is retyped, unless `settle` (the write itself).
+// Returns the value the field shows afterwards.
+std::int32_t CheckWholeInt(ui::Dialog& dialog, int id, std::int32_t max, std::int32_t min,
+                           std::int32_t last, bool settle);
+
 }  // namespace travik

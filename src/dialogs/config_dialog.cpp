@@ -302,6 +302,7 @@ void ConfigDialog::OnCommand(ui::Dialog& d, int id, ui::Notify code) {
 void ConfigDialog::Read(ui::Dialog& d) {
   if (!BeforeTransfer(d, false)) return;
   if (!RunReadTransfer(d)) {
+    EndFailedTransfer(d);
     d.PostClose();
     return;
   }
@@ -337,6 +338,9 @@ void ConfigDialog::Write(ui::Dialog& d) {
   // The timer keeps the fields in range, but a field emptied just before the
   // click (left alone while it had the focus) would go out unchecked.
   OnTimer(d, 1);
+  // The device is asked before the image is touched: a write it refuses (its
+  // user menu open) leaves the image as the last read or write left it.
+  if (!BeforeTransfer(d, true)) return;
   auto& image = G().ConfigImage;
   for (std::size_t i = 0; i < def_.fields.size(); ++i) {
     const Field& f = def_.fields[i];
@@ -363,8 +367,8 @@ void ConfigDialog::Write(ui::Dialog& d) {
     image[c.word] = static_cast<std::uint16_t>((image[c.word] & ~c.mask) | ChoiceBits(c, choice_values_[k]));
   }
   BeforeWrite(d);
-  if (!BeforeTransfer(d, true)) return;
   if (!RunWriteTransfer(d)) {
+    EndFailedTransfer(d);
     d.PostClose();
     return;
   }

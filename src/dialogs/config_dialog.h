@@ -145,6 +145,9 @@ class ConfigDialog : public ui::DialogProc {
   // commands); false abandons the read or write.
   virtual bool BeforeTransfer(ui::Dialog& /*d*/, bool /*write*/) { return true; }
   virtual bool AfterTransfer(ui::Dialog& /*d*/, bool /*write*/) { return true; }
+  // After a failed transfer (already reported): ends what BeforeTransfer
+  // began, without a message of its own.
+  virtual void EndFailedTransfer(ui::Dialog& /*d*/) {}
   // After the fields were shown from the image / before the image is sent.
   virtual void AfterRead(ui::Dialog& /*d*/) {}
   virtual void BeforeWrite(ui::Dialog& /*d*/) {}

@@ -127,11 +127,20 @@ FirmwareResult DecodeIntelHex(const std::uint8_t* raw, std::uint32_t raw_length,
     if (type == 0x00 && n == 0) {
       return HexFail(FirmwareError::kEmptyDataRecord, "datový záznam bez dat", p);
     }
-    // Colon, 8 header digits, 2n data digits, 2 checksum digits, CR, LF.
-    const std::uint64_t size = 2ull * n + 13;
-    if (p + size > raw_length) return HexFail(FirmwareError::kTruncatedRecord, "neúplný záznam", p);
-    if (raw[p + size - 2] != kCr || raw[p + size - 1] != kLf) {
-      return HexFail(FirmwareError::kLineEnd, "řádek není ukončen znaky CR LF", p);
+    // Colon, 8 header digits, 2n data digits, 2 checksum digits, then the
+    // line end: CR LF, or LF alone as many toolchains on Linux write it.
+    const std::uint64_t end = p + 2ull * n + 11;
+    if (end >= raw_length) return HexFail(FirmwareError::kTruncatedRecord, "neúplný záznam", p);
+    std::uint64_t size = 0;
+    if (raw[end] == kLf) {
+      size = end + 1 - p;
+    } else if (raw[end] == kCr) {
+      if (end + 1 >= raw_length) return HexFail(FirmwareError::kTruncatedRecord, "neúplný záznam", p);
+      if (raw[end + 1] != kLf)
+        return HexFail(FirmwareError::kLineEnd, "řádek není ukončen znaky CR LF nebo LF", end + 1);
+      size = end + 2 - p;
+    } else {
+      return HexFail(FirmwareError::kLineEnd, "řádek není ukončen znaky CR LF nebo LF", end);
     }
     if (auto failed = check_record(n)) return *failed;
     if (type == 0x00) {

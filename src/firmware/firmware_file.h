@@ -32,7 +32,7 @@ enum class FirmwareError {
   kNoRecordMark,       // HEX record not starting with ':'
   kTruncatedRecord,    // HEX record running past the end of the file
   kNoEndRecord,        // HEX file without an end-of-file record
-  kLineEnd,            // HEX line not ended by CR LF; misplaced line break in a memory image
+  kLineEnd,            // HEX line not ended by CR LF or LF; misplaced line break in a memory image
   kEmptyDataRecord,    // HEX data record with a byte count of 0
   kBadAddressRecord,   // HEX type 02/04 record whose byte count is not 2
   kBeyondImage,        // data past the 520,000-byte image area

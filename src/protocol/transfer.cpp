@@ -44,7 +44,12 @@ void Fail(ui::Dialog& d, const char* text) {
   d.PostClose();
 }
 
+// A close request ends the popup only once its procedure is over (done or
+// failed, both of which post one). Esc during the 1.5-2.4 s of a transfer is
+// ignored: a cancelled read would show a half-read image and a cancelled
+// write would leave the device half-written, both looking like a success.
 void Cancel(ui::Dialog& d) {
+  if (G().Transfer.TransferState != 0) return;
   d.KillTimer(1);
   G().Transfer.TransferState = 0;
   d.End(2);

@@ -47,8 +47,13 @@ bool CalibratorView::LookUp(bool need_mark) {
 
 void CalibratorView::StartStreaming(ui::Dialog& d) {
   if (!in_use_) return;
+  // Without read block 1 the device's reports stay identification records,
+  // whose text bytes would be shown as a reading.
   FrameReadBlock(1);
-  SendCommand(kSlot);
+  if (!SendCommand(kSlot)) {
+    GiveUp(d, "CHyba při čtení Analogových dat");
+    return;
+  }
   FrameSelectChannel(kInputs[0].code);
   in_use_ = SendCommand(kSlot);
   if (!in_use_) return;

@@ -27,9 +27,10 @@ class CalibratorView {
   // With need_mark, the device counts only when its product text has an 'A'
   // at index 8. Sets and returns whether it is in use.
   bool LookUp(bool need_mark);
-  // On the handle LookUp left open: read block 1, then input U1. The
-  // selection's outcome decides whether it stays in use; then the label,
-  // value and buttons appear.
+  // On the handle LookUp left open: read block 1, then input U1. A refused
+  // read block 1 gives the device up ("CHyba při čtení Analogových dat");
+  // otherwise the selection's outcome decides whether it stays in use; then
+  // the label, value and buttons appear.
   void StartStreaming(ui::Dialog& d);
   // One input button (0-3 for U1, U2, I1, I2). A refused selection gives the
   // device up with "Chyba při výběru kanálu".

@@ -81,7 +81,7 @@ const ValuesLayout& LayoutFor(int device_type) {
   static const ValuesLayout kCo2Only{
       {"", "Koncentrace CO2", "", std::nullopt}, {Q::kCo2, Q::kCo2, Q::kHumidity, Q::kNone}, {}, {H, V, H, V}};
   static const ValuesLayout kAirSpeed{
-      {"", "Rychlost proudìní", "", std::nullopt}, {Q::kNone, Q::kAirSpeed, Q::kHumidity, Q::kNone},
+      {"", "Rychlost proudění", "", std::nullopt}, {Q::kNone, Q::kAirSpeed, Q::kHumidity, Q::kNone},
       {}, {H, V, H, V}};
   static const ValuesLayout kIlluminance{
       {"", "Osvětlení", "", std::nullopt}, {Q::kNone, Q::kIlluminance, Q::kHumidity, Q::kNone}, {}, {H, V, H, V}};

@@ -65,8 +65,19 @@ void ValuesDialog::OnInit(ui::Dialog& d) {
   calibrator_.LookUp(true);
 }
 
+// A refused exchange with the transmitter means it is gone: the main window
+// must not go on showing it connected.
 void ValuesDialog::Fail(ui::Dialog& d, const char* message) {
+  G().DeviceOnline = 0;
   Abandon(d, g_values.state, message, kReadCaption);
+}
+
+void ValuesDialog::ReturnFourthRow(ui::Dialog& d, bool was_in_use) {
+  const ValuesLayout& layout = LayoutFor(G().DeviceType);
+  if (!was_in_use || calibrator_.in_use() || !layout.show_fourth_row) return;
+  if (layout.labels[3]) d.SetText(kValueLabelIds[3], *layout.labels[3]);
+  d.Show(kValueLabelIds[3], true);
+  d.Show(kValueFieldIds[3], true);
 }
 
 void ValuesDialog::OnTimer(ui::Dialog& d, int) {
@@ -80,7 +91,11 @@ void ValuesDialog::OnTimer(ui::Dialog& d, int) {
       } else {
         Fail(d, kAddressError);
       }
-      calibrator_.StartStreaming(d);
+      {
+        const bool was_in_use = calibrator_.in_use();
+        calibrator_.StartStreaming(d);
+        ReturnFourthRow(d, was_in_use);
+      }
       break;
     case 2:
       if (v.countdown > 0)
@@ -94,6 +109,7 @@ void ValuesDialog::OnTimer(ui::Dialog& d, int) {
       if (calibrator_.in_use()) {
         v.state = 3;
         calibrator_.ShowReading(d);
+        ReturnFourthRow(d, true);
         break;
       }
       v.state = 3;
@@ -103,8 +119,11 @@ void ValuesDialog::OnTimer(ui::Dialog& d, int) {
         Fail(d, "Chyba při čtení měřených dat");
         break;
       }
+      // While a calibration device is in use the fourth row is its own: two
+      // values taking turns every tick could not be read.
       const ValuesLayout& layout = LayoutFor(G().DeviceType);
-      for (int row = 0; row < kValueRows; ++row) {
+      const int rows = calibrator_.in_use() ? kValueRows - 1 : kValueRows;
+      for (int row = 0; row < rows; ++row) {
         if (layout.values[row] != Quantity::kNone)
           d.SetText(kValueFieldIds[row], FormatQuantity(layout.values[row], G().InputReport));
       }
@@ -123,7 +142,11 @@ void ValuesDialog::OnCommand(ui::Dialog& d, int id, ui::Notify) {
     d.End(2);
     return;
   }
-  if (const int index = calibrator_.ButtonIndex(id); index >= 0) calibrator_.Select(d, index);
+  if (const int index = calibrator_.ButtonIndex(id); index >= 0) {
+    const bool was_in_use = calibrator_.in_use();
+    calibrator_.Select(d, index);
+    ReturnFourthRow(d, was_in_use);
+  }
 }
 
 // However the window goes, it stops its procedure and gives slot 2 back, so
@@ -141,15 +164,20 @@ void OutputModuleDialog::OnInit(ui::Dialog& d) {
   d.SetText(kModuleValue0, "0");
   d.SetText(kModuleValue1, "0");
   g_module.values[0] = g_module.values[1] = 0;
-  for (int i = 1; i <= 4; ++i) G().OutputReport[i] = 0;
+  g_module.shown[0] = g_module.shown[1] = 0;
+  // The whole report: the module takes bytes past the two values as data too,
+  // and they would still hold a configuration block or a bootloader packet.
+  G().OutputReport.fill(0);
   g_module.state = 1;
   calibrator_.LookUp(false);
   d.SetTimer(kValuesTimer, kValuesTickMs);
   d.TickNow(kValuesTimer);
 }
 
-void OutputModuleDialog::Fail(ui::Dialog& d, const char* message, bool lost_device) {
-  if (lost_device) G().DeviceOnline = 0;
+// Every refused exchange with the module, the first included, clears
+// `DeviceOnline`: the main window must not go on showing a device that is gone.
+void OutputModuleDialog::Fail(ui::Dialog& d, const char* message) {
+  G().DeviceOnline = 0;
   Abandon(d, g_module.state, message, kWriteCaption);
 }
 
@@ -157,7 +185,7 @@ void OutputModuleDialog::RequestBlock(ui::Dialog& d, std::uint8_t block, std::ui
                                       const char* failure) {
   FrameReadBlock(block);
   if (!SendCommandRemembered(kSlot)) {
-    Fail(d, failure, true);
+    Fail(d, failure);
     return;
   }
   g_module.countdown = kModuleCommandTicks;
@@ -167,7 +195,7 @@ void OutputModuleDialog::RequestBlock(ui::Dialog& d, std::uint8_t block, std::ui
 
 bool OutputModuleDialog::ReadRecord(ui::Dialog& d) {
   if (ReadInputRemembered(kSlot)) return true;
-  Fail(d, "Chyba při čtení dat", true);
+  Fail(d, "Chyba při čtení dat");
   return false;
 }
 
@@ -201,7 +229,7 @@ void OutputModuleDialog::Step(ui::Dialog& d) {
         m.next_state = 3;
         m.state = 2;
       } else {
-        Fail(d, kAddressError, false);
+        Fail(d, kAddressError);
       }
       calibrator_.StartStreaming(d);
       break;
@@ -253,21 +281,27 @@ void OutputModuleDialog::OnDestroy(ui::Dialog&) {
 }
 
 void OutputModuleDialog::OnTimer(ui::Dialog& d, int) {
-  CheckSignedInt(d, kModuleValue0, INT16_MAX, INT16_MIN);
-  CheckSignedInt(d, kModuleValue1, INT16_MAX, INT16_MIN);
+  CheckValue(d, 0, false);
+  CheckValue(d, 1, false);
   Step(d);
 }
 
-void OutputModuleDialog::WriteChannel(ui::Dialog& d, int channel) {
+std::int16_t OutputModuleDialog::CheckValue(ui::Dialog& d, int channel, bool settle) {
   const int field = channel == 0 ? kModuleValue0 : kModuleValue1;
-  // A value typed and written within one tick has not been checked yet.
-  CheckSignedInt(d, field, INT16_MAX, INT16_MIN);
-  const auto value = static_cast<std::int16_t>(ParseInt(d.GetText(field, 9)));
+  std::int16_t& shown = g_module.shown[channel];
+  shown = static_cast<std::int16_t>(CheckWholeInt(d, field, INT16_MAX, INT16_MIN, shown, settle));
+  return shown;
+}
+
+void OutputModuleDialog::WriteChannel(ui::Dialog& d, int channel) {
+  // A value typed and written within one tick has not been checked yet; what
+  // goes out is what the field shows after the check.
+  const std::int16_t value = CheckValue(d, channel, true);
   g_module.values[channel] = value;
   auto& report = G().OutputReport;
   report[1 + 2 * channel] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(value) >> 8);
   report[2 + 2 * channel] = static_cast<std::uint8_t>(value & 0xFF);
-  if (!WriteOutputRemembered(kSlot)) Fail(d, "Chyba při zápisu dat", true);
+  if (!WriteOutputRemembered(kSlot)) Fail(d, "Chyba při zápisu dat");
 }
 
 void OutputModuleDialog::OnCommand(ui::Dialog& d, int id, ui::Notify) {

@@ -34,6 +34,9 @@ class ValuesDialog : public ui::DialogProc {
 
  private:
   void Fail(ui::Dialog& d, const char* message);
+  // The fourth row goes back to the layout's own value once the calibration
+  // device that had it is given up.
+  void ReturnFourthRow(ui::Dialog& d, bool was_in_use);
   CalibratorView calibrator_;
 };
 
@@ -49,6 +52,8 @@ struct OutputModuleRun {
   std::uint8_t next_state = 0;
   std::uint32_t countdown = 0;
   std::int16_t values[2] = {0, 0};
+  // What each value field shows once checked: what its write sends.
+  std::int16_t shown[2] = {0, 0};
 };
 OutputModuleRun& OutputModuleState();
 
@@ -67,7 +72,9 @@ class OutputModuleDialog : public ui::DialogProc {
   // Reads the record of states 4, 6, 8; false after reporting a failure.
   bool ReadRecord(ui::Dialog& d);
   void WriteChannel(ui::Dialog& d, int channel);
-  void Fail(ui::Dialog& d, const char* message, bool lost_device);
+  // The channel's field checked; `settle` on its write. Returns its value.
+  std::int16_t CheckValue(ui::Dialog& d, int channel, bool settle);
+  void Fail(ui::Dialog& d, const char* message);
   CalibratorView calibrator_;
 };
 

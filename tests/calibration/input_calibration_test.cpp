@@ -143,22 +143,35 @@ TEST(InputCalibration, WaitForTheTransmitterEndsAfterAMinute) {
   EXPECT_FALSE(b.cal->source_role());
 }
 
-TEST(InputCalibration, RefusedPointIsReportedAndTheNextOneTaken) {
-  InputBench b;
-  b.Ready();
-  // The jumper query, the first point, then the second one. The transmitter
-  // never hears of it and still reports the first one taken.
-  b.s.sim().FailNth(Exchange::kSetFeature, 3, b.device);
-  b.Calibrate();
-  ASSERT_TRUE(b.RunUntil([&] { return !b.ui().Messages().empty(); }, 10000));
-  EXPECT_EQ(b.LastMessage().text, "Calibration error");
-  EXPECT_EQ(b.LastMessage().caption, "CAL info");
-  EXPECT_EQ(b.LastMessage().icon, ui::Icon::kError);
-  EXPECT_EQ(G().DeviceOnline, 0);
-  ASSERT_TRUE(b.RunUntil([&] { return b.Finished(); }, 60000));
-  EXPECT_EQ(b.ui().Messages().size(), 1u);
-  // Points 1, 3 and 4 reached the transmitter.
-  EXPECT_EQ(b.device->eeprom_calibration().frames.size(), 3u);
+// A refused point ends the run: going on, the transmitter's last "ready" would
+// pass for the point it never heard of, and the run would be stored and
+// reported finished without it.
+TEST(InputCalibration, RefusedPointEndsTheRunWithoutAStore) {
+  // The transmitter's set-features: the jumper query, then points 1 to 4.
+  for (const int refused : {2, 3, 5}) {
+    SCOPED_TRACE("point " + std::to_string(refused - 1));
+    InputBench b;
+    b.Ready();
+    b.s.sim().FailNth(Exchange::kSetFeature, refused, b.device);
+    b.Calibrate();
+    ASSERT_TRUE(b.RunUntil([&] { return !b.ui().Messages().empty(); }, 30000));
+    EXPECT_EQ(b.LastMessage().text, "Calibration error");
+    EXPECT_EQ(b.LastMessage().caption, "CAL info");
+    EXPECT_EQ(b.LastMessage().icon, ui::Icon::kError);
+    EXPECT_EQ(b.Text(kIcPointName), "Calibartion Error :-(");
+    EXPECT_EQ(b.Text(kIcNominal), "Press CANCEL");
+    EXPECT_EQ(G().DeviceOnline, 0);
+    EXPECT_EQ(InputRun().state, kIcIdle);
+    const std::size_t told = b.Story().size();
+    b.ui().Advance(60000);
+    EXPECT_EQ(b.Story().size(), told) << "nothing more is sent or polled";
+    EXPECT_EQ(b.ui().Messages().size(), 1u);
+    EXPECT_EQ(b.device->eeprom_writes(3), 0);
+    EXPECT_EQ(b.Story()[told - 1].rfind("tx set-feature F0", 0), 0u) << b.Story()[told - 1];
+    ASSERT_EQ(b.ui().Click(kDlg, ui::kIdCancel), "");
+    EXPECT_FALSE(b.ui().IsOpen(kDlg));
+    EXPECT_EQ(b.Story().back(), "cal set-feature C9 00 00 00 D4 71 3A 5C");
+  }
 }
 
 TEST(InputCalibration, FailedStoreLeavesTheResultAndSendsNoResetOrBeep) {

@@ -108,8 +108,6 @@ TEST(IntelHex, DataUpToTheEndOfTheAreaIsAccepted) {
 
 TEST(IntelHex, RefusesFilesOutsideTheLayout) {
   const std::string one = HexData(0, {1, 2, 3, 4});
-  std::string lf_only = one;
-  lf_only.erase(lf_only.size() - 2, 1);
   struct Case {
     const char* name;
     std::string text;
@@ -123,7 +121,7 @@ TEST(IntelHex, RefusesFilesOutsideTheLayout) {
       {"data cut", one.substr(0, 15), FirmwareError::kTruncatedRecord},
       {"end record cut", one + ":000000", FirmwareError::kTruncatedRecord},
       {"address record cut", HexLinear(1).substr(0, 14), FirmwareError::kTruncatedRecord},
-      {"LF only", lf_only + kHexEnd, FirmwareError::kLineEnd},
+      {"CR alone", one.substr(0, one.size() - 1) + kHexEnd, FirmwareError::kLineEnd},
       {"no line end", one.substr(0, one.size() - 2) + kHexEnd, FirmwareError::kLineEnd},
       {"empty data record", HexData(0, {}) + kHexEnd, FirmwareError::kEmptyDataRecord},
       {"linear record of 4 bytes", HexRecord(0x04, 0, {0, 1, 0, 0}) + kHexEnd,
@@ -145,6 +143,36 @@ TEST(IntelHex, RefusesFilesOutsideTheLayout) {
     EXPECT_FALSE(d.result.ok);
     EXPECT_EQ(d.result.error, c.error) << d.result.message;
     EXPECT_FALSE(d.result.message.empty());
+  }
+}
+
+// Every line of a file with LF alone, or CR LF and LF mixed, reads as with CR LF.
+TEST(IntelHex, LineEndsOfLfAloneGiveTheSameImage) {
+  const std::string records[] = {HexLinear(0x0801), HexData(0x0010, {1, 2, 3, 4}),
+                                 HexRecord(0x03, 0, {0x12, 0x34, 0x56, 0x78}),
+                                 HexData(0x0100, std::vector<std::uint8_t>(16, 0xAB)), kHexEnd};
+  auto joined = [&](auto line_end) {
+    std::string text;
+    for (std::size_t i = 0; i < std::size(records); ++i) {
+      std::string r = records[i];
+      if (r.size() >= 2 && r.substr(r.size() - 2) == "\r\n") r.erase(r.size() - 2);
+      text += r + line_end(i);
+    }
+    return text;
+  };
+  Decoded crlf = Decode(DecodeIntelHex, joined([](std::size_t) { return "\r\n"; }));
+  ASSERT_TRUE(crlf.result.ok) << crlf.result.message;
+  for (const auto& [name, text] :
+       {std::pair{"LF", joined([](std::size_t) { return "\n"; })},
+        std::pair{"mixed", joined([](std::size_t i) { return i % 2 ? "\n" : "\r\n"; })},
+        std::pair{"LF, none after the end", joined([&](std::size_t i) {
+                    return i + 1 == std::size(records) ? "" : "\n";
+                  })}}) {
+    SCOPED_TRACE(name);
+    Decoded d = Decode(DecodeIntelHex, text);
+    ASSERT_TRUE(d.result.ok) << d.result.message;
+    EXPECT_EQ(d.length, crlf.length);
+    EXPECT_EQ(0, std::memcmp(d.data.get(), crlf.data.get(), kFirmwareAreaSize));
   }
 }
 
@@ -181,6 +209,13 @@ TEST(IntelHex, DigitsOfEitherCaseAndChecksumsAreChecked) {
        "(pozice 21)"},
       {"damaged end record", one + ":00000001FE\r\n", FirmwareError::kBadChecksum, "(pozice 21)"},
       {"end record without checksum", one + ":00000001", FirmwareError::kTruncatedRecord, "neúplný"},
+      // A line end's message names where the line end should stand.
+      {"CR alone", one.substr(0, 20) + kHexEnd, FirmwareError::kLineEnd,
+       "řádek není ukončen znaky CR LF nebo LF (pozice 20)"},
+      {"blank before CR LF", one.substr(0, 19) + " \r\n" + kHexEnd, FirmwareError::kLineEnd,
+       "(pozice 19)"},
+      {"second record without line end", one + second.substr(0, 13) + kHexEnd,
+       FirmwareError::kLineEnd, "(pozice 34)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -364,7 +364,7 @@ TEST_F(Kdb7dyTest, DigitalOutputFrequencyAndStepCount) {
   ASSERT_EQ(ui().Focus(kDlg, kFreq), "");
   Tick();
   EXPECT_EQ(T(kSteps), "3");
-  EXPECT_EQ(NewMessages(), std::vector<std::string>{"Hodnota počtu krokù je mimo rozsah"});
+  EXPECT_EQ(NewMessages(), std::vector<std::string>{"Hodnota počtu kroků je mimo rozsah"});
   ASSERT_EQ(ui().Click(kDlg, kTwoState), "");
   EXPECT_EQ(T(kPeriod), "--");
   EXPECT_FALSE(Enabled(kDlg, kSteps));

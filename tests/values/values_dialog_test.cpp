@@ -71,7 +71,7 @@ const std::vector<LayoutCase>& Layouts() {
        {"Koncentrace CO2", "Teplota", "Vlhkost", "Data 4"}, {Y, Y, Y, N, Y, Y, Y, N},
        {" 650  ppm", " 23,5  °C", " 45,5  %RH", ""}},
       {{"NRGN", "KFX"}, {"", "Koncentrace CO2", "", "Data 4"}, {Y, Y, Y, N, N, Y, N, N}, {"", " 650  ppm", "", ""}},
-      {{"NWYJ", "NWYT"}, {"", "Rychlost proudìní", "", "Data 4"}, {Y, Y, Y, N, N, Y, N, N}, {"", " 1,25  m/s", "", ""}},
+      {{"NWYJ", "NWYT"}, {"", "Rychlost proudění", "", "Data 4"}, {Y, Y, Y, N, N, Y, N, N}, {"", " 1,25  m/s", "", ""}},
       {{"NDEUP", "NDEUL"}, {"", "Osvětlení", "", "Data 4"}, {Y, Y, Y, N, N, Y, N, N}, {"", " 420 lx", "", ""}},
       {{"JBC3S", "N3tNT"}, {"", "Teplota", "", ""}, {Y, Y, Y, N, N, Y, N, N}, {"", " 23,5  °C", "", ""}},
       {{"BBH7H"}, {"", "Teplota", "Vlhkost", "Potenciometr"}, {Y, Y, Y, Y, N, Y, Y, Y},
@@ -189,22 +189,55 @@ TEST_F(ValuesTest, ACalibrationDeviceWithoutItsMarkIsNotUsed) {
   EXPECT_TRUE(ui().Messages().empty());
 }
 
-TEST_F(ValuesTest, ReadingAlternatesWithTheFourthRowsValue) {
+// The fourth row has one owner at a time: the calibration device while it is
+// in use, the layout's own value again once the device is given up.
+TEST_F(ValuesTest, FourthRowBelongsToTheCalibrationDeviceWhileItIsInUse) {
   Bench("BBH7H");  // potentiometer in the fourth row
   device->SetLiveWord(0, 500);  // output 1: 5 V
   Open(kValues);
   UntilFirstRecord();
-  EXPECT_EQ(V(1010), " 3,5 ");
-  EXPECT_EQ(V(1032), "Analogový výstup U1");
-  ui().Advance(kValuesTickMs);
-  EXPECT_EQ(V(1010), " 5.0000 V");
-  ui().Advance(kValuesTickMs);
-  EXPECT_EQ(V(1010), " 3,5 ");
+  for (int tick = 0; tick < 6; ++tick) {
+    ui().Advance(kValuesTickMs);
+    EXPECT_EQ(V(1010), " 5.0000 V") << "tick " << tick;
+    EXPECT_EQ(V(1032), "Analogový výstup U1");
+  }
   ASSERT_EQ(ui().Click(kValues, 5), "");  // I1
-  ui().Advance(kValuesTickMs);
+  ui().Advance(2 * kValuesTickMs);
   EXPECT_EQ(V(1010), "12.0000 mA");
   EXPECT_EQ(V(1032), "Analogový výstup I1");
+
+  s.sim().FailAll(Exchange::kReadInput, true, cal);
+  ui().Advance(2 * kValuesTickMs);
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"CHyba při čtení Analogových dat | Čtení dat, info"});
+  EXPECT_EQ(V(1032), "Potenciometr");
+  EXPECT_TRUE(Visible(kValues, 1010));
+  EXPECT_TRUE(Visible(kValues, 1032));
+  for (int id : {3, 4, 5, 6}) EXPECT_FALSE(Visible(kValues, id)) << id;
+  ui().Advance(2 * kValuesTickMs);
+  EXPECT_EQ(V(1010), " 3,5 ");
 }
+
+// Refused, read block 1 leaves the device sending identification records,
+// whose text bytes must not be shown as a reading.
+class RefusedStreamTest : public ValuesTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(RefusedStreamTest, ShowsNoReading) {
+  const bool module = GetParam();
+  Bench(module ? "EHA9" : "BBH7H");
+  const int dialog = module ? kModule : kValues;
+  const int value = module ? 1553 : 1010;
+  s.sim().FailNth(Exchange::kSetFeature, 1, cal);
+  Open(dialog);
+  ui().Advance(30 * kValuesTickMs);
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string("CHyba při čtení Analogových dat | ") +
+                                                     (module ? "Zápis dat, info" : "Čtení dat, info")});
+  EXPECT_EQ(Text(dialog, value).find(" V"), std::string::npos) << Text(dialog, value);
+  EXPECT_EQ(Count(Exchange::kReadInput, cal), 0);
+  if (!module) EXPECT_EQ(V(1010), " 3,5 ");
+  ASSERT_EQ(ui().Click(dialog, 2), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, RefusedStreamTest, ::testing::Bool());
 
 TEST_F(ValuesTest, RefusedReadBlockAndLostRecordCloseTheDialog) {
   Bench("KDB", false);
@@ -213,14 +246,21 @@ TEST_F(ValuesTest, RefusedReadBlockAndLostRecordCloseTheDialog) {
   RunUntilClosed(kValues, 200);
   ASSERT_EQ(MessageTexts(), std::vector<std::string>{"Chyba při nastavování adresy | Čtení dat, info"});
   EXPECT_EQ(ui().Messages()[0].icon, ui::Icon::kError);
-  EXPECT_TRUE(ui().Control(res::kMainWindow, res::kButtonValues)->enabled);
+  // A transmitter that refused an exchange is gone: the main window says so.
+  EXPECT_EQ(G().DeviceOnline, 0);
+  EXPECT_FALSE(ui().Control(res::kMainWindow, res::kButtonValues)->enabled);
+  ASSERT_EQ(ui().Click(res::kMainWindow, res::kButtonStart), "");
+  ui().Advance(700);
+  ASSERT_EQ(G().DeviceOnline, 1);
+  s.sim().ClearLog();
 
   s.sim().FailNth(Exchange::kReadInput, 3, device);
   Open(kValues);
   RunUntilClosed(kValues, 1000);
   EXPECT_EQ(MessageTexts().back(), "Chyba při čtení měřených dat | Čtení dat, info");
   EXPECT_EQ(Count(Exchange::kReadInput, device), 3);
-  EXPECT_EQ(G().DeviceOnline, 1);
+  EXPECT_EQ(G().DeviceOnline, 0);
+  EXPECT_TRUE(ui().Control(res::kMainWindow, res::kButtonStart)->enabled);
 }
 
 TEST_F(ValuesTest, RefusedSelectionHidesTheFourthRowAndPollingGoesOn) {
@@ -281,6 +321,72 @@ TEST_F(ValuesTest, OutputModuleChecksAValueTypedAndWrittenAtOnce) {
   EXPECT_EQ(writes[0].bytes[2], 0xFF);
 }
 
+// What reaches the module is what its field shows once checked: a whole
+// number past a limit becomes the limit, anything that is no whole number
+// gives the field its last value back. Both fields, from a last value of 1234.
+TEST_F(ValuesTest, OutputModuleSendsWhatItsFieldShows) {
+  struct Case {
+    const char* typed;
+    const char* shown;  // after the checks; its number is what is sent
+    bool message;       // "Hodnota mimo rozsah"
+  } cases[] = {
+      {"0", "0", false},          {"-1", "-1", false},         {"32767", "32767", false},
+      {"-32768", "-32768", false}, {"32768", "32767", true},   {"-32769", "-32768", true},
+      {"70000", "32767", true},   {"-40000", "-32768", true},  {"99999", "32767", true},
+      {"12345678901", "32767", true}, {"5000.0", "1234", true}, {"1.5", "1234", true},
+      {"-0,5", "1234", true},     {"abc", "1234", true},       {"12abc", "1234", true},
+      {"1e3", "1234", true},      {"", "1234", true},          {"-", "1234", true},
+      {" 77 ", " 77 ", false},    {"+5", "+5", false},
+  };
+  Bench("EHA9", false);
+  Open(kModule);
+  ui().Advance(25 * kValuesTickMs);
+  for (const int channel : {0, 1}) {
+    const int field = channel == 0 ? kModuleValue0 : kModuleValue1;
+    const int write = channel == 0 ? kModuleWrite0 : kModuleWrite1;
+    for (const Case& c : cases) {
+      for (const bool tick_first : {false, true}) {
+        SCOPED_TRACE(std::string("channel ") + std::to_string(channel) + " \"" + c.typed + "\"" +
+                     (tick_first ? " after a tick" : " written at once"));
+        ASSERT_EQ(ui().Type(kModule, field, "1234"), "");
+        ASSERT_EQ(ui().Click(kModule, write), "");
+        const std::size_t messages = ui().Messages().size();
+        s.sim().ClearLog();
+        ASSERT_EQ(ui().Type(kModule, field, c.typed), "");
+        if (tick_first) {
+          ASSERT_EQ(ui().Focus(kModule, 2), "");  // the focus leaves the field
+          ui().Advance(kValuesTickMs);
+        }
+        ASSERT_EQ(ui().Click(kModule, write), "");
+        EXPECT_EQ(M(field), c.shown);
+        EXPECT_EQ(ui().Messages().size() - messages, c.message ? 1u : 0u);
+        const auto writes = s.sim().LogOf(Exchange::kWriteOutput);
+        ASSERT_EQ(writes.size(), 1u);
+        const auto sent = static_cast<std::int16_t>(writes[0].bytes[1 + 2 * channel] << 8 |
+                                                    writes[0].bytes[2 + 2 * channel]);
+        EXPECT_EQ(sent, std::stoi(c.shown));
+      }
+    }
+  }
+}
+
+// Bytes past the two values still hold whatever the last user of the shared
+// report left: a configuration block, a bootloader packet.
+TEST_F(ValuesTest, OutputModuleSendsAZeroedReport) {
+  Bench("EHA9", false);
+  G().OutputReport.fill(0x5A);
+  Open(kModule);
+  ui().Advance(25 * kValuesTickMs);
+  ASSERT_EQ(ui().Type(kModule, kModuleValue1, "300"), "");
+  ASSERT_EQ(ui().Click(kModule, kModuleWrite1), "");
+  const auto writes = s.sim().LogOf(Exchange::kWriteOutput);
+  ASSERT_EQ(writes.size(), 1u);
+  std::vector<std::uint8_t> expected(64, 0);
+  expected[3] = 0x01;
+  expected[4] = 0x2C;
+  EXPECT_EQ(std::vector<std::uint8_t>(writes[0].bytes.begin(), writes[0].bytes.end()), expected);
+}
+
 TEST_F(ValuesTest, OutputModuleWithoutCalibrationDeviceIdlesInItsLastState) {
   Bench("EHA9", false);
   Open(kModule);
@@ -316,7 +422,7 @@ TEST_P(ModuleFailureTest, ClosesWithItsMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, ModuleFailureTest,
-    ::testing::Values(ModuleFailure{Exchange::kSetFeature, 1, "Chyba při nastavování adresy", true},  // write block 1
+    ::testing::Values(ModuleFailure{Exchange::kSetFeature, 1, "Chyba při nastavování adresy", false},  // write block 1
                       ModuleFailure{Exchange::kSetFeature, 2, "Chyba při nastavování adresy", false},  // read block 4
                       ModuleFailure{Exchange::kSetFeature, 3, "Chyba při čtení dat", false},           // read block 5
                       ModuleFailure{Exchange::kReadInput, 3, "Chyba při čtení dat", false},            // block 7's record

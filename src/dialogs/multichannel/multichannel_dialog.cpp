@@ -455,6 +455,15 @@ bool MultiChannelDialog::AfterTransfer(ui::Dialog& d, bool) {
   return !mc_.host_transfer || SendBracket(d, false);
 }
 
+// A device left in its host transfer keeps its user menu locked and its
+// memory half-read or half-written, so the end is tried even after a failure;
+// a refusal then adds nothing to the message already shown.
+void MultiChannelDialog::EndFailedTransfer(ui::Dialog&) {
+  if (!mc_.host_transfer) return;
+  FrameEndTransfer();
+  SendCommandRemembered(1);
+}
+
 void MultiChannelDialog::AfterRead(ui::Dialog& d) {
   const auto& image = G().ConfigImage;
   for (int word : Words()) Working(word) = image[static_cast<std::size_t>(word)];

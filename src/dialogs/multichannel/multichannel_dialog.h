@@ -109,7 +109,7 @@ struct MultiChannelDef {
 
 inline constexpr const char* kUserMenuMessage = "Nelze načíst data pokud je aktivní uživatelské menu.";
 inline constexpr const char* kCommunicationError = "Chyba komunikace se zařízením";
-inline constexpr const char* kStepCountMessage = "Hodnota počtu krokù je mimo rozsah";
+inline constexpr const char* kStepCountMessage = "Hodnota počtu kroků je mimo rozsah";
 inline constexpr const char* kLinkTakenMessage = "Volba je již používána jiným režimem";
 
 class MultiChannelDialog : public ConfigDialog {
@@ -129,6 +129,7 @@ class MultiChannelDialog : public ConfigDialog {
   void CrossFieldRules(ui::Dialog& d) override;
   bool BeforeTransfer(ui::Dialog& d, bool write) override;
   bool AfterTransfer(ui::Dialog& d, bool write) override;
+  void EndFailedTransfer(ui::Dialog& d) override;
   void AfterRead(ui::Dialog& d) override;
   void BeforeWrite(ui::Dialog& d) override;
   void AfterLoad(ui::Dialog& d, const ConfigFile& file) override;
