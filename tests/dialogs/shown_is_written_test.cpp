@@ -90,22 +90,24 @@ bool WordIsUnsigned(FieldFormat f) {
 }
 
 // The value a shown text stands for, in the word's units; nothing when the
-// text is not a plain number written the way the field shows its values
-// (a sign, digits, and a fraction only where the field has decimals).
+// text is not a plain number (a sign, digits, a decimal part) or, in a whole
+// field, has a fraction other than zero ("200.0" is 200, "150.7" is nothing).
 std::optional<std::int64_t> Encoded(const Field& f, const std::string& utf8) {
-  static const std::regex kWhole(R"(-?[0-9]+)");
-  static const std::regex kDecimal(R"(-?[0-9]+([.,][0-9]+)?)");
-  const int scale = FormatScale(f.format);
-  if (!std::regex_match(utf8, scale == 1 ? kWhole : kDecimal)) return std::nullopt;
-  if (utf8.size() > 12) return std::nullopt;
+  static const std::regex kDecimal(R"(-?[0-9]+([.,]([0-9]+))?)");
+  std::smatch m;
+  if (!std::regex_match(utf8, m, kDecimal) || utf8.size() > 12) return std::nullopt;
   std::string s = utf8;
   std::replace(s.begin(), s.end(), ',', '.');
+  if (FormatScale(f.format) == 1) {
+    if (m[2].str().find_first_not_of('0') != std::string::npos) return std::nullopt;
+    return std::stoll(s.substr(0, s.find('.'))) + f.offset;
+  }
   switch (f.format) {
     case FieldFormat::kTenths: return ParseTenthsWide(s);
     case FieldFormat::kHundredths:
     case FieldFormat::kUnsignedHundredths: return ParseHundredthsWide(s);
     case FieldFormat::kThousandths: return ParseThousandthsWide(s);
-    default: return std::stoll(s) + f.offset;
+    default: return std::nullopt;
   }
 }
 
