@@ -367,6 +367,15 @@ void ShownIsWritten::LoadChangedFile(int round) {
   ASSERT_EQ(bytes.size(), kConfigFileSize);
   ConfigFile file;
   std::copy(bytes.begin(), bytes.end(), file.bytes.begin());
+  // The file keeps what the dialog shows.
+  const Snapshot shown = Capture();
+  for (const Field& f : D().fields) {
+    if (f.Record() == kNoWord) continue;
+    const std::string kept = Cp1250ToUtf8(GetFileField(file, f.Record()));
+    if (kept != shown[f.control].text)
+      Fail(f.control, Named(f.control, shown[f.control].text) + ": saved as record " + std::to_string(f.Record()) +
+                          " = \"" + kept + "\"");
+  }
   std::map<int, std::string> changed;
   for (int r = 0; r < kFileRecords; ++r) {
     if (r >= kWordTextField && r < kWordTextField + 8) continue;  // the text field's characters
