@@ -4,6 +4,7 @@
 // is covered as soon as the type dispatch knows it.
 #pragma once
 
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -42,6 +43,7 @@ struct DialogUnderTest {
   std::string model;
   DialogTables tables;
 };
+inline void PrintTo(const DialogUnderTest& d, std::ostream* os) { *os << d.model; }
 inline std::vector<DialogUnderTest> EveryConfigDialog() {
   std::vector<DialogUnderTest> out;
   std::set<const DialogDef*> done;
