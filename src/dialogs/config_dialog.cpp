@@ -178,8 +178,10 @@ void ConfigDialog::OnInit(ui::Dialog& d) {
     d.ComboReset(c.control);
     for (const char* text : c.items) d.ComboAdd(c.control, text);
   }
-  // The device keeps 16 characters; the edit takes no more.
+  // The device keeps 16 characters of text and the checks read 9 of a
+  // number; an edit takes no more, so nothing shown goes unread.
   if (def_.text_control != 0) d.LimitText(def_.text_control, kTextFieldChars);
+  for (const Field& f : def_.fields) d.LimitText(f.control, kNumberChars);
   SetDefaults(d, false);
   d.SetTimer(1, def_.timer_ms);
   d.TickNow(1);
@@ -380,7 +382,12 @@ void ConfigDialog::Save(ui::Dialog& d) {
   InitConfigFile(file, ConfigFileHeader(def_.header_name));
   for (const Field& f : def_.fields)
     if (f.Record() != kNoWord) PutFileField(file, f.Record(), ControlNumber(d, f.control));
-  if (def_.speed_combo != 0) PutSerialRecord(file, serial_, def_.parity_combo != 0);
+  if (def_.speed_combo != 0) {
+    SerialLine line = serial_;
+    // Without a parity list the high byte is the device's, as the last read left it.
+    if (def_.parity_combo == 0) line.parity = G().ConfigImage[kWordSpeed] >> 8;
+    PutSerialRecord(file, line, def_.parity_combo != 0 || def_.serial_record_with_parity);
+  }
   for (std::size_t k = 0; k < def_.outputs.size(); ++k)
     PutFileDigit(file, def_.outputs[k].word, kinds_[k]);
   for (std::size_t k = 0; k < def_.choices.size(); ++k) {

@@ -99,6 +99,9 @@ struct DialogDef {
   bool speed_by_position = false; // a read or load selects the speed entry, not only its text
   int parity_combo = 0;           // 0: no parity list; without one the dialog owns
                                   // word 49's low byte only
+  // Record 49 as "0p0s" also without a parity list (the parity from word 49's
+  // high byte), as the multi-channel family keeps it.
+  bool serial_record_with_parity = false;
   std::vector<const char*> parity_items{};
   std::vector<Field> fields{};      // in the order the timer checks them
   std::vector<AnalogOutput> outputs{};

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "dialogs/compact/compact_family.h"
+#include "dialogs/compact/compact_members.h"
 #include "support/connected.h"
+#include "support/fake_dialog.h"
 
 namespace travik {
 namespace {
@@ -120,24 +122,12 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"TenthsEmptied", "KDB", 130, nullptr, {{1332, ""}}, 1332, "0.0", 76, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ShownIsWrittenTest, Co2LimitRulesStillHold) {
+TEST_F(ShownIsWrittenTest, EditsTakeWhatIsRead) {
   ASSERT_NO_FATAL_FAILURE(Open("KDB", 130));
-  const auto before = ui().Messages().size();
-  ASSERT_EQ(ui().Type(dlg_, 2326, "1200"), "");
-  ASSERT_NO_FATAL_FAILURE(Settle());
-  EXPECT_EQ(T(2325), "1201");
-  ASSERT_EQ(ui().Messages().size(), before + 1);
-  EXPECT_EQ(ui().Messages().back().text, "Hodnota Hi mensí než hodnota Lo");
-  // A CO2 shift of 250 is still replaced by the tenths text and written whole.
-  ASSERT_EQ(ui().Type(dlg_, 1336, "250"), "");
-  ASSERT_NO_FATAL_FAILURE(Settle());
-  EXPECT_EQ(T(1336), "200.0");
-  ASSERT_NO_FATAL_FAILURE(Write());
-  EXPECT_EQ(Word(81), 200);
-}
-
-TEST_F(ShownIsWrittenTest, TextFieldTakesSixteenCharacters) {
-  ASSERT_NO_FATAL_FAILURE(Open("KDB", 130));
+  // The checks read nine characters of a number: "1500" after nine zeros
+  // would be shown but never read.
+  ASSERT_EQ(ui().Type(dlg_, 1336, "0000000001500"), "");
+  EXPECT_EQ(T(1336), "000000000");
   ASSERT_EQ(ui().Type(dlg_, 1338, std::string(3000, 'x') + "y"), "");
   EXPECT_EQ(T(1338), std::string(16, 'x'));
   ASSERT_EQ(ui().Type(dlg_, 1338, "Měřicí bod č. 17 navíc"), "");
@@ -233,20 +223,30 @@ TEST_F(ShownIsWrittenTest, Type48SelectsTheSpeedByPosition) {
   EXPECT_EQ(Word(49), 0x0205);
 }
 
-// List and check-box records are one digit: "15" is no sensor code 1.
-TEST_F(ShownIsWrittenTest, ListRecordsOutsideTheListKeepTheChoice) {
-  ASSERT_NO_FATAL_FAILURE(Open("N3tNT", 164));
-  constexpr int kSensor = 3836;
-  ASSERT_EQ(ui().Select(dlg_, kSensor, 2), "");
-  const std::string path = dir_.File("n3.kvc");
-  Save(path);
-  for (const char* record : {"15", "7", "x", ""}) {
-    SCOPED_TRACE(record);
-    PutRecord(path, 68, record);
-    Load(path);
-    EXPECT_EQ(ui().Control(dlg_, kSensor)->selection, 2);
-    ASSERT_NO_FATAL_FAILURE(Write());
-    EXPECT_EQ(Word(68), 2);
+// A member without a parity list may keep record 49 in the four-character
+// form; the parity is then the device's, from word 49's high byte.
+TEST(SerialRecordForm, FourCharactersWithoutAParityList) {
+  const struct {
+    bool four;
+    std::uint16_t word49;
+    const char* record;
+  } cases[] = {
+      {false, 0x0203, "4     "}, {true, 0x0203, "0204  "}, {true, 0x0000, "0004  "},
+      {true, 0x0C03, "      "},  // a parity no list has: left blank, never "0<04"
+  };
+  testing::TempDir dir;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.record);
+    ResetProgramState();
+    G().ConfigImage[49] = c.word49;
+    DialogDef def = compact::NsfDef();
+    def.serial_record_with_parity = c.four;
+    ConfigDialog proc(def);
+    fake::FakeDialog d;
+    proc.OnInit(d);
+    d.save_path = dir.File("nsf.kvc");
+    proc.OnCommand(d, def.save_button, ui::Notify::kClicked);
+    EXPECT_EQ(testing::ReadFile(*d.save_path).substr(32 + 16 * 49 + 8, 6), c.record);
   }
 }
 

@@ -384,6 +384,25 @@ TEST_F(QtBackendTest, TextsAreUtf8AndCutToMaxChars) {
                                                 Cmd(1013, Notify::kEditChange), "destroy"}));
 }
 
+// An edit's limit holds for set and typed texts alike, in characters.
+TEST_F(QtBackendTest, EditsTakeNoMoreThanTheirLimit) {
+  Proc proc;
+  proc.init = [&](Dialog& d) {
+    d.LimitText(1002, 6);
+    d.SetText(1002, kCzech);
+    EXPECT_EQ(d.GetText(1002), "Příliš");
+    d.LimitText(1002, 8);
+    d.SetText(1002, "1234567");
+    backend_.Post([&, &d = d] {
+      Key(backend_.FindControl(kDialog, 1002), Qt::Key_8, "8");
+      Key(backend_.FindControl(kDialog, 1002), Qt::Key_9, "9");
+      EXPECT_EQ(d.GetText(1002), "12345678");
+      d.End(1);
+    });
+  };
+  EXPECT_EQ(RunDialog(kDialog, proc), 1);
+}
+
 TEST_F(QtBackendTest, ControlStatesFromTemplateAndCalls) {
   Proc proc;
   proc.init = [&](Dialog& d) {
