@@ -92,25 +92,44 @@ bool WordIsUnsigned(FieldFormat f) {
 }
 
 // The value a shown text stands for, in the word's units; nothing when the
-// text is not a plain number (a sign, digits, a decimal part) or, in a whole
-// field, has a fraction other than zero ("200.0" is 200, "150.7" is nothing).
+// text is not a plain number (blanks around a sign, digits, a decimal part
+// and an exponent) or, in a whole field, has a fraction other than zero
+// ("200.0" and "2e2" are 200, "150.7" is nothing).
 std::optional<std::int64_t> Encoded(const Field& f, const std::string& utf8) {
-  static const std::regex kDecimal(R"(-?[0-9]+([.,]([0-9]+))?)");
+  static const std::regex kNumber(R"( *([-+]?)([0-9]*)(?:[.,]([0-9]*))?(?:[eE]([-+]?[0-9]{1,3}))? *)");
   std::smatch m;
-  if (!std::regex_match(utf8, m, kDecimal) || utf8.size() > 12) return std::nullopt;
-  std::string s = utf8;
-  std::replace(s.begin(), s.end(), ',', '.');
-  if (FormatScale(f.format) == 1) {
-    if (m[2].str().find_first_not_of('0') != std::string::npos) return std::nullopt;
-    return std::stoll(s.substr(0, s.find('.'))) + f.offset;
+  if (!std::regex_match(utf8, m, kNumber) || (m[2].length() == 0 && m[3].length() == 0) || utf8.size() > 12)
+    return std::nullopt;
+  // Digits and the power of ten they are scaled by, in the word's units.
+  std::string digits = (m[2].length() ? m[2].str() : "0") + m[3].str();
+  int power = (m[4].length() ? std::stoi(m[4].str()) : 0) - static_cast<int>(m[3].length());
+  for (int scale = FormatScale(f.format); scale > 1; scale /= 10) ++power;
+  digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
+  if (digits == "0") return f.offset;
+  for (; power > 0; --power) digits += '0';
+  if (digits.size() > 12) return std::nullopt;  // no word holds it
+  std::int64_t v = std::stoll(digits);
+  if (power < 0) {
+    if (FormatScale(f.format) == 1) {
+      // A whole field: the fraction must be zero.
+      for (; power < 0; ++power) {
+        if (v % 10 != 0) return std::nullopt;
+        v /= 10;
+      }
+    } else {
+      // Fixed-point fields round by their own documented rule.
+      std::string s = m[1].str() + (m[2].length() ? m[2].str() : "0") + "." + m[3].str() + "0";
+      if (m[4].length()) s += "e" + m[4].str();
+      switch (f.format) {
+        case FieldFormat::kTenths: return ParseTenthsWide(s);
+        case FieldFormat::kHundredths:
+        case FieldFormat::kUnsignedHundredths: return ParseHundredthsWide(s);
+        case FieldFormat::kThousandths: return ParseThousandthsWide(s);
+        default: return std::nullopt;
+      }
+    }
   }
-  switch (f.format) {
-    case FieldFormat::kTenths: return ParseTenthsWide(s);
-    case FieldFormat::kHundredths:
-    case FieldFormat::kUnsignedHundredths: return ParseHundredthsWide(s);
-    case FieldFormat::kThousandths: return ParseThousandthsWide(s);
-    default: return std::nullopt;
-  }
+  return (m[1].str() == "-" ? -v : v) + f.offset;
 }
 
 bool FitsWord(const Field& f, std::int64_t v) {
@@ -138,7 +157,7 @@ std::vector<std::string> Inputs(const Field& f) {
   } else {
     in.insert(in.end(), {"0", "1", "-1", "32767", "-32768", "65535"});
   }
-  in.insert(in.end(), {"70000", "-40000", "99999", "5000.0", "-1", "abc", "", "1e9999", "12x"});
+  in.insert(in.end(), {"70000", "-40000", "99999", "5000.0", "-1", "abc", "", "1e9999", "12x", "-", "."});
   if (FormatScale(f.format) == 1) in.insert(in.end(), {"12.5", "150.7"});
   std::sort(in.begin(), in.end());
   in.erase(std::unique(in.begin(), in.end()), in.end());
