@@ -169,6 +169,10 @@ class ConfigDialog : public ui::DialogProc {
   void ResetOutputsAndChoices(ui::Dialog& d);
   // Controls and working values from the field table, after a read or load.
   void ShowSerial(ui::Dialog& d);
+  void SetSerial(ui::Dialog& d, SerialLine line) {
+    serial_ = line;
+    ShowSerial(d);
+  }
   void ShowOutput(ui::Dialog& d, std::size_t output);
   void ShowChoice(ui::Dialog& d, std::size_t choice);
   // Keeps each field's working value at its last parsed text.

@@ -70,12 +70,16 @@ ui::DialogTemplate Analog(const AnalogIds& m) {
   y = TextGroup(b, m.text, x, y, kCol);
   if (m.lcd) {
     y = CheckGroup(b, "LCD", m.menu, "Menu nepřístupné", x, y, kCol);
+    // "Podsvícení neaktivní LCD" and "Čas aktivního LCD" are groups of their
+    // own inside the saver's group.
     auto saver = b.Group(kNoLabel, "Nastavení šetřiče LCD", x, y, kCol);
-    saver.Full(kNoLabel, ControlKind::kStatic, "Podsvícení neaktivní LCD", 8)
-        .Row(kNoLabel, "Ve dne", m.day, ControlKind::kEdit, 30)
+    auto backlight = b.Group(kNoLabel, "Podsvícení neaktivní LCD", x + 4, y + 10, kCol - 8);
+    backlight.Row(kNoLabel, "Ve dne", m.day, ControlKind::kEdit, 30)
         .Row(kNoLabel, "V noci", m.night, ControlKind::kEdit, 30)
-        .Row(kNoLabel, "Čas aktivního LCD", m.time, ControlKind::kDropDownList, 40)
         .End();
+    auto time = b.Group(kNoLabel, "Čas aktivního LCD", x + 4, backlight.Bottom(), kCol - 8);
+    time.Full(m.time, ControlKind::kDropDownList).End();
+    saver.Space(time.Bottom() - y - 10).End();
     y = saver.Bottom() + kGap;
   }
   int bottom = y;

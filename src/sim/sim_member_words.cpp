@@ -38,7 +38,8 @@ void PutMemberConfigWords(int t, SimTransmitter::Memory& m) {
             {84, 1}, {85, 3}, {92, 17}, {93, 18}, {94, 19}});
     if (t != 15) Put(m, {{9, 45}, {54, 20}, {55, 80}, {69, 1026}, {77, 0}});
     if (t == 31) Put(m, {{33, 15}, {35, 10}, {36, 0x222}, {37, 0x333}});
-    // Types 13 and 15 keep the contrast + 80 in word 33, 110 from the shared defaults.
+    // Types 13 and 15 keep the contrast itself in word 33.
+    if (t == 13 || t == 15) Put(m, {{33, 30}});
   }
   if (t == 18) {
     // Potentiometer -5.0 to 5.0; the key lights LED1 then both.

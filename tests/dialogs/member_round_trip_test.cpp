@@ -6,9 +6,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 
 #include "config/config_file.h"
+#include "dialogs/multichannel/member_tables.h"
+#include "dialogs/multichannel/rack_analog_dialog.h"
 #include "support/connected.h"
 
 namespace travik {
@@ -142,8 +145,8 @@ const std::vector<Member>& Members() {
         {3227, 48, 14, "14", "15", 15},           {3233, 52, 16, "1.6", "1.7", 17},
         {3234, 53, 18, "1.8", "1.9", 19},         {3235, 8, 20, "2.0", "2.1", 21},
         {3243, 54, 22, "22", "23", 23},           {3244, 55, 24, "24", "25", 25},
-        {3245, 9, 26, "26", "27", 27},            {3253, 58, 0, "0", "30000", 30000},
-        {3254, 59, 30000, "30000", "15000", 15000}, {3255, 11, 500, "500", "450", 450}},
+        {3245, 9, 26, "26", "27", 27},            {3253, 58, 0, "0", "15000", 15000},
+        {3254, 59, 1, "1", "30000", 30000}, {3255, 11, 500, "500", "450", 450}},
        {{49, 0x0006, 49, "0006"}, {39, 0, 39, "0"}}},
       {"UC-RGJ-H", 158, "UCRGJ6YA", 3487, 3489, 3486, 3488, 3490, 3456,
        {{3452, 76, 9, "0.9", "1.0", 10},          {3453, 77, 11, "1.1", "1.2", 12},
@@ -157,21 +160,21 @@ const std::vector<Member>& Members() {
         {2352, 52, W(-50), "-5.0", "-6.0", W(-60)}, {2366, 9, 40, "40", "45", 45},
         {2365, 55, 80, "80", "85", 85},           {2364, 54, 20, "20", "15", 15}},
        {{49, 0x0104, 49, "0104"}, {39, 1, 39, "1"}, {29, 21, 29, "21"}, {30, 19, 30, "19"},
-        {36, 0x00A9, 36, "00169"}, {37, 0x0AB0, 37, "02736"}, {84, 3, 84, "3"},
+        {36, 0x00A9, 36, "00169"}, {37, 0x0A90, 37, "02704"}, {84, 3, 84, "3"},
         {85, 16, 85, "16"}, {100, 151, 100, "151"}, {69, 0x0400, 69, "01024"}}},
       {"BBH7T", 133, "BBH7T", 1515, 1516, 1509, 1510, 1514, 1391,
-       {{1389, 33, 110, "30", "45", 125},         {1395, 48, 3, "3", "4", 4},
+       {{1389, 33, 30, "30", "45", 45},         {1395, 48, 3, "3", "4", 4},
         {1385, 76, 1, "0.1", "0.2", 2},           {1386, 77, 3, "0.3", "0.4", 4},
         {1519, 8, 2500, "250.0", "300.0", 3000},  {1525, 53, 50, "5.0", "6.0", 60},
         {1527, 52, W(-50), "-5.0", "-60.0", W(-600)}, {1529, 9, W(-300), "-300", "500", 500},
         {1530, 55, 80, "80", "85", 85},           {1533, 54, 20, "20", "15", 15}},
-       {{49, 0x0002, 49, "2"}, {39, 0, 39, "0"}, {92, 63, 92, "63"}, {69, 0x0403, 69, "01027"},
+       {{49, 0x0002, 49, "0002"}, {39, 0, 39, "0"}, {92, 63, 92, "63"}, {69, 0x0403, 69, "01027"},
         {88, 2, 88, "2"}, {89, 1, 89, "01"}}},
       {"JBC3S", 135, "JBC3S", 1603, 1604, 1600, 1601, 1602, 1564,
-       {{1562, 33, 80, "0", "12", 92},            {1568, 48, 3, "3", "4", 4},
+       {{1562, 33, 0, "0", "12", 12},            {1568, 48, 3, "3", "4", 4},
         {1559, 76, 1, "0.1", "0.2", 2},           {1572, 8, 215, "21.5", "21.0", 210},
         {1574, 53, 50, "5.0", "6.0", 60},         {1576, 52, W(-50), "-5.0", "-6.0", W(-60)}},
-       {{49, 0x0005, 49, "5"}, {39, 1, 39, "1"}}},
+       {{49, 0x0105, 49, "0105"}, {39, 1, 39, "1"}}},
       {"BBH7H", 138, "BBH7H", 2091, 2093, 2090, 2092, 2094, 2055,
        {{2052, 76, 1, "0.1", "0.2", 2},           {2053, 77, 3, "0.3", "0.4", 4},
         {2059, 48, 5, "5", "6", 6},               {2068, 53, 100, "10.0", "20.0", 200},
@@ -183,6 +186,24 @@ const std::vector<Member>& Members() {
        {{49, 0x0206, 49, "0206"}, {50, 1, 50, "00001"}, {51, 65534, 51, "65534"}}},
   };
   return members;
+}
+
+// Words the member shows in lists start at an entry of their list: a number a
+// list does not have follows what the list shows (member_faults_test.cpp).
+std::map<int, std::uint16_t> ListWords(int tpl) {
+  const MultiChannelDef* def = FindMultiChannelMemberDef(tpl);
+  if (def == nullptr && FindRackAnalogDef(tpl) != nullptr) def = &FindRackAnalogDef(tpl)->mc;
+  std::map<int, std::uint16_t> words;
+  if (def == nullptr) return words;
+  if (def->active_time_combo != 0) words[35] = 5;
+  for (const auto& q : def->quick_select) words[q.word] = 10;
+  for (const auto& c : def->colours) words[c.word] = 0;
+  for (const auto& mode : def->modes) {
+    if (mode.link_combo != 0) words[mode.link_word] = 0;
+    words[mode.states_word] = 0;
+    for (int k = 0; k < mc::kModeSymbols; ++k) words[mode.first_symbol_word + k] = 0;
+  }
+  return words;
 }
 
 class MemberRoundTrip : public testing::ConnectedTest,
@@ -208,6 +229,7 @@ TEST_P(MemberRoundTrip, DeviceWordsFieldsAndFileRecords) {
   auto& memory = device->memory();
   // Every word carries a mark of its own; the member's words their values.
   for (int w = 16; w < 184; ++w) memory[w] = W(0x5A00 | w);
+  for (const auto& [word, value] : ListWords(m.tpl)) memory[word] = value;
   for (const Row& r : m.rows) memory[r.word] = r.device;
   for (const Owned& o : m.owned) memory[o.word] = o.device;
   const char text[] = "Hala 3 Kolvar   ";

@@ -307,7 +307,7 @@ TEST_F(Kdb7dyTest, DisplayModeRules) {
   EXPECT_TRUE(NewMessages().empty());
 }
 
-TEST_F(Kdb7dyTest, UnknownQuickSelectCodesAndPwmReadsKeepTheirWords) {
+TEST_F(Kdb7dyTest, UnknownQuickSelectCodesFollowTheComboAndPwmReadsKeepTheirWords) {
   Connect("KDB7DY");
   device->memory()[29] = 14;   // 11-18: the combo keeps what it showed
   device->memory()[50] = 99;   // PWM with 100 steps
@@ -322,7 +322,7 @@ TEST_F(Kdb7dyTest, UnknownQuickSelectCodesAndPwmReadsKeepTheirWords) {
   EXPECT_EQ(T(kPeriod), "1.000000");
   EXPECT_EQ(Sel(Symbol(0, 0)), 151);
   ClickAndWait(kWrite, 108);
-  EXPECT_EQ(device->memory()[29], 14);
+  EXPECT_EQ(device->memory()[29], 10);  // what the combo shows goes out
   EXPECT_EQ(device->memory()[50], 99);
   EXPECT_EQ(device->memory()[51], 79);
   // S = 1 is two-state whatever P holds.

@@ -50,7 +50,8 @@ void Bbh7hDialog::CrossFieldRules(ui::Dialog& d) {
 
 void Bbh7hDialog::AfterRead(ui::Dialog& d) {
   MultiChannelDialog::AfterRead(d);
-  Working(kWordLink) = G().ConfigImage[kWordLink];
+  // Any link but 0 shows "Ano", and "Ano" is written as 1.
+  Working(kWordLink) = G().ConfigImage[kWordLink] != 0 ? 1 : 0;
   ShowLink(d);
 }
 
@@ -66,7 +67,7 @@ void Bbh7hDialog::BeforeSave(ui::Dialog& d, ConfigFile& file) {
 
 void Bbh7hDialog::AfterLoad(ui::Dialog& d, const ConfigFile& file) {
   MultiChannelDialog::AfterLoad(d, file);
-  if (auto digit = GetFileDigit(file, kWordLink)) Working(kWordLink) = static_cast<std::uint16_t>(*digit);
+  if (auto digit = GetFileDigit(file, kWordLink)) Working(kWordLink) = *digit != 0 ? 1 : 0;
   ShowLink(d);
 }
 

@@ -48,10 +48,10 @@ const MultiChannelDef& Kdb7dyDialogDef() {
                      Whole(4053, 63, "2000", C::kSignedInt, 0, 5000),
                      Whole(4056, 62, "800", C::kSignedInt, 0, 5000),
                      Whole(4068, 65, "2000", C::kSignedInt, 0, 5000),
-                     Whole(4067, 64, "1000", C::kSignedInt, 0, 5000)};
+                     Whole(4067, 64, "1000", C::kSignedInt, 0, 5000),
+                     CalibrationValue(kCalibrationValue)};
     dialog.choices = {MenuLocked(4024),
                       {.kind = ChoiceKind::kCheckBit, .control = 4070, .word = 39, .mask = 2}};
-    dialog.texts = {{kCalibrationValue, "400"}};
     dialog.hidden = {4071, 4072, kCalibrationValue, kWriteCalibration};
     dialog.offline_disabled = {kCalibrationValue, kWriteCalibration};
     MultiChannelDef d{
@@ -70,6 +70,7 @@ const MultiChannelDef& Kdb7dyDialogDef() {
         // Not offered: the group stays hidden, as on the device's own tool.
         .calibration_edit = kCalibrationValue,
         .calibration_button = kWriteCalibration,
+        .limit_pairs = {{3881, 3882}, {3892, 3893}, {4056, 4053}, {4067, 4068}},
     };
     for (const auto& m : d.modes) {
       d.word_defaults.push_back({m.link_word, 0});

@@ -1,5 +1,7 @@
 #include "dialogs/multichannel/member_fields.h"
 
+#include <cstdint>
+
 namespace travik::members {
 
 using F = FieldFormat;
@@ -34,8 +36,8 @@ Field Percent(int control, int word, const char* initial, int record) {
   return {.control = control, .word = word, .format = F::kUnsigned, .check = C::kUnsignedInt,
           .min = 0, .max = 100, .initial = initial, .record = record};
 }
-Field Temperature(int control, int word, const char* initial, C check) {
-  return {.control = control, .word = word, .format = F::kTenths, .check = check, .min = -200,
+Field Temperature(int control, int word, const char* initial) {
+  return {.control = control, .word = word, .format = F::kTenths, .check = C::kTenths, .min = -200,
           .max = 2000, .initial = initial};
 }
 Field Tenths(int control, int word, int min, int max, const char* initial) {
@@ -46,11 +48,22 @@ Field Whole(int control, int word, const char* initial, C check, int min, int ma
   return {.control = control, .word = word, .format = F::kSigned, .check = check, .min = min,
           .max = max, .initial = initial};
 }
+Field WordTenths(int control, int word, const char* initial) {
+  return {.control = control, .word = word, .format = F::kTenths, .check = C::kTenths,
+          .min = INT16_MIN, .max = INT16_MAX, .initial = initial};
+}
 Field Unchecked(int control, int word, const char* initial) {
-  return {.control = control, .word = word, .format = F::kSigned, .initial = initial};
+  return {.control = control, .word = word, .format = F::kSigned, .check = C::kSignedInt,
+          .min = INT16_MIN, .max = INT16_MAX, .initial = initial};
+}
+Field PlainContrast(int control) {
+  Field f = ContrastField(control);
+  f.offset = 0;
+  return f;
 }
 Field CalibrationValue(int control) {
-  return {.control = control, .format = F::kUnsigned, .initial = "400", .record = kNoWord};
+  return {.control = control, .format = F::kUnsigned, .check = C::kUnsignedInt, .min = 0,
+          .max = kCalibrationMax, .initial = "400", .record = kNoWord};
 }
 Choice MenuLocked(int control) {
   return {.kind = ChoiceKind::kCheckBit, .control = control, .word = 39, .mask = 1};

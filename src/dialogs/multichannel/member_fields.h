@@ -18,12 +18,19 @@ DialogDef Frame(int number, const char* title, const char* header, ButtonIds b, 
 
 // Backlight in percent, 0 to 100.
 Field Percent(int control, int word, const char* initial, int record = kRecordOfWord);
-// Temperature limits and setpoints in tenths, -20.0 to 200.0 (or unchecked).
-Field Temperature(int control, int word, const char* initial, CheckKind check = CheckKind::kTenths);
+// Temperature limits and setpoints in tenths, -20.0 to 200.0.
+Field Temperature(int control, int word, const char* initial);
 Field Tenths(int control, int word, int min, int max, const char* initial);
 Field Whole(int control, int word, const char* initial, CheckKind check, int min, int max);
+// Fields given no range of their own: the whole signed word (tenths or
+// integer), so an entry never wraps on its way to 16 bits.
+Field WordTenths(int control, int word, const char* initial);
 Field Unchecked(int control, int word, const char* initial);
-// The CO2 calibration value: shown and sent by its button, kept nowhere.
+// The LCD contrast of BBH7T and JBC3S: word 33 holds it as shown, 0 to 45.
+Field PlainContrast(int control);
+// The CO2 calibration value in ppm, 0 to 5000 as the CO2 fields: shown and
+// sent by its button, kept nowhere.
+inline constexpr int kCalibrationMax = 5000;
 Field CalibrationValue(int control);
 // "Menu nepřístupné": bit 0 of word 39.
 Choice MenuLocked(int control);

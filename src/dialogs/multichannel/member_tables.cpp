@@ -147,6 +147,12 @@ MultiChannelDef LcdMc(DialogDef base, std::vector<McQuickSelect> quick,
   return m;
 }
 
+// The member's lower and upper limit edits, kept in order as KDB7DY's are.
+MultiChannelDef WithLimitPairs(MultiChannelDef m, std::vector<McLimitPair> pairs) {
+  m.limit_pairs = std::move(pairs);
+  return m;
+}
+
 // "Stav 1" ... "Stav 16" of the BBH7H's key: what its two LEDs do.
 constexpr std::array<std::string_view, 13> kLedPatterns = {
     "LED1 nesvítí, LED2 nesvítí", "LED1 svítí, LED2 nesvítí",   "LED1 nesvítí, LED2 svítí",
@@ -175,17 +181,19 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                   {{3014, 36, 0}, {3016, 36, 1}, {3173, 36, 2}});
     m.calibration_edit = 3195;
     m.calibration_button = 3197;
+    m.limit_pairs = {{2974, 2975}, {2986, 2987}, {3181, 3178}, {3191, 3193}};
     return m;
   }();
-  static const MultiChannelDef vww = RackLcdMc(
+  static const MultiChannelDef vww = WithLimitPairs(RackLcdMc(
       RackLcd(152, "UC-VWW", "UCVWW7Q",
               {2558, 2560, 2564, 2581, 3208, 3210, 2571, 2577, 2578, 2579, 2589, 2590, 2591, 34},
               true),
-      2565, {{68, 2981, 2980}, {69, 2993, 2992}}, {{3014, 36, 0}, {3016, 36, 1}});
-  static const MultiChannelDef mxb = RackLcdMc(
+      2565, {{68, 2981, 2980}, {69, 2993, 2992}}, {{3014, 36, 0}, {3016, 36, 1}}),
+      {{2577, 2578}, {2589, 2590}});
+  static const MultiChannelDef mxb = WithLimitPairs(RackLcdMc(
       RackLcd(153, "UC-MXB", "UCMXB7K",
               {2747, 0, 2753, 2764, 3203, 3204, 2951, 2762, 2763, 2952, 0, 0, 0, 34}, false),
-      2754, {{68, 2981, 2980}}, {{3014, 36, 0}});
+      2754, {{68, 2981, 2980}}, {{3014, 36, 0}}), {{2762, 2763}});
   static const MultiChannelDef bcn = [] {
     DialogDef d = RackLcd(157, "UC-BCN", "UCBCN7U",
                           {3216, 3217, 3445, 3446, 3264, 3265, 3227, 3233, 3234, 3235, 3243, 3244,
@@ -194,8 +202,10 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     d.fields.push_back(Whole(3253, 58, "200", C::kSignedInt, 0, 30000));
     d.fields.push_back(Whole(3254, 59, "1000", C::kSignedInt, 0, 30000));
     d.fields.push_back(Whole(3255, 11, "500", C::kSignedInt, 0, 30000));
-    return RackLcdMc(std::move(d), 3447, {{68, 2981, 2980}, {69, 2993, 2992}, {71, 3258, 3188}},
-                     {{3014, 36, 0}, {3016, 36, 1}, {3173, 36, 2}});
+    return WithLimitPairs(
+        RackLcdMc(std::move(d), 3447, {{68, 2981, 2980}, {69, 2993, 2992}, {71, 3258, 3188}},
+                  {{3014, 36, 0}, {3016, 36, 1}, {3173, 36, 2}}),
+        {{3233, 3234}, {3243, 3244}, {3253, 3254}});
   }();
   static const MultiChannelDef rgjh = [] {
     DialogDef d = Frame(158, "UC-RGJ-H", "UCRGJ6YA", {3486, 3487, 3488, 3489, 3490, 3491}, 3456,
@@ -214,6 +224,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     MultiChannelDef m = OutputOnly(std::move(d), {3469, 3470, 3472, 3473, 3475, 3476});
     m.calibration_edit = 3482;
     m.calibration_button = 3484;
+    m.limit_pairs = {{3465, 3466}};
     return m;
   }();
   static const MultiChannelDef bbh7qs = [] {
@@ -237,19 +248,20 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     m.active_time_combo = 2340;
     m.colours = {{2470, 37, 0}, {2471, 37, 1}, {2472, 37, 2}, {2473, 36, 0}, {2474, 36, 1}};
     m.word_defaults.insert(m.word_defaults.end(), {{35, 5}, {36, 0x222}, {37, 0x333}});
+    m.limit_pairs = {{2352, 2353}, {2364, 2365}};
     return m;
   }();
   static const MultiChannelDef bbh7t = [] {
     DialogDef d = Frame(133, "BBH7T", "BBH7T", {1509, 1515, 1510, 1516, 1514, 1517}, 1391,
                        "Kolvar BBH7T    ", "BBH7T Kolvar    ", 1396, 0, 5);
-    // Setpoints and limits go out as typed: this member checks none of them.
-    d.fields = {ContrastField(1389),
+    // Setpoints and limits have no range of their own: only what the word holds.
+    d.fields = {PlainContrast(1389),
                 Address(1395),
                 TemperatureShift(1385),
                 HumidityShift(1386),
-                Temperature(1519, 8, "0.0", C::kNone),
-                Temperature(1525, 53, "5.0", C::kNone),
-                Temperature(1527, 52, "-5.0", C::kNone),
+                WordTenths(1519, 8, "0.0"),
+                WordTenths(1525, 53, "5.0"),
+                WordTenths(1527, 52, "-5.0"),
                 Unchecked(1529, 9, "40"),
                 Unchecked(1530, 55, "80"),
                 Unchecked(1533, 54, "20")};
@@ -262,16 +274,17 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
   static const MultiChannelDef jbc3s = [] {
     DialogDef d = Frame(135, "JBC3S", "JBC3S", {1600, 1603, 1601, 1604, 1602, 1605}, 1564,
                        "Kolvar JBC3S    ", "JBC3S Kolvar    ", 1569, 0, 5);
-    d.fields = {ContrastField(1562),
+    d.fields = {PlainContrast(1562),
                 Address(1568),
                 TemperatureShift(1559),
                 Temperature(1572, 8, "0.0"),
                 Temperature(1574, 53, "5.0"),
                 Temperature(1576, 52, "-5.0")};
     d.choices.push_back(MenuLocked(1583));
-    return LcdMc(std::move(d), {{1587, 29}, {1588, 30}}, {{68, 1581, 1582, 1577, 1578}},
-                 {1612, 1613, 1614}, {1618, 1619, 1620}, {1622, 1640, 1660},
-                 {1590, 1591, 1717, 1599, 1595, 1718}, false);
+    return WithLimitPairs(LcdMc(std::move(d), {{1587, 29}, {1588, 30}}, {{68, 1581, 1582, 1577, 1578}},
+                                {1612, 1613, 1614}, {1618, 1619, 1620}, {1622, 1640, 1660},
+                                {1590, 1591, 1717, 1599, 1595, 1718}, false),
+                          {{1576, 1574}});
   }();
   static const MultiChannelDef bbh7h = [] {
     DialogDef d = Frame(138, "BBH7H", "BBH7H", {2090, 2091, 2092, 2093, 2094, 2095}, 2055,
@@ -281,7 +294,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                 HumidityShift(2053),
                 Address(2059),
                 Temperature(2068, 53, "5.0"),
-                Temperature(2067, 52, "-5.0", C::kNone)};
+                {.control = 2067, .word = 52, .format = F::kTenths, .initial = "-5.0"}};
     MultiChannelDef m = OutputOnly(std::move(d), {2072, 2073, 2075, 2077, 2080, 2078});
     // One key instead of display modes: its LED link is a pair of radio
     // buttons (the dialog's own), its states are LED patterns.

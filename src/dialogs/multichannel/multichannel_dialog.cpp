@@ -248,6 +248,7 @@ void MultiChannelDialog::ShowDigitalOutput(ui::Dialog& d) {
 // --- Commands ----------------------------------------------------------------
 
 void MultiChannelDialog::OnCommand(ui::Dialog& d, int id, ui::Notify code) {
+  if (code == ui::Notify::kClicked && id == def_.open_button) serial_before_load_ = Serial();
   if (code == ui::Notify::kSelChange && OnSelection(d, id)) return;
   if (code == ui::Notify::kClicked) {
     if (OnClick(d, id)) return;
@@ -285,6 +286,7 @@ bool MultiChannelDialog::OnSelection(ui::Dialog& d, int id) {
       if (sel < 0) return true;
       Working(mode.states_word) = static_cast<std::uint16_t>(sel);
       EnableModeSymbols(d, static_cast<int>(m));
+      ZeroStatesRule(d);
       return true;
     }
     if (id == mode.link_combo) {
@@ -361,6 +363,76 @@ void MultiChannelDialog::ChooseQuickSelect(ui::Dialog& d, const McQuickSelect& q
   Working(q.word) = mc::QuickSelectCode(entry);
 }
 
+void MultiChannelDialog::ZeroStatesRule(ui::Dialog& d) {
+  for (const auto& q : mc_.quick_select) {
+    const auto entry = mc::QuickSelectEntry(Working(q.word));
+    const int mode = entry ? mc::QuickSelectMode(*entry) : 0;
+    if (mode <= 0 || mode > static_cast<int>(mc_.modes.size()) ||
+        Working(mc_.modes[static_cast<std::size_t>(mode - 1)].states_word) != 0)
+      continue;
+    Working(q.word) = mc::kQuickSelectInactive;
+    d.ComboSetSel(q.control, 0);
+    d.MessageBox(mc::ZeroStatesMessage(mode), kCheckCaption, ui::Icon::kInformation);
+  }
+}
+
+void MultiChannelDialog::ApplyChoiceRules(ui::Dialog& d) {
+  // A number its list does not have: the combo kept its selection, and the
+  // word follows it, so a write sends what is shown.
+  auto follow = [&](int id, std::uint16_t& word, bool known, auto code_of) {
+    if (known || id == 0) return;
+    const int sel = d.ComboGetSel(id);
+    if (sel >= 0) word = static_cast<std::uint16_t>(code_of(sel));
+  };
+  auto same = [](int sel) { return sel; };
+  if (mc_.active_time_combo != 0)
+    follow(mc_.active_time_combo, Working(kWordActiveTime),
+           mc::ActiveTimeEntry(Working(kWordActiveTime)).has_value(), mc::ActiveTimeSeconds);
+  for (const auto& q : mc_.quick_select)
+    follow(q.control, Working(q.word), mc::QuickSelectEntry(Working(q.word)).has_value(),
+           mc::QuickSelectCode);
+  for (const auto& c : mc_.colours) {
+    std::uint16_t& word = Working(c.word);
+    if (static_cast<std::size_t>(mc::Nibble(word, c.nibble)) < mc_.colour_bitmaps.size()) continue;
+    const int sel = d.ComboGetSel(c.control);
+    if (sel >= 0) word = mc::WithNibble(word, c.nibble, sel);
+  }
+  for (const auto& mode : mc_.modes) {
+    if (mode.link_combo != 0)
+      follow(mode.link_combo, Working(mode.link_word), Working(mode.link_word) < mode.LinkEntries(),
+             same);
+    follow(mode.states_combo, Working(mode.states_word), Working(mode.states_word) <= mc::kMaxStates,
+           same);
+    const std::size_t entries =
+        mode.state_texts.empty() ? mc_.symbol_bitmaps.size() : mode.state_texts.size();
+    for (int k = 0; k < mc::kModeSymbols; ++k)
+      follow(mode.SymbolCombo(k), Working(mode.first_symbol_word + k),
+             Working(mode.first_symbol_word + k) < entries, same);
+  }
+  // One mode per LCD position: the later mode gives way, as when chosen.
+  for (std::size_t m = 0; m < mc_.modes.size(); ++m) {
+    const auto& mode = mc_.modes[m];
+    if (!mode.exclusive_link || mode.link_combo == 0 || Working(mode.link_word) == 0) continue;
+    for (std::size_t other = 0; other < m; ++other) {
+      const auto& o = mc_.modes[other];
+      if (o.link_combo == 0 || Working(o.link_word) != Working(mode.link_word)) continue;
+      Working(mode.link_word) = 0;
+      d.ComboSetSel(mode.link_combo, 0);
+      d.MessageBox(kLinkTakenMessage, kCheckCaption, ui::Icon::kInformation);
+      break;
+    }
+  }
+  for (std::size_t m = 0; m < mc_.modes.size(); ++m) EnableModeSymbols(d, static_cast<int>(m));
+  ZeroStatesRule(d);
+  // A divider outside what "Nastavit" allows is set as "Nastavit" would.
+  const auto& o = mc_.output;
+  const std::uint16_t s = Working(kWordS);
+  if (o.two_state_radio != 0 && s >= mc::kPwmDefaultS) {
+    const double f = mc::PwmFrequency(s, Working(kWordP));
+    if (f > mc::PwmMaxFrequency(s) || f < mc::PwmMinFrequency(s)) ApplyFrequency(d, f);
+  }
+}
+
 void MultiChannelDialog::ChoosePwm(ui::Dialog& d) {
   const auto& o = mc_.output;
   Working(kWordS) = mc::kPwmDefaultS;
@@ -378,8 +450,11 @@ void MultiChannelDialog::ChoosePwm(ui::Dialog& d) {
 }
 
 void MultiChannelDialog::SetFrequency(ui::Dialog& d) {
+  ApplyFrequency(d, ParseDecimal(Utf8ToCp1250(d.GetText(mc_.output.frequency_edit, 32))));
+}
+
+void MultiChannelDialog::ApplyFrequency(ui::Dialog& d, double wanted) {
   const auto& o = mc_.output;
-  const double wanted = ParseDecimal(Utf8ToCp1250(d.GetText(o.frequency_edit, 32)));
   const mc::PwmSetting set = mc::SetPwmFrequency(Working(kWordS), wanted);
   if (set.clamp == mc::Clamp::kAboveMax)
     d.MessageBox("Hodnota frekvence větší než maximální hodnota rozsahu", kCheckCaption,
@@ -393,9 +468,17 @@ void MultiChannelDialog::SetFrequency(ui::Dialog& d) {
 }
 
 void MultiChannelDialog::WriteCalibrationValue(ui::Dialog& d) {
-  const auto value =
-      static_cast<std::uint16_t>(ParseInt(Utf8ToCp1250(d.GetText(mc_.calibration_edit, kNumberChars))));
-  FrameCalibrationValue(value);
+  // Checked like any field at the click: a text that does not parse, or a
+  // value past its range, is corrected and not sent.
+  const auto field = std::find_if(def_.fields.begin(), def_.fields.end(),
+                                  [&](const Field& f) { return f.control == mc_.calibration_edit; });
+  if (field == def_.fields.end() || RunCheck(d, *field)) return;
+  const auto value = ParseField(*field, Utf8ToCp1250(d.GetText(mc_.calibration_edit, kNumberChars)));
+  if (!value || *value < field->min || *value > field->max) {
+    d.MessageBox("Hodnota mimo rozsah", kCheckCaption, ui::Icon::kInformation);
+    return;
+  }
+  FrameCalibrationValue(static_cast<std::uint16_t>(*value));
   if (SendCommandRemembered(1)) {
     d.MessageBox("Kalibrační data zapsána", kSetCaption, ui::Icon::kInformation);
     return;
@@ -404,18 +487,57 @@ void MultiChannelDialog::WriteCalibrationValue(ui::Dialog& d) {
   d.PostClose();
 }
 
-// The step-count check, after the table's range checks.
+// An upper limit at or below its lower one is raised one step above it (the
+// lower one lowered when the upper cannot rise), so that what is written
+// passes the same rule when it is read back. Waits while either is typed.
+void MultiChannelDialog::LimitPairRules(ui::Dialog& d) {
+  auto field = [&](int control) -> const Field* {
+    for (const Field& f : def_.fields)
+      if (f.control == control) return &f;
+    return nullptr;
+  };
+  for (const McLimitPair& pair : mc_.limit_pairs) {
+    const Field* lower = field(pair.lower);
+    const Field* upper = field(pair.upper);
+    if (lower == nullptr || upper == nullptr || d.HasFocus(pair.lower) || d.HasFocus(pair.upper)) continue;
+    const auto lo = ParseField(*lower, Utf8ToCp1250(d.GetText(pair.lower, kNumberChars)));
+    const auto hi = ParseField(*upper, Utf8ToCp1250(d.GetText(pair.upper, kNumberChars)));
+    if (!lo || !hi || *hi > *lo) continue;
+    auto show = [&](const Field& f, int v) {
+      d.SetText(f.control, Cp1250ToUtf8(FormatField(f, static_cast<std::uint16_t>(v))));
+    };
+    if (*lo >= upper->max) {
+      show(*lower, upper->max - 1);
+      show(*upper, upper->max);
+    } else {
+      show(*upper, *lo + 1);
+    }
+    d.MessageBox("Hodnota mimo rozsah", kCheckCaption, ui::Icon::kInformation);
+  }
+}
+
+// The limit pairs and the step-count check, after the table's range checks.
 void MultiChannelDialog::CrossFieldRules(ui::Dialog& d) {
+  LimitPairRules(d);
   const auto& o = mc_.output;
   if (o.steps_edit == 0) return;
   // Two-state output shows "--" as its frequency; the user may be typing.
   if (d.GetText(o.frequency_edit, 1) == "-" || d.HasFocus(o.steps_edit)) return;
   const mc::StepCount steps = mc::CheckStepCount(Utf8ToCp1250(d.GetText(o.steps_edit, kNumberChars)));
+  const std::uint16_t before = Working(kWordS);
   Working(kWordS) = steps.s;
   if (steps.replacement) {
     d.SetText(o.steps_edit, *steps.replacement);
     d.MessageBox(kStepCountMessage, kCheckCaption, ui::Icon::kInformation);
   }
+  // New steps keep the frequency shown: P follows S as "Nastavit" sets it,
+  // and the frequency and period shown are what the device will run at.
+  if (steps.s == before) return;
+  // The text of the setting in effect stands for its exact frequency: parsed
+  // back from six decimals it could round the divider one step down.
+  const std::string shown = Utf8ToCp1250(d.GetText(o.frequency_edit, 32));
+  const double current = mc::PwmFrequency(before, Working(kWordP));
+  ApplyFrequency(d, shown == mc::FormatFixed6(current) ? current : ParseDecimal(shown));
 }
 
 // --- Device --------------------------------------------------------------------
@@ -468,6 +590,7 @@ void MultiChannelDialog::AfterRead(ui::Dialog& d) {
   const auto& image = G().ConfigImage;
   for (int word : Words()) Working(word) = image[static_cast<std::size_t>(word)];
   ShowWords(d);
+  ApplyChoiceRules(d);
 }
 
 void MultiChannelDialog::BeforeWrite(ui::Dialog&) {
@@ -478,6 +601,7 @@ void MultiChannelDialog::BeforeWrite(ui::Dialog&) {
 // --- Files ---------------------------------------------------------------------
 
 void MultiChannelDialog::BeforeSave(ui::Dialog& d, ConfigFile& file) {
+  if (def_.speed_combo != 0) PutSerialRecord(file, Serial(), true);
   // Check boxes sharing a word (MenuFlags) make one digit of all their bits.
   std::map<int, int> shared;
   for (std::size_t k = 0; k < def_.choices.size(); ++k)
@@ -516,7 +640,14 @@ void MultiChannelDialog::AfterLoad(ui::Dialog& d, const ConfigFile& file) {
     const std::int32_t v = ParseInt(record, &parsed);
     if (parsed) Working(word) = static_cast<std::uint16_t>(v);
   }
+  // Record 49 is "0", parity, "0", speed in every member, a member without a
+  // parity list included: it carries the parity byte it holds.
+  if (def_.speed_combo != 0 && def_.parity_combo == 0) {
+    const auto loaded = ReadSerialRecord(file);
+    SetSerial(d, loaded ? *loaded : serial_before_load_);
+  }
   ShowWords(d);
+  ApplyChoiceRules(d);
 }
 
 }  // namespace travik

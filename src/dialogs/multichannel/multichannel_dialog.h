@@ -74,6 +74,12 @@ struct McDigitalOutput {
   int set_button = 0;
 };
 
+// A lower and an upper limit edit: the upper lies above the lower.
+struct McLimitPair {
+  int lower = 0;
+  int upper = 0;
+};
+
 struct McWordValue {
   int word = 0;
   std::uint16_t value = 0;
@@ -105,6 +111,7 @@ struct MultiChannelDef {
   // The CO2 calibration-value write (command 0xF0): its edit and button.
   int calibration_edit = 0;
   int calibration_button = 0;
+  std::vector<McLimitPair> limit_pairs;
 };
 
 inline constexpr const char* kUserMenuMessage = "Nelze načíst data pokud je aktivní uživatelské menu.";
@@ -155,8 +162,16 @@ class MultiChannelDialog : public ConfigDialog {
   bool OnClick(ui::Dialog& d, int id);
   void ChooseLink(ui::Dialog& d, int mode);
   void ChooseQuickSelect(ui::Dialog& d, const McQuickSelect& q);
+  // A quick-select key left on a mode without states goes back to "Neaktivní( )".
+  void ZeroStatesRule(ui::Dialog& d);
+  // After a read or a load: the words take what their controls show, under
+  // the rules the user's own choices follow.
+  void ApplyChoiceRules(ui::Dialog& d);
+  void LimitPairRules(ui::Dialog& d);
   void ChoosePwm(ui::Dialog& d);
   void SetFrequency(ui::Dialog& d);
+  // P for the wanted frequency at the current S, with the limit messages.
+  void ApplyFrequency(ui::Dialog& d, double wanted_hz);
   void WriteCalibrationValue(ui::Dialog& d);
   // The family's words (not the table's fields and choices), once each.
   std::vector<int> Words() const;
@@ -165,6 +180,7 @@ class MultiChannelDialog : public ConfigDialog {
   std::vector<const ui::Bitmap*> colours_;
   std::vector<const ui::Bitmap*> bargraphs_;
   const ui::Bitmap* mask_ = nullptr;
+  SerialLine serial_before_load_{};
 };
 
 }  // namespace travik
