@@ -96,18 +96,20 @@ bool WordIsUnsigned(FieldFormat f) {
 // and an exponent) or, in a whole field, has a fraction other than zero
 // ("200.0" and "2e2" are 200, "150.7" is nothing).
 std::optional<std::int64_t> Encoded(const Field& f, const std::string& utf8) {
-  static const std::regex kNumber(R"( *([-+]?)([0-9]*)(?:[.,]([0-9]*))?(?:[eE]([-+]?[0-9]{1,3}))? *)");
+  static const std::regex kNumber(R"( *([-+]?)([0-9]*)(?:[.,]([0-9]*))?(?:[eE]([-+]?[0-9]+))? *)");
   std::smatch m;
   if (!std::regex_match(utf8, m, kNumber) || (m[2].length() == 0 && m[3].length() == 0) || utf8.size() > 12)
     return std::nullopt;
   // Digits and the power of ten they are scaled by, in the word's units.
   std::string digits = (m[2].length() ? m[2].str() : "0") + m[3].str();
+  if (m[4].length() > 6) return std::nullopt;
   int power = (m[4].length() ? std::stoi(m[4].str()) : 0) - static_cast<int>(m[3].length());
   for (int scale = FormatScale(f.format); scale > 1; scale /= 10) ++power;
   digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
   if (digits == "0") return f.offset;
+  if (power > 12 || static_cast<int>(digits.size()) + std::max(power, 0) > 12) return std::nullopt;  // no word holds it
   for (; power > 0; --power) digits += '0';
-  if (digits.size() > 12) return std::nullopt;  // no word holds it
+  if (power < -30) return FormatScale(f.format) == 1 ? std::nullopt : std::optional<std::int64_t>(0);
   std::int64_t v = std::stoll(digits);
   if (power < 0) {
     if (FormatScale(f.format) == 1) {
@@ -699,6 +701,33 @@ TEST_P(ShownIsWritten, AfterTypingFilesAndPreset) {
                   << Summary(findings_) << " (seed " << Seed() << ")";
   std::cout << "[ shown is written ] " << GetParam().model << " (" << Tpl() << "): " << typed
             << " typed rounds, 6 file rounds, preset; " << findings_.size() << " findings\n";
+}
+
+// A file record keeps 6 characters: every value a field lets through must fit,
+// or a save and load changes it ("-1000.5" comes back as "-1000.").
+TEST(ShownIsWrittenTables, EveryFieldRangeFitsItsFileRecord) {
+  for (const DialogUnderTest& t : testing::EveryConfigDialog()) {
+    // The rack outputs' input range follows the source its dialog checks it by.
+    std::set<int> own_check;
+    if (const RackAnalogDef* rack = FindRackAnalogDef(t.tables.def->template_number))
+      own_check = {rack->source.in_lo, rack->source.in_hi};
+    for (const Field& f : t.tables.def->fields) {
+      if (f.Record() == kNoWord || own_check.contains(f.control)) continue;
+      std::int64_t lo = f.min, hi = f.max;
+      int scale = CheckScale(f.check);
+      if (f.check == CheckKind::kNone) {
+        if (f.word == kNoWord) continue;
+        scale = FormatScale(f.format);
+        // The whole word; tenths down to what a record keeps.
+        lo = WordIsUnsigned(f.format) ? 0 : f.format == FieldFormat::kTenths ? kLowestRecordTenths : -32768;
+        hi = WordIsUnsigned(f.format) ? 65535 : 32767;
+      }
+      for (const std::int64_t v : {lo, hi})
+        EXPECT_LE(Units(v, scale).size(), kFileFieldChars)
+            << t.tables.def->title << " (" << t.tables.def->template_number << "), control " << f.control
+            << ": \"" << Units(v, scale) << "\" does not fit record " << f.Record();
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryDialog, ShownIsWritten, ::testing::ValuesIn(testing::EveryConfigDialog()),
