@@ -88,7 +88,8 @@ bool CheckThousandths(ui::Dialog& dialog, int id, std::uint16_t max, std::uint16
 
 bool CheckSignedInt(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t min) {
   const std::string text = ReadNumber(dialog, id);
-  if (text == "-" || EmptyWhileTyping(dialog, id, text)) return false;
+  // A lone sign is the start of a number only while the user is typing it.
+  if ((text == "-" && dialog.HasFocus(id)) || EmptyWhileTyping(dialog, id, text)) return false;
   bool parsed = false;
   const std::int32_t value = ParseInt(text, &parsed);
   if (!parsed || value < min) return Replace(dialog, id, FormatInt(min));

@@ -71,11 +71,12 @@ std::string FormatField(const Field& f, std::uint16_t word, std::uint16_t high_w
 
 namespace {
 
-// What a field's word can hold, for fields without a check of their own.
+// What a field's word (and, for tenths, its file record) can hold, for fields
+// without a check of their own.
 bool WordRangeCheck(ui::Dialog& d, const Field& f) {
   if (f.word == kNoWord || f.offset != 0) return false;
   switch (f.format) {
-    case FieldFormat::kTenths: return CheckTenths(d, f.control, INT16_MAX, INT16_MIN);
+    case FieldFormat::kTenths: return CheckTenths(d, f.control, INT16_MAX, kLowestRecordTenths);
     case FieldFormat::kSigned: return CheckSignedInt(d, f.control, INT16_MAX, INT16_MIN);
     case FieldFormat::kUnsigned: return CheckUnsignedInt(d, f.control, UINT16_MAX, 0);
     case FieldFormat::kThousandths: return CheckThousandths(d, f.control, UINT16_MAX, 0);

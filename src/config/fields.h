@@ -28,6 +28,10 @@ enum class FieldFormat {
 // hold (see RunCheck).
 enum class CheckKind { kNone, kTenths, kWholeTenths, kSignedInt, kUnsignedInt, kThousandths };
 
+// The lowest tenths a 6-character file record keeps whole ("-999.9"); fields
+// that would otherwise reach the word's -3276.8 stop here.
+inline constexpr int kLowestRecordTenths = -9999;
+
 inline constexpr int kNoWord = -1;
 inline constexpr int kRecordOfWord = -2;
 

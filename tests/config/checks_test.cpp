@@ -96,7 +96,9 @@ TEST(ChecksTest, ReplaceOnlyOutOfRangeEntries) {
       {Kind::kThousandths, "2x", 65000, 1000, "1.000"},
       {Kind::kThousandths, "", 65000, 0, "0.000", false, false},
 
-      {Kind::kSigned, "-", 200, -200, nullptr},
+      // A lone sign waits while the user types; once the focus has left it is no number.
+      {Kind::kSigned, "-", 200, -200, nullptr, true},
+      {Kind::kSigned, "-", 200, -200, "-200"},
       {Kind::kSigned, "-201", 200, -200, "-200"},
       {Kind::kSigned, "200", 200, -200, nullptr},
       {Kind::kSigned, "40000", 32767, -32768, "32767"},

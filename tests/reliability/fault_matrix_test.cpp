@@ -27,6 +27,7 @@
 #include "dialogs/multichannel/multichannel_dialog.h"
 #include "dialogs/multichannel/rack_analog_dialog.h"
 #include "rig.h"
+#include "support/dialog_tables.h"
 #include "sim/sim_models.h"
 
 namespace travik {
@@ -86,16 +87,6 @@ const std::set<std::string> kTransferMessages = {
     "Data read pointer error", "Data read error", "Data write pointer error", "Data write error",
     "Chyba zápisu uživatelských dat do EEPROM", kUserMenuMessage, kCommunicationError};
 
-// The table of any configuration dialog, compact or multi-channel; nullptr
-// for templates without one.
-const DialogDef* ConfigDialogDef(int template_number) {
-  if (const DialogDef* def = FindCompactDialogDef(template_number)) return def;
-  if (const MultiChannelDef* def = FindMultiChannelMemberDef(template_number)) return &def->dialog;
-  if (const RackAnalogDef* def = FindRackAnalogDef(template_number)) return &def->mc.dialog;
-  if (Kdb7dyDialogDef().dialog.template_number == template_number) return &Kdb7dyDialogDef().dialog;
-  return nullptr;
-}
-
 // Every other configuration dialog's read and write. Their transfers are the
 // KDB's, faulted at every exchange by the KDB rows; here every 7th exchange,
 // from an offset that moves on with each dialog, so that together they still
@@ -104,7 +95,7 @@ void AddConfigurationDialogs(std::vector<Procedure>& rows) {
   std::set<const DialogDef*> done = {FindCompactDialogDef(kKdb)};
   int k = 0;
   for (const sim::SimModel& m : sim::SimModels()) {
-    const DialogDef* def = ConfigDialogDef(ConfigTemplateFor(m.device_type));
+    const DialogDef* def = testing::ConfigDialogDef(ConfigTemplateFor(m.device_type));
     if (def == nullptr || !done.insert(def).second) continue;
     auto open = [def](Rig& r) {
       r.Connect();

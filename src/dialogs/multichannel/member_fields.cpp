@@ -50,7 +50,7 @@ Field Whole(int control, int word, const char* initial, C check, int min, int ma
 }
 Field WordTenths(int control, int word, const char* initial) {
   return {.control = control, .word = word, .format = F::kTenths, .check = C::kTenths,
-          .min = INT16_MIN, .max = INT16_MAX, .initial = initial};
+          .min = kLowestRecordTenths, .max = INT16_MAX, .initial = initial};
 }
 Field Unchecked(int control, int word, const char* initial) {
   return {.control = control, .word = word, .format = F::kSigned, .check = C::kSignedInt,

@@ -22,8 +22,9 @@ Field Percent(int control, int word, const char* initial, int record = kRecordOf
 Field Temperature(int control, int word, const char* initial);
 Field Tenths(int control, int word, int min, int max, const char* initial);
 Field Whole(int control, int word, const char* initial, CheckKind check, int min, int max);
-// Fields given no range of their own: the whole signed word (tenths or
-// integer), so an entry never wraps on its way to 16 bits.
+// Fields given no range of their own: the whole signed word (tenths from
+// -999.9, what a file record keeps; or integer), so an entry never wraps on
+// its way to 16 bits.
 Field WordTenths(int control, int word, const char* initial);
 Field Unchecked(int control, int word, const char* initial);
 // The LCD contrast of BBH7T and JBC3S: word 33 holds it as shown, 0 to 45.
