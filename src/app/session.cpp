@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "core/globals.h"
+#include "dialogs/templates.h"
 
 namespace travik {
 
@@ -9,6 +10,8 @@ Session::Session()
     : sim_(std::make_unique<sim::SimBackend>()),
       ui_(std::make_unique<ui::HeadlessBackend>(ui::HeadlessBackend::Clock::kVirtual)) {
   ResetProgramState();
+  // Drivers look templates up (captions, menus) before the program starts.
+  ui::SetTemplateLookup(&ProgramTemplate);
   SetBackend(sim_.get());
   sim_->SetClock([ui = ui_.get()] { return ui->Now(); });
 }
@@ -16,6 +19,7 @@ Session::Session()
 Session::Session(HidBackend& backend)
     : ui_(std::make_unique<ui::HeadlessBackend>(ui::HeadlessBackend::Clock::kReal)) {
   ResetProgramState();
+  ui::SetTemplateLookup(&ProgramTemplate);
   SetBackend(&backend);
 }
 

@@ -24,7 +24,7 @@ constexpr int kBacklight = 3866, kActiveTime = 3867, kText = 3869, kAddress = 38
               kMenuLocked = 4024, kNoAutoCal = 4070, kMiddle = 4027, kBottom = 4029,
               kTwoState = 4031, kPwm = 4032, kSteps = 4034, kFreq = 4036, kPeriod = 4039,
               kSet = 4037, kOpen = 4040, kSave = 4041, kPreset = 4042, kRead = 4043, kWrite = 4044,
-              kCancel = 4045, kLeftColour = 4046, kTempColour = 4018;
+              kLeftColour = 4046, kTempColour = 4018;
 constexpr int kLink[3] = {4049, 3939, 3976};
 constexpr int kStates[3] = {3904, 3941, 3978};
 constexpr int Symbol(int mode, int k) {
