@@ -7,6 +7,7 @@
 #include <set>
 
 #include "dialogs/multichannel/kdb7dy_dialog.h"
+#include "dialogs/templates.h"
 #include "protocol/frames.h"
 #include "resources/bitmaps.h"
 #include "support/connected.h"
@@ -483,6 +484,8 @@ TEST(Kdb7dyBitmaps, ItemsAreDrawnThroughTheMaskAndMissingOnesEndTheDialog) {
   MultiChannelDialog dialog(broken);
   Runner runner;
   runner.child = &dialog;
+  // No program runs here: the templates are handed in as RunProgram would.
+  ui::SetTemplateLookup(&ProgramTemplate);
   ui::HeadlessBackend ui;
   ui.Start([&] { return ui.RunMainWindow(res::kMainWindow, runner); });
   ui.Advance(10);
