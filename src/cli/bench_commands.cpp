@@ -18,7 +18,7 @@
 #include "firmware/bootloader_dialog.h"
 #include "firmware/firmware_file.h"
 #include "protocol/identification.h"
-#include "protocol/transfer.h"
+#include "dialogs/transfer.h"
 #include "resources/resources.h"
 #include "sim/sim_bootloader.h"
 #include "sim/sim_calibrator.h"
