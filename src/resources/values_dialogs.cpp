@@ -21,11 +21,11 @@ void AddButtonRow(ui::DialogTemplate& t, int first_input, int y) {
 // the window always had, which keeps its place and size.
 void AddChartArea(ui::DialogTemplate& t) {
   const int x = t.w;
-  t.controls.push_back({1600, ControlKind::kChart, "", x, 7, 300, 150});
-  t.controls.push_back({1601, ControlKind::kCheckBox, "Záznam", x, 162, 44, 10});
-  t.controls.push_back({1602, ControlKind::kStatic, "", x + 48, 163, 252, 8});
-  t.w = x + 307;
-  t.h = std::max(t.h, 179);
+  t.controls.push_back({1600, ControlKind::kChart, "", x, 7, 340, 210});
+  t.controls.push_back({1601, ControlKind::kCheckBox, "Záznam", x, 222, 44, 10});
+  t.controls.push_back({1602, ControlKind::kStatic, "", x + 48, 223, 292, 8});
+  t.w = x + 347;
+  t.h = std::max(t.h, 239);
 }
 
 // Four label/value rows, top to bottom 1031/1009, 1029/1007, 1030/1008,

@@ -20,7 +20,13 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-QString Number(double v) { return QLocale().toString(v, 'g', 6); }
+QString Number(double v) { return QLocale().toString(v, 'g', 5); }
+
+QFont Small(const QWidget& w) {
+  QFont f = w.font();
+  f.setPointSizeF(f.pointSizeF() * 0.85);
+  return f;
+}
 
 QString SeriesTitle(const ChartSeriesInfo& s) {
   return s.unit.empty() ? Q(s.name) : Q(s.name) + " [" + Q(s.unit) + "]";
@@ -37,11 +43,13 @@ ChartWidget::ChartWidget(QWidget* parent)
     : QWidget(parent), wall_base_(QDateTime::currentMSecsSinceEpoch()) {
   chart_ = new QChart();
   chart_->legend()->setAlignment(Qt::AlignBottom);
+  chart_->legend()->setFont(Small(*this));
   chart_->setMargins(QMargins(2, 2, 2, 2));
   chart_->setAnimationOptions(QChart::NoAnimation);
   time_axis_ = new QDateTimeAxis(chart_);
   time_axis_->setFormat("HH:mm:ss");
   time_axis_->setTickCount(5);
+  time_axis_->setLabelsFont(Small(*this));
   chart_->addAxis(time_axis_, Qt::AlignBottom);
   view_ = new ChartView(chart_, this);
   view_->setRenderHint(QPainter::Antialiasing, false);
@@ -56,6 +64,7 @@ ChartWidget::ChartWidget(QWidget* parent)
   });
   stats_ = new QLabel(this);
   stats_->setTextFormat(Qt::PlainText);
+  stats_->setFont(Small(*this));
   pointer_ = new QLabel(this);
   pointer_->setTextFormat(Qt::PlainText);
 
@@ -103,6 +112,9 @@ void ChartWidget::Rebuild() {
     auto* axis = new QValueAxis(chart_);
     axis->setTitleText(Q(units[i]));
     axis->setLabelFormat("%.4g");
+    axis->setLabelsFont(Small(*this));
+    axis->setTitleFont(Small(*this));
+    axis->setTickCount(5);
     chart_->addAxis(axis, i % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
     value_axes_.push_back(axis);
   }
