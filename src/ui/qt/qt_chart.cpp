@@ -86,7 +86,10 @@ ChartWidget::ChartWidget(QWidget* parent)
 
 void ChartWidget::Changed() {
   if (redraw_->isActive() || !isVisible()) return;
-  const qint64 wait = std::max<qint64>(0, kChartRedrawMs - since_redraw_.elapsed());
+  // On the long spans a column is seconds wide: redrawing faster would move
+  // nothing by a pixel, so the pace follows the column, up to once a second.
+  const qint64 interval = std::clamp<qint64>(SpanMs(data_.span()) / kChartColumns, kChartRedrawMs, 1000);
+  const qint64 wait = std::max<qint64>(0, interval - since_redraw_.elapsed());
   redraw_->start(static_cast<int>(wait));
 }
 

@@ -20,7 +20,8 @@ class QDateTimeAxis;
 
 namespace travik::ui::qtimpl {
 
-// Redraws at most this often, however fast samples come.
+// Redraws at most this often, however fast samples come (the 1 min span; the
+// longer ones wait for their column width, at most a second).
 inline constexpr int kChartRedrawMs = 100;
 
 class ChartView final : public QChartView {
