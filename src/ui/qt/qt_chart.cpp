@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QDateTime>
-#include <QDateTimeAxis>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegendMarker>
@@ -46,10 +45,13 @@ ChartWidget::ChartWidget(QWidget* parent)
   chart_->legend()->setFont(Small(*this));
   chart_->setMargins(QMargins(2, 2, 2, 2));
   chart_->setAnimationOptions(QChart::NoAnimation);
-  time_axis_ = new QDateTimeAxis(chart_);
-  time_axis_->setFormat("HH:mm:ss");
-  time_axis_->setTickCount(5);
+  // Time runs up to now at the right edge, in seconds or minutes before it;
+  // the pointer's readout gives the clock time.
+  time_axis_ = new QValueAxis(chart_);
+  time_axis_->setTickCount(7);
+  time_axis_->setLabelFormat("%.0f");
   time_axis_->setLabelsFont(Small(*this));
+  time_axis_->setTitleFont(Small(*this));
   chart_->addAxis(time_axis_, Qt::AlignBottom);
   view_ = new ChartView(chart_, this);
   view_->setRenderHint(QPainter::Antialiasing, false);
@@ -98,6 +100,8 @@ void ChartWidget::showEvent(QShowEvent* event) {
   Changed();
 }
 
+double ChartWidget::TimeScale() const { return data_.span() == ChartSpan::k1Min ? 1000.0 : 60000.0; }
+
 void ChartWidget::Rebuild() {
   for (auto& lines : lines_)
     for (QLineSeries* line : lines) {
@@ -131,10 +135,9 @@ void ChartWidget::Redraw() {
   ++redraws_;
   if (built_for_ != data_.series()) Rebuild();
 
-  const qint64 now = wall_base_ + data_.latest_ms();
-  time_axis_->setRange(QDateTime::fromMSecsSinceEpoch(now - SpanMs(data_.span())),
-                       QDateTime::fromMSecsSinceEpoch(now));
-  time_axis_->setFormat(data_.span() == ChartSpan::k1Min ? "HH:mm:ss" : "HH:mm");
+  const double scale = TimeScale();
+  time_axis_->setRange(-static_cast<double>(SpanMs(data_.span())) / scale, 0);
+  time_axis_->setTitleText(data_.span() == ChartSpan::k1Min ? "s" : "min");
   std::vector<std::pair<double, double>> ranges(value_axes_.size(), {HUGE_VAL, -HUGE_VAL});
   QStringList stats;
   const QList<QColor> palette = {Qt::darkBlue, Qt::darkRed, Qt::darkGreen, Qt::darkMagenta,
@@ -160,7 +163,7 @@ void ChartWidget::Redraw() {
       if (k < polylines.size()) {
         points.reserve(static_cast<qsizetype>(polylines[k].size()));
         for (const ChartPoint& p : polylines[k]) {
-          points.append(QPointF(static_cast<double>(wall_base_ + p.t_ms), p.value));
+          points.append(QPointF(static_cast<double>(p.t_ms - data_.latest_ms()) / scale, p.value));
           ranges[axis].first = std::min(ranges[axis].first, p.value);
           ranges[axis].second = std::max(ranges[axis].second, p.value);
         }
@@ -195,7 +198,9 @@ void ChartWidget::Pointer(QPointF at) {
     axis_done[axis] = true;
     const QPointF value = chart_->mapToValue(at, lines_[s].front());
     if (time.isEmpty())
-      time = QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(value.x())).toString("HH:mm:ss.zzz");
+      time = QDateTime::fromMSecsSinceEpoch(wall_base_ + data_.latest_ms() +
+                                            static_cast<qint64>(value.x() * TimeScale()))
+                 .toString("HH:mm:ss.zzz");
     parts << Number(value.y()) + " " + Q(data_.series()[s].unit);
   }
   pointer_->setText(time + "  " + parts.join(", "));

@@ -16,7 +16,6 @@ class QLabel;
 class QLineSeries;
 class QTimer;
 class QValueAxis;
-class QDateTimeAxis;
 
 namespace travik::ui::qtimpl {
 
@@ -50,9 +49,10 @@ class ChartWidget final : public QWidget {
   void Redraw();
   void Pointer(QPointF at);
   void Rebuild();  // axes and series after the set of series changed
+  double TimeScale() const;  // ms per unit of the time axis
 
   ChartData data_;
-  qint64 wall_base_;  // wall time of t = 0, for the time axis
+  qint64 wall_base_;  // wall time of t = 0, for the pointer's readout
   QChart* chart_;
   ChartView* view_;
   QComboBox* span_;
@@ -64,7 +64,7 @@ class ChartWidget final : public QWidget {
   std::vector<ChartSeriesInfo> built_for_;
   std::vector<std::vector<QLineSeries*>> lines_;  // per series: a line per gap-free stretch
   std::vector<QValueAxis*> value_axes_;          // per unit
-  QDateTimeAxis* time_axis_;
+  QValueAxis* time_axis_;  // ms before the latest sample, scaled
   int redraws_ = 0;
 };
 
