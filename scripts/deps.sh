@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build needs on Debian, when it is missing.
 set -euo pipefail
-packages=(build-essential cmake pkg-config libgtest-dev libgmock-dev qt6-base-dev libhidapi-dev
+packages=(build-essential cmake pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-charts-dev libhidapi-dev
           xvfb imagemagick binutils srecord
           desktop-file-utils appstream lintian man-db dpkg-dev
           clang libclang-rt-14-dev)  # clang: the fuzz harnesses (scripts/fuzz.sh)

@@ -2,7 +2,7 @@
 // calibration device on the bench, and the values dialog's CPU cost.
 //
 //   xvfb-run -a travik-gui-driver shots-values docs/screenshots
-//   QT_QPA_PLATFORM=offscreen travik-gui-driver bench-values [SECONDS]
+//   QT_QPA_PLATFORM=offscreen travik-gui-driver bench-values [SECONDS [1h]]
 #include <sys/resource.h>
 
 #include <chrono>
@@ -19,6 +19,9 @@
 #include "sim/sim_live.h"
 #include "sim/sim_models.h"
 #include "ui/qt/qt_backend.h"
+#include "ui/qt/qt_chart.h"
+#include "ui/qt/qt_window.h"
+#include "values/value_trace.h"
 
 namespace {
 
@@ -40,11 +43,12 @@ int ShotValues(const std::string& dir, const char* model, bool calibrator, const
   SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
   ui.After(1000, [&] { ui.Click(res::kMainWindow, res::kButtonValues); });
-  ui.After(2500, [&] {
+  // Long enough for the chart to show the values moving.
+  ui.After(9000, [&] {
     if (!ui.GrabWindow(res::kDlgValues, dir + "/" + name)) std::fprintf(stderr, "no dialog 106\n");
   });
-  ui.After(2600, [&] { ui.Click(res::kDlgValues, ui::kIdCancel); });
-  ui.After(2800, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
+  ui.After(9100, [&] { ui.Click(res::kDlgValues, ui::kIdCancel); });
+  ui.After(9300, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   const int code = RunProgram(ui);
   SetCurrentHidBackend(nullptr);
   return code;
@@ -62,12 +66,14 @@ int ShotModule(const std::string& dir) {
   ui.After(1000, [&] { ui.Click(res::kMainWindow, res::kButtonValues); });
   ui.After(1800, [&] { write(1538, "750", 1547); });
   ui.After(1900, [&] { write(1540, "250", 1548); });
-  ui.After(2500, [&] {
+  ui.After(4000, [&] { write(1538, "300", 1547); });
+  ui.After(6000, [&] { write(1540, "900", 1548); });
+  ui.After(8500, [&] {
     if (!ui.GrabWindow(res::kDlgOutputModule, dir + "/dialog_134_output_module.png"))
       std::fprintf(stderr, "no dialog 134\n");
   });
-  ui.After(2600, [&] { ui.Click(res::kDlgOutputModule, ui::kIdCancel); });
-  ui.After(2800, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
+  ui.After(8600, [&] { ui.Click(res::kDlgOutputModule, ui::kIdCancel); });
+  ui.After(8800, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   const int code = RunProgram(ui);
   SetCurrentHidBackend(nullptr);
   return code;
@@ -87,10 +93,28 @@ double CpuSeconds() {
   return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
+long RssKb() {
+  std::FILE* f = std::fopen("/proc/self/status", "r");
+  if (f == nullptr) return -1;
+  char line[256];
+  long kb = -1;
+  while (std::fgets(line, sizeof line, f))
+    if (std::sscanf(line, "VmRSS: %ld kB", &kb) == 1) break;
+  std::fclose(f);
+  return kb;
+}
+
+ui::qtimpl::ChartWidget* ChartOf(ui::QtBackend& ui, int dialog) {
+  auto* window = dynamic_cast<ui::qtimpl::Window*>(ui.FindDialog(dialog));
+  return window == nullptr ? nullptr : static_cast<ui::qtimpl::ChartWidget*>(window->Control(kValuesChart));
+}
+
 // The whole process (GUI and the simulated devices it talks to) while the
 // values dialog polls a KDB7DY and a calibration device.
 int BenchValues(const std::vector<std::string>& args) {
   const int seconds = args.empty() ? 30 : std::max(1, std::stoi(args[0]));
+  // "1h": the chart on its longest span, as a technician watching a drift would.
+  const bool long_span = args.size() > 1 && args[1] == "1h";
   sim::SimBackend sim;
   SetUpBench(sim, "KDB7DY", true);
   SetCurrentHidBackend(&sim);
@@ -99,7 +123,12 @@ int BenchValues(const std::vector<std::string>& args) {
   std::chrono::steady_clock::time_point t0;
   std::size_t reads0 = 0;
   ui.After(1000, [&] { ui.Click(res::kMainWindow, res::kButtonValues); });
+  int redraws0 = 0;
   ui.After(2000, [&] {
+    if (auto* chart = ChartOf(ui, res::kDlgValues)) {
+      if (long_span) chart->data().SetSpan(ui::ChartSpan::k1Hour);
+      redraws0 = chart->redraws();
+    }
     cpu0 = CpuSeconds();
     reads0 = sim.LogOf(sim::Exchange::kReadInput).size();
     t0 = std::chrono::steady_clock::now();
@@ -110,6 +139,10 @@ int BenchValues(const std::vector<std::string>& args) {
     const std::size_t reads = sim.LogOf(sim::Exchange::kReadInput).size() - reads0;
     std::printf("values 106  open %.1f s  cpu %.3f s = %.2f %% of a core  reports read %zu (%.1f/s, nominal 50/s)\n",
                 wall, cpu, 100.0 * cpu / wall, reads, reads / wall);
+    if (auto* chart = ChartOf(ui, res::kDlgValues))
+      std::printf("chart span %s  redraws %.1f/s  samples %llu  columns held %zu  rss %ld kB\n",
+                  ui::SpanName(chart->data().span()), (chart->redraws() - redraws0) / wall,
+                  static_cast<unsigned long long>(chart->data().samples()), chart->data().HeldColumns(), RssKb());
     ui.Click(res::kDlgValues, ui::kIdCancel);
   });
   ui.After(2200 + seconds * 1000, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
@@ -119,6 +152,6 @@ int BenchValues(const std::vector<std::string>& args) {
 }
 
 driver::Register shots("shots-values", "DIR", Shots);
-driver::Register bench("bench-values", "[SECONDS]", BenchValues);
+driver::Register bench("bench-values", "[SECONDS [1h]]", BenchValues);
 
 }  // namespace

@@ -342,10 +342,9 @@ int Values(const Options& o, std::ostream& out, std::ostream& err, BenchEnv& env
   const auto bench = ProbeBench(*env.backend);
   const int chosen = Choose(bench, o.device, err);
   if (chosen < 0) return kExitUsage;
-  std::ofstream csv;
+  Recording csv;
   if (!o.csv.empty()) {
-    csv.open(o.csv, std::ios::binary | std::ios::trunc);
-    if (!csv) {
+    if (!csv.Open(o.csv)) {
       err << "travik-cli: cannot write " << o.csv << '\n';
       return kExitFailed;
     }
@@ -378,7 +377,6 @@ int Values(const Options& o, std::ostream& out, std::ostream& err, BenchEnv& env
   });
   if (calibrator)
     run.ui().AdvanceUntil([&] { return run.Interrupted() || shown().size() == 4; }, 3000);
-  std::vector<ValueRow> header;
   long long printed = 0;
   while (!run.Interrupted()) {
     const auto rows = shown();
@@ -388,19 +386,15 @@ int Values(const Options& o, std::ostream& out, std::ostream& err, BenchEnv& env
     }
     const std::string time = stamp();
     PrintValuesLine(time, rows, o.json, out);
-    if (csv.is_open()) {
-      if (header.empty()) {
-        header = rows;
-        WriteCsvHeader(header, csv);
-      }
-      WriteCsvRow(time, header, rows, csv);
-      csv.flush();
-    }
+    csv.Row(time, rows);
     if (o.count > 0 && ++printed >= o.count) break;
     run.Run(o.interval_ms);
-    if (StepFailed(run) || !run.ui().IsOpen(res::kDlgValues)) return kExitFailed;
+    if (StepFailed(run) || !run.ui().IsOpen(res::kDlgValues)) {
+      csv.Gap(stamp(), "values window closed");
+      return kExitFailed;
+    }
   }
-  if (csv.is_open() && !csv) {
+  if (csv.failed()) {
     err << "travik-cli: writing " << o.csv << " failed\n";
     return kExitFailed;
   }

@@ -30,16 +30,6 @@ std::string Seconds(std::int64_t ms) {
   return text;
 }
 
-// A CSV field, quoted when it must be.
-std::string CsvField(const std::string& s) {
-  if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-  std::string q = "\"";
-  for (char c : s) {
-    if (c == '"') q += '"';
-    q += c;
-  }
-  return q + '"';
-}
 
 }  // namespace
 
@@ -161,47 +151,19 @@ void PrintAllTable(const std::vector<AllRow>& rows, std::ostream& out) {
   PrintTable(table, out);
 }
 
-std::string TimeStamp(std::chrono::system_clock::time_point t) {
-  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(t.time_since_epoch()).count();
-  const std::time_t secs = static_cast<std::time_t>(ms / 1000);
-  std::tm local{};
-  localtime_r(&secs, &local);
-  char date[32], zone[8], text[48];
-  std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &local);
-  std::strftime(zone, sizeof zone, "%z", &local);
-  std::snprintf(text, sizeof text, "%s.%03d%.3s:%s", date, static_cast<int>(ms % 1000), zone, zone + 3);
-  return text;
-}
-
-ValueRow SplitValue(const std::string& quantity, const std::string& text) {
-  ValueRow row{quantity, TrimBlanks(text), {}, {}};
-  std::size_t i = 0;
-  const std::string& t = row.text;
-  while (i < t.size() && (std::isdigit(static_cast<unsigned char>(t[i])) || t[i] == '-' ||
-                          t[i] == ',' || t[i] == '.' || t[i] == ' ')) {
-    // A blank ends the number unless a digit follows ("- 1,5  °C").
-    if (t[i] == ' ' && !(i > 0 && t[i - 1] == '-')) break;
-    ++i;
-  }
-  for (char c : t.substr(0, i))
-    if (c != ' ') row.number += c == ',' ? '.' : c;
-  row.unit = TrimBlanks(t.substr(i));
-  return row;
-}
-
 std::vector<ValueRow> ReadValueRows(ui::HeadlessBackend& ui) {
   static constexpr int kLabels[] = {1031, 1029, 1030, 1032};
   static constexpr int kValues[] = {1009, 1007, 1008, 1010};
-  std::vector<ValueRow> rows;
+  std::vector<ShownRow> shown(4);
   for (int i = 0; i < 4; ++i) {
-    const auto value = ui.Control(res::kDlgValues, kValues[i]);
-    if (!value || !value->visible || TrimBlanks(value->text).empty()) continue;
     const auto label = ui.Control(res::kDlgValues, kLabels[i]);
-    std::string quantity = label && label->visible ? TrimBlanks(label->text) : "";
-    if (quantity.empty()) quantity = "Data " + std::to_string(i + 1);
-    rows.push_back(SplitValue(quantity, value->text));
+    const auto value = ui.Control(res::kDlgValues, kValues[i]);
+    if (label) shown[i].label = label->text;
+    shown[i].label_visible = label && label->visible;
+    if (value) shown[i].value = value->text;
+    shown[i].value_visible = value && value->visible;
   }
-  return rows;
+  return ValueRows(shown);
 }
 
 void PrintValuesLine(const std::string& time, const std::vector<ValueRow>& rows, bool json,
@@ -218,27 +180,6 @@ void PrintValuesLine(const std::string& time, const std::vector<ValueRow>& rows,
   out << time;
   for (const auto& r : rows) out << "  " << r.quantity << ": " << r.text;
   out << '\n' << std::flush;
-}
-
-void WriteCsvHeader(const std::vector<ValueRow>& rows, std::ostream& csv) {
-  csv << "timestamp";
-  for (const auto& r : rows)
-    csv << ',' << CsvField(r.unit.empty() ? r.quantity : r.quantity + " [" + r.unit + "]");
-  csv << "\n";
-}
-
-void WriteCsvRow(const std::string& time, const std::vector<ValueRow>& header,
-                 const std::vector<ValueRow>& rows, std::ostream& csv) {
-  csv << time;
-  for (const auto& column : header) {
-    csv << ',';
-    for (const auto& r : rows)
-      if (r.quantity == column.quantity) {
-        csv << CsvField(r.number);
-        break;
-      }
-  }
-  csv << "\n";
 }
 
 }  // namespace travik::cli

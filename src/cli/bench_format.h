@@ -13,6 +13,7 @@
 #include "core/text.h"
 #include "core/globals.h"
 #include "ui/headless/headless.h"
+#include "values/recording.h"
 
 namespace travik::cli {
 
@@ -47,27 +48,13 @@ struct AllRow {
 void PrintAllTable(const std::vector<AllRow>& rows, std::ostream& out);
 const char* StatusWord(int status);
 
-// Local time with milliseconds and the UTC offset.
-std::string TimeStamp(std::chrono::system_clock::time_point t);
+using travik::SplitValue;
+using travik::TimeStamp;
+using travik::ValueRow;
 
-// A row of the values window: its label, and the value as shown split into
-// the number and its unit.
-struct ValueRow {
-  std::string quantity;
-  std::string text;
-  std::string number;
-  std::string unit;
-};
-ValueRow SplitValue(const std::string& quantity, const std::string& text);
 // Visible rows of the values window that show something, top to bottom.
 std::vector<ValueRow> ReadValueRows(ui::HeadlessBackend& ui);
 void PrintValuesLine(const std::string& time, const std::vector<ValueRow>& rows, bool json,
                      std::ostream& out);
-void WriteCsvHeader(const std::vector<ValueRow>& rows, std::ostream& csv);
-// The columns are the header's: a row the window shows later (the calibration
-// device's reading) stays out, one that went missing is an empty field.
-void WriteCsvRow(const std::string& time, const std::vector<ValueRow>& header,
-                 const std::vector<ValueRow>& rows, std::ostream& csv);
-
 
 }  // namespace travik::cli

@@ -1,6 +1,7 @@
 #include "cli/scenario_expect.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 
@@ -8,6 +9,7 @@
 #include "cli/scenario_calibration.h"
 #include "core/globals.h"
 #include "core/text.h"
+#include "values/value_trace.h"
 #include "protocol/identification.h"
 
 namespace travik::cli {
@@ -99,6 +101,59 @@ bool ParseControlProp(LineReader& r, std::vector<ControlProp>& props) {
                          return SelectionText(c);
                        }});
     }
+  } else if (r.Accept("samples")) {
+    const bool at_least = r.Accept("at");
+    if (at_least) r.Expect("least");
+    const auto want = static_cast<std::uint64_t>(r.NumberIn("the number of samples", 0, 100000000));
+    props.push_back({(at_least ? "at least " : "") + std::to_string(want) + " samples",
+                     [want, at_least](const ui::ControlState& c) -> std::optional<std::string> {
+                       if (!c.chart) return std::string("not a chart");
+                       const auto got = c.chart->samples();
+                       if (at_least ? got >= want : got == want) return std::nullopt;
+                       return std::to_string(got) + " samples";
+                     }});
+  } else if (r.Accept("gaps")) {
+    const auto want = static_cast<std::uint64_t>(r.NumberIn("the number of gaps", 0, 100000000));
+    props.push_back({std::to_string(want) + " gaps",
+                     [want](const ui::ControlState& c) -> std::optional<std::string> {
+                       if (!c.chart) return std::string("not a chart");
+                       if (c.chart->gaps() == want) return std::nullopt;
+                       return std::to_string(c.chart->gaps()) + " gaps";
+                     }});
+  } else if (r.Accept("series")) {
+    std::vector<std::string> want;
+    while (r.PeekText()) want.push_back(r.Text("a series"));
+    std::string what = "series";
+    for (const auto& w : want) what += " " + Quote(w);
+    props.push_back({what, [want](const ui::ControlState& c) -> std::optional<std::string> {
+                       if (!c.chart) return std::string("not a chart");
+                       std::vector<std::string> got;
+                       std::string shown = "series";
+                       for (const auto& s : c.chart->series()) {
+                         got.push_back(s.unit.empty() ? s.name : s.name + " [" + s.unit + "]");
+                         shown += " " + Quote(got.back());
+                       }
+                       if (got == want) return std::nullopt;
+                       return shown;
+                     }});
+  } else if (r.Accept("last")) {
+    const std::string name = r.Text("the series");
+    r.Expect("=");
+    const std::string text = r.Word("the value");
+    const auto parsed = ParseShownNumber(text);
+    if (!parsed) r.Fail("the value is a number with a decimal point, such as 23.5");
+    const double want = parsed.value_or(0);
+    props.push_back({"last " + Quote(name) + " = " + text,
+                     [name, want](const ui::ControlState& c) -> std::optional<std::string> {
+                       if (!c.chart) return std::string("not a chart");
+                       for (std::size_t i = 0; i < c.chart->series().size(); ++i) {
+                         if (c.chart->series()[i].name != name) continue;
+                         const auto last = c.chart->Last(i);
+                         if (last && std::abs(*last - want) < 1e-9) return std::nullopt;
+                         return last ? "last " + std::to_string(*last) : std::string("no value");
+                       }
+                       return "no series " + Quote(name);
+                     }});
   } else if (r.Accept("entries")) {
     const auto want = static_cast<std::size_t>(r.NumberIn("the number of entries", 0, 9999));
     props.push_back({std::to_string(want) + " entries",

@@ -1,5 +1,7 @@
 #include "resources/resources.h"
 
+#include <algorithm>
+
 namespace travik::res {
 
 using ui::ControlKind;
@@ -13,6 +15,17 @@ void AddButtonRow(ui::DialogTemplate& t, int first_input, int y) {
   for (int i = 0; i < 4; ++i)
     t.controls.push_back({first_input + i, ControlKind::kButton, names[i], 7 + 27 * i, y, 24, 14, ui::kStyleHidden});
   t.controls.push_back({ui::kIdCancel, ControlKind::kButton, "Cancel", t.w - 57, y, 50, 14});
+}
+
+// The chart and the recording in an area of their own to the right of what
+// the window always had, which keeps its place and size.
+void AddChartArea(ui::DialogTemplate& t) {
+  const int x = t.w;
+  t.controls.push_back({1600, ControlKind::kChart, "", x, 7, 340, 210});
+  t.controls.push_back({1601, ControlKind::kCheckBox, "Záznam", x, 222, 44, 10});
+  t.controls.push_back({1602, ControlKind::kStatic, "", x + 48, 223, 292, 8});
+  t.w = x + 347;
+  t.h = std::max(t.h, 239);
 }
 
 // Four label/value rows, top to bottom 1031/1009, 1029/1007, 1030/1008,
@@ -35,6 +48,7 @@ ui::DialogTemplate ValuesTemplate() {
       {1010, ControlKind::kStatic, "", 106, 55, 99, 12, kValue | ui::kStyleHidden},
   };
   AddButtonRow(t, 3, 75);
+  AddChartArea(t);
   return t;
 }
 
@@ -64,6 +78,7 @@ ui::DialogTemplate OutputModuleTemplate() {
           {1553, ControlKind::kStatic, "", 100, 93, 80, 12, kValue | ui::kStyleHidden},
       });
   AddButtonRow(t, 1542, 111);
+  AddChartArea(t);
   return t;
 }
 

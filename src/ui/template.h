@@ -27,6 +27,7 @@ enum class ControlKind {
   kDropDownCombo,  // drop-down combo in insertion order; its edit text can be set
   kOwnerDrawCombo, // combo drawing bitmaps by item
   kPaintedText,    // a text the window paints itself (no control)
+  kChart,          // values over time (ui/chart.h), with its span and readouts
 };
 
 enum ControlStyle : std::uint32_t {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/bitmap.h"
+#include "ui/chart.h"
 #include "ui/template.h"
 
 namespace travik::ui {
@@ -113,6 +114,15 @@ class Dialog {
   virtual std::optional<std::string> ChooseOpenFile(const std::vector<FileFilter>& filters) = 0;
   virtual std::optional<std::string> ChooseSaveFile(const std::vector<FileFilter>& filters,
                                                     std::string_view default_extension) = 0;
+
+  // Chart controls: the series (one per quantity, with its unit), then one
+  // call per record with a value for each (nullopt: none this time), and a
+  // break where the source went away. Times are ms on the dialog's own tick
+  // count. A backend without charts ignores them.
+  virtual void ChartSetSeries(int /*id*/, const std::vector<ChartSeriesInfo>& /*series*/) {}
+  virtual void ChartAdd(int /*id*/, std::int64_t /*t_ms*/,
+                        const std::vector<std::optional<double>>& /*values*/) {}
+  virtual void ChartGap(int /*id*/, std::int64_t /*t_ms*/) {}
 
   // A number that moves on whenever anything a procedure can see of the
   // windows may have changed: a text, check, selection or enabled state, the

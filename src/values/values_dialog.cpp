@@ -53,9 +53,10 @@ OutputModuleRun& OutputModuleState() { return g_module; }
 
 // --- Values dialog (106) -------------------------------------------------------
 
-ValuesDialog::ValuesDialog() : calibrator_(kValuesCalibrator) {}
+ValuesDialog::ValuesDialog() : calibrator_(kValuesCalibrator), trace_(ValuesWindowRows, kValuesTickMs) {}
 
 void ValuesDialog::OnInit(ui::Dialog& d) {
+  trace_.Open(d);
   for (int id : {1007, 1008, 1009}) d.SetText(id, std::string(16, ' '));
   d.SetTimer(kValuesTimer, kValuesTickMs);
   d.TickNow(kValuesTimer);
@@ -69,6 +70,7 @@ void ValuesDialog::OnInit(ui::Dialog& d) {
 // must not go on showing it connected.
 void ValuesDialog::Fail(ui::Dialog& d, const char* message) {
   G().DeviceOnline = 0;
+  trace_.Gap(d, message);
   Abandon(d, g_values.state, message, kReadCaption);
 }
 
@@ -81,6 +83,7 @@ void ValuesDialog::ReturnFourthRow(ui::Dialog& d, bool was_in_use) {
 }
 
 void ValuesDialog::OnTimer(ui::Dialog& d, int) {
+  trace_.Tick();
   ValuesRun& v = g_values;
   switch (v.state) {
     case 1:
@@ -128,6 +131,7 @@ void ValuesDialog::OnTimer(ui::Dialog& d, int) {
           d.SetText(kValueFieldIds[row], FormatQuantity(layout.values[row], G().InputReport));
       }
       if (calibrator_.in_use()) v.state = 4;
+      trace_.Record(d);
       break;
     }
     default:
@@ -146,21 +150,26 @@ void ValuesDialog::OnCommand(ui::Dialog& d, int id, ui::Notify) {
     const bool was_in_use = calibrator_.in_use();
     calibrator_.Select(d, index);
     ReturnFourthRow(d, was_in_use);
+    return;
   }
+  trace_.OnCommand(d, id);
 }
 
 // However the window goes, it stops its procedure and gives slot 2 back, so
 // that the next opening's first tick finds nothing left to do.
 void ValuesDialog::OnDestroy(ui::Dialog&) {
+  trace_.Close();
   g_values.state = 0;
   calibrator_.Release();
 }
 
 // --- Output-module dialog (134) -----------------------------------------------
 
-OutputModuleDialog::OutputModuleDialog() : calibrator_(kModuleCalibrator) {}
+OutputModuleDialog::OutputModuleDialog()
+    : calibrator_(kModuleCalibrator), trace_(OutputModuleRows, kValuesTickMs) {}
 
 void OutputModuleDialog::OnInit(ui::Dialog& d) {
+  trace_.Open(d);
   d.SetText(kModuleValue0, "0");
   d.SetText(kModuleValue1, "0");
   g_module.values[0] = g_module.values[1] = 0;
@@ -178,6 +187,7 @@ void OutputModuleDialog::OnInit(ui::Dialog& d) {
 // `DeviceOnline`: the main window must not go on showing a device that is gone.
 void OutputModuleDialog::Fail(ui::Dialog& d, const char* message) {
   G().DeviceOnline = 0;
+  trace_.Gap(d, message);
   Abandon(d, g_module.state, message, kWriteCaption);
 }
 
@@ -269,6 +279,7 @@ void OutputModuleDialog::Step(ui::Dialog& d) {
       // Without a calibration device slot 2 is not read: its remembered
       // position belongs to an earlier lookup and may now be another device.
       if (calibrator_.in_use() && !calibrator_.ShowReading(d)) m.state = 0;
+      trace_.Record(d);
       break;
     default:
       break;
@@ -276,11 +287,13 @@ void OutputModuleDialog::Step(ui::Dialog& d) {
 }
 
 void OutputModuleDialog::OnDestroy(ui::Dialog&) {
+  trace_.Close();
   g_module.state = 0;
   calibrator_.Release();
 }
 
 void OutputModuleDialog::OnTimer(ui::Dialog& d, int) {
+  trace_.Tick();
   CheckValue(d, 0, false);
   CheckValue(d, 1, false);
   Step(d);
@@ -315,6 +328,7 @@ void OutputModuleDialog::OnCommand(ui::Dialog& d, int id, ui::Notify) {
     case kModuleWrite1: WriteChannel(d, 1); return;
     default:
       if (const int index = calibrator_.ButtonIndex(id); index >= 0) calibrator_.Select(d, index);
+      else trace_.OnCommand(d, id);
       return;
   }
 }

@@ -8,6 +8,7 @@
 
 #include "ui/ui.h"
 #include "values/calibrator_view.h"
+#include "values/value_trace.h"
 
 namespace travik {
 
@@ -38,6 +39,7 @@ class ValuesDialog : public ui::DialogProc {
   // device that had it is given up.
   void ReturnFourthRow(ui::Dialog& d, bool was_in_use);
   CalibratorView calibrator_;
+  ValuesTrace trace_;
 };
 
 // Output module (type 3).
@@ -76,6 +78,7 @@ class OutputModuleDialog : public ui::DialogProc {
   std::int16_t CheckValue(ui::Dialog& d, int channel, bool settle);
   void Fail(ui::Dialog& d, const char* message);
   CalibratorView calibrator_;
+  ValuesTrace trace_;
 };
 
 }  // namespace travik

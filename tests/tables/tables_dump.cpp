@@ -72,6 +72,7 @@ const char* KindName(ui::ControlKind k) {
     case ui::ControlKind::kDropDownCombo: return "combo";
     case ui::ControlKind::kOwnerDrawCombo: return "owner-draw";
     case ui::ControlKind::kPaintedText: return "painted";
+    case ui::ControlKind::kChart: return "chart";
   }
   return "?";
 }

@@ -28,6 +28,10 @@ class HeadlessBackend::Window : public Dialog {
       s.text = c.caption;
       s.enabled = (c.style & kStyleDisabled) == 0;
       s.visible = (c.style & kStyleHidden) == 0;
+      if (c.kind == ControlKind::kChart) {
+        charts_[c.id] = std::make_shared<ChartData>();
+        s.chart = charts_[c.id];
+      }
       controls_[c.id] = s;
     }
   }
@@ -53,6 +57,20 @@ class HeadlessBackend::Window : public Dialog {
     return c.max_chars == 0 ? std::string(text) : Utf8Prefix(text, c.max_chars);
   }
   std::uint64_t StateSerial() const override { return backend_.state_serial_; }
+  // Chart samples are not state a procedure can read back: no Touch.
+  void ChartSetSeries(int id, const std::vector<ChartSeriesInfo>& series) override {
+    if (ChartData* c = Chart(id)) c->SetSeries(series);
+  }
+  void ChartAdd(int id, std::int64_t t_ms, const std::vector<std::optional<double>>& values) override {
+    if (ChartData* c = Chart(id)) c->Add(t_ms, values);
+  }
+  void ChartGap(int id, std::int64_t t_ms) override {
+    if (ChartData* c = Chart(id)) c->Gap(t_ms);
+  }
+  ChartData* Chart(int id) {
+    auto it = charts_.find(id);
+    return it == charts_.end() ? nullptr : it->second.get();
+  }
   void Touch() { ++backend_.state_serial_; }
   void Enable(int id, bool enabled) override {
     Touch();
@@ -229,6 +247,7 @@ class HeadlessBackend::Window : public Dialog {
   DialogProc& proc_;
   std::uint64_t serial_;
   std::map<int, ControlState> controls_;
+  std::map<int, std::shared_ptr<ChartData>> charts_;
   std::string caption_;
   int focus_ = 0;
   bool visible_ = true;
@@ -569,6 +588,14 @@ std::string HeadlessBackend::Select(int template_number, int id, int position) {
     w.ComboSetSel(id, position);
     w.Proc().OnCommand(w, id, Notify::kSelChange);
   });
+}
+
+std::string HeadlessBackend::SetChartSpan(int template_number, int id, ChartSpan span) {
+  auto check = [id](Window& w) {
+    if (w.Get(id)->kind != ControlKind::kChart) return "control " + std::to_string(id) + " is not a chart";
+    return std::string();
+  };
+  return Input(template_number, id, true, check, [id, span](Window& w) { w.Chart(id)->SetSpan(span); });
 }
 
 std::string HeadlessBackend::SetChecked(int template_number, int id, bool checked) {

@@ -32,6 +32,8 @@ struct ControlState {
   std::vector<std::uintptr_t> item_data;  // beside items
   int selection = -1;
   std::size_t max_chars = 0;  // an edit's limit; 0: none
+  // A chart's samples as its dialog fed them (shared with the window).
+  std::shared_ptr<const ChartData> chart;
 };
 
 struct WindowInfo {
@@ -86,6 +88,8 @@ class HeadlessBackend : public Backend {
   // Inspection (valid while the program is idle).
   std::vector<WindowInfo> Windows() const;  // bottom to top
   bool IsOpen(int template_number) const;
+  // A chart's span, as the technician would choose it in the window.
+  std::string SetChartSpan(int template_number, int id, ChartSpan span);
   int TopTemplate() const;  // 0 when none
   std::optional<ControlState> Control(int template_number, int id) const;
   const std::vector<MessageRecord>& Messages() const { return messages_; }

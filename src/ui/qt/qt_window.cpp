@@ -1,5 +1,7 @@
 #include "ui/qt/qt_window.h"
 
+#include "ui/qt/qt_chart.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -375,6 +377,8 @@ QWidget* Window::MakeControl(const ControlTemplate& c, std::size_t index) {
     }
     case ControlKind::kGroupBox:
       return new QGroupBox(caption, surface_);
+    case ControlKind::kChart:
+      return new ChartWidget(surface_);
     case ControlKind::kDropDownList:
     case ControlKind::kSortedCombo:
     case ControlKind::kDropDownCombo:
@@ -849,6 +853,35 @@ auto Window::Nested(Loop loop) {
 }
 
 void Window::DeliverTimer(int timer_id) { proc_.OnTimer(*this, timer_id); }
+
+ChartWidget* Window::Chart(int id) const {
+  const Item* item = Find(id);
+  return item == nullptr || item->kind != ControlKind::kChart ? nullptr
+                                                               : static_cast<ChartWidget*>(item->widget);
+}
+
+// Samples change no state a procedure reads back: no Touch, so idle-skipping
+// callers are not woken by a chart.
+void Window::ChartSetSeries(int id, const std::vector<ChartSeriesInfo>& series) {
+  if (ChartWidget* chart = Chart(id)) {
+    chart->data().SetSeries(series);
+    chart->Changed();
+  }
+}
+
+void Window::ChartAdd(int id, std::int64_t t_ms, const std::vector<std::optional<double>>& values) {
+  if (ChartWidget* chart = Chart(id)) {
+    chart->data().Add(t_ms, values);
+    chart->Changed();
+  }
+}
+
+void Window::ChartGap(int id, std::int64_t t_ms) {
+  if (ChartWidget* chart = Chart(id)) {
+    chart->data().Gap(t_ms);
+    chart->Changed();
+  }
+}
 
 void Window::PostClose() {
   QMetaObject::invokeMethod(

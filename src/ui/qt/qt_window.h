@@ -31,6 +31,7 @@ class QtBackend;
 
 namespace qtimpl {
 
+class ChartWidget;
 class Window;
 
 // The client area: controls are its children, painted texts are drawn on it.
@@ -140,6 +141,9 @@ class Window final : public Dialog {
   void ComboSetItemData(int id, int position, std::uintptr_t data) override;
   std::uintptr_t ComboItemData(int id, int position) const override;
   std::uint64_t StateSerial() const override;
+  void ChartSetSeries(int id, const std::vector<ChartSeriesInfo>& series) override;
+  void ChartAdd(int id, std::int64_t t_ms, const std::vector<std::optional<double>>& values) override;
+  void ChartGap(int id, std::int64_t t_ms) override;
   void SetCaption(std::string_view text) override;
   void ShowWindow(bool visible) override;
   bool IsWindowVisible() const override;
@@ -192,6 +196,7 @@ class Window final : public Dialog {
   const Item* Find(int id) const;
   Item* Find(int id);
   QComboBox* Combo(int id) const;
+  ChartWidget* Chart(int id) const;
 
   QtBackend& backend_;
   const DialogTemplate& tpl_;
