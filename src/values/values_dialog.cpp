@@ -289,7 +289,7 @@ void OutputModuleDialog::OnTimer(ui::Dialog& d, int) {
 std::int16_t OutputModuleDialog::CheckValue(ui::Dialog& d, int channel, bool settle) {
   const int field = channel == 0 ? kModuleValue0 : kModuleValue1;
   std::int16_t& shown = OutputModuleState().shown[channel];
-  shown = static_cast<std::int16_t>(CheckWholeInt(d, field, INT16_MAX, INT16_MIN, shown, settle));
+  shown = static_cast<std::int16_t>(CheckWholeInt(d, field, INT16_MIN, INT16_MAX, shown, settle));
   return shown;
 }
 
