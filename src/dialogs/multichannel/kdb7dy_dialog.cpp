@@ -30,7 +30,7 @@ const MultiChannelDef& Kdb7dyDialogDef() {
   using C = CheckKind;
   static const MultiChannelDef def = [] {
     using namespace members;
-    DialogDef dialog = Frame(res::kDlgKdb7dy, "KDB7DY", "KDB7DY", {4040, 4043, 4041, 4044, 4042, 4045},
+    DialogDef dialog = Frame(res::kDlgKdb7dy, "KDB7DY", "KDB7DY", {.open = 4040, .read = 4043, .save = 4041, .write = 4044, .preset = 4042, .cancel = 4045},
                              3869, "Kolvar KDB7DY   ", "KDB7DY Kolvar   ", 3875, 3876, 5);
     // In the order the timer checks them.
     dialog.fields = {Percent(3866, 33, "15"),

@@ -39,7 +39,7 @@ DialogDef RackLcd(int number, const char* model, const char* header, const RackI
   opening.resize(16, ' ');
   const char* initial = texts.emplace_back(opening).c_str();
   const char* preset = texts.emplace_back(name + " Kolvar     ").c_str();
-  DialogDef d = Frame(number, model, header, {3019, 3020, 3021, 3022, 3023, 3024}, 2959, initial,
+  DialogDef d = Frame(number, model, header, {.open = 3019, .read = 3020, .save = 3021, .write = 3022, .preset = 3023, .cancel = 3024}, 2959, initial,
                      preset, 2969, 3186, 5);
   auto& f = d.fields;
   f.push_back(TemperatureShift(r.shift_t));
@@ -208,7 +208,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
         {{3233, 3234}, {3243, 3244}, {3253, 3254}});
   }();
   static const MultiChannelDef rgjh = [] {
-    DialogDef d = Frame(158, "UC-RGJ-H", "UCRGJ6YA", {3486, 3487, 3488, 3489, 3490, 3491}, 3456,
+    DialogDef d = Frame(158, "UC-RGJ-H", "UCRGJ6YA", {.open = 3486, .read = 3487, .save = 3488, .write = 3489, .preset = 3490, .cancel = 3491}, 3456,
                        "Kolvar UC-RGJ-H ", "UC-RGJ-H Kolvar ", 3461, 3462, 5);
     // Its buttons and the refusal of another model's file name the model.
     d.button_name = "UC-RGJ-H";
@@ -228,7 +228,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     return m;
   }();
   static const MultiChannelDef bbh7qs = [] {
-    DialogDef d = Frame(151, "BBH7QS", "BBH7QS", {2512, 2515, 2513, 2516, 2514, 2517}, 2342,
+    DialogDef d = Frame(151, "BBH7QS", "BBH7QS", {.open = 2512, .read = 2515, .save = 2513, .write = 2516, .preset = 2514, .cancel = 2517}, 2342,
                        "Kolvar BBH7QS   ", "BBH7QS Kolvar   ", 2347, 2348, 5);
     d.fields = {Percent(2339, 33, "15"),
                 Address(2346),
@@ -252,7 +252,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     return m;
   }();
   static const MultiChannelDef bbh7t = [] {
-    DialogDef d = Frame(133, "BBH7T", "BBH7T", {1509, 1515, 1510, 1516, 1514, 1517}, 1391,
+    DialogDef d = Frame(133, "BBH7T", "BBH7T", {.open = 1509, .read = 1515, .save = 1510, .write = 1516, .preset = 1514, .cancel = 1517}, 1391,
                        "Kolvar BBH7T    ", "BBH7T Kolvar    ", 1396, 0, 5);
     // Setpoints and limits have no range of their own: only what the word holds.
     d.fields = {PlainContrast(1389),
@@ -272,7 +272,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                  false);
   }();
   static const MultiChannelDef jbc3s = [] {
-    DialogDef d = Frame(135, "JBC3S", "JBC3S", {1600, 1603, 1601, 1604, 1602, 1605}, 1564,
+    DialogDef d = Frame(135, "JBC3S", "JBC3S", {.open = 1600, .read = 1603, .save = 1601, .write = 1604, .preset = 1602, .cancel = 1605}, 1564,
                        "Kolvar JBC3S    ", "JBC3S Kolvar    ", 1569, 0, 5);
     d.fields = {PlainContrast(1562),
                 Address(1568),
@@ -287,7 +287,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                           {{1576, 1574}});
   }();
   static const MultiChannelDef bbh7h = [] {
-    DialogDef d = Frame(138, "BBH7H", "BBH7H", {2090, 2091, 2092, 2093, 2094, 2095}, 2055,
+    DialogDef d = Frame(138, "BBH7H", "BBH7H", {.open = 2090, .read = 2091, .save = 2092, .write = 2093, .preset = 2094, .cancel = 2095}, 2055,
                        "Kolvar BBH7H    ", "BBH7H Kolvar    ", 2060, 2062, 20);
     // The lower potentiometer limit is checked against the upper one by the dialog.
     d.fields = {TemperatureShift(2052),
@@ -304,7 +304,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     return m;
   }();
   static const MultiChannelDef bbh8l = [] {
-    DialogDef d = Frame(145, "BBH8L", "BBH8L", {2226, 2227, 2228, 2229, 2230, 2231}, 2232,
+    DialogDef d = Frame(145, "BBH8L", "BBH8L", {.open = 2226, .read = 2227, .save = 2228, .write = 2229, .preset = 2230, .cancel = 2231}, 2232,
                        "Kolvar BBH8L    ", "BBH8L Kolvar    ", 2214, 2215, 20);
     d.fields = {TemperatureShift(2206), HumidityShift(2207), Address(2213)};
     return OutputOnly(std::move(d), {2217, 2218, 2220, 2223, 2224, 2225});
