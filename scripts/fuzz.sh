@@ -12,11 +12,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-5}
 out=${TRAVIK_FUZZ_OUT:-build-fuzz/runs}
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DTRAVIK_FUZZ=ON -DTRAVIK_WITH_QT=OFF -DTRAVIK_WITH_HIDAPI=OFF -DTRAVIK_TESTS=OFF \
-  "${launcher[@]}" >/dev/null
+# A tree that is there is used as it is: scripts/test.sh builds the sanitized
+# tests in it too, and changing its settings here would rebuild everything.
+if [ ! -f build-fuzz/CMakeCache.txt ]; then
+  launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DTRAVIK_FUZZ=ON -DTRAVIK_WITH_QT=OFF -DTRAVIK_WITH_HIDAPI=OFF -DTRAVIK_TESTS=OFF \
+    "${launcher[@]}" >/dev/null
+fi
 harnesses=()
 for source in tests/fuzz/fuzz_*.cpp; do
   name=$(basename "$source" .cpp)

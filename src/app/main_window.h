@@ -19,7 +19,9 @@ class MainWindowProc : public ui::DialogProc {
 
  private:
   void Step(ui::Dialog& w);
-  // Steps 1-7 of a connection. Returns false when it ended with a message.
+  // Enumerate, find, open, read the product text and initialise; identification
+  // follows on the timer. kNotFound has been reported here; kRefused is left to
+  // the caller, which retries before it reports.
   enum class Outcome { kConnected, kNotFound, kRefused };
   Outcome Connect(ui::Dialog& w, bool automatic);
   Outcome NotFound(ui::Dialog& w, const char* text, const char* caption);

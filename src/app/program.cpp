@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "core/globals.h"
+#include "dialogs/templates.h"
 #include "hid/hid.h"
 #include "resources/resources.h"
 
@@ -20,6 +21,7 @@ int RunProgram(ui::Backend& backend) {
   g.OutputReport[0] = 0;
   g.OutputReport[1] = 0;
   ui::SetCurrentBackend(&backend);
+  ui::SetTemplateLookup(&ProgramTemplate);
   MainWindowProc main_window;
   return backend.RunMainWindow(res::kMainWindow, main_window);
 }

@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "core/globals.h"
+#include "dialogs/templates.h"
 
 namespace travik {
 
@@ -9,6 +10,8 @@ Session::Session()
     : sim_(std::make_unique<sim::SimBackend>()),
       ui_(std::make_unique<ui::HeadlessBackend>(ui::HeadlessBackend::Clock::kVirtual)) {
   ResetProgramState();
+  // Drivers look templates up (captions, menus) before the program starts.
+  ui::SetTemplateLookup(&ProgramTemplate);
   SetCurrentHidBackend(sim_.get());
   sim_->SetClock([ui = ui_.get()] { return ui->Now(); });
 }
@@ -18,6 +21,7 @@ Session::Session(HidBackend& backend) : Session(backend, ui::HeadlessBackend::Cl
 Session::Session(HidBackend& backend, ui::HeadlessBackend::Clock clock)
     : ui_(std::make_unique<ui::HeadlessBackend>(clock)) {
   ResetProgramState();
+  ui::SetTemplateLookup(&ProgramTemplate);
   SetCurrentHidBackend(&backend);
 }
 

@@ -46,7 +46,7 @@ void PrintPoints(const CalibrationReport& report, std::ostream& out) {
 
 }  // namespace
 
-int Calibrate(bool outputs, const std::string& device, const std::string& report_path,
+int Calibrate(bool outputs, bool fast, const std::string& device, const std::string& report_path,
               std::ostream& out, std::ostream& err, BenchEnv& env) {
   const auto bench = ProbeBench(*env.backend);
   std::string why;
@@ -96,6 +96,13 @@ int Calibrate(bool outputs, const std::string& device, const std::string& report
     return kExitFailed;
   }
   BeginCalibrationReport(outputs);
+  // The dialog's own check box, as a technician would tick it.
+  if (fast && !run.ui().Control(tmpl, kOcFast)->checked) {
+    if (std::string w = run.ClickId(kOcFast); !w.empty()) {
+      err << "travik-cli: " << w << '\n';
+      return kExitFailed;
+    }
+  }
   if (std::string w = run.ClickId(button); !w.empty()) {
     err << "travik-cli: " << w << '\n';
     return kExitFailed;

@@ -9,7 +9,7 @@
 
 namespace travik::cli {
 
-int Calibrate(bool outputs, const std::string& device, const std::string& report_path,
+int Calibrate(bool outputs, bool fast, const std::string& device, const std::string& report_path,
               std::ostream& out, std::ostream& err, BenchEnv& env);
 
 }  // namespace travik::cli

@@ -18,7 +18,7 @@
 #include "firmware/bootloader_dialog.h"
 #include "firmware/firmware_file.h"
 #include "protocol/identification.h"
-#include "protocol/transfer.h"
+#include "dialogs/transfer.h"
 #include "resources/resources.h"
 #include "sim/sim_bootloader.h"
 #include "sim/sim_calibrator.h"
@@ -43,6 +43,7 @@ struct Options {
   bool json = false;
   bool all = false;
   bool verify = true;
+  bool fast = false;  // calibrate outputs: the model-based search
   std::string out;
   std::string csv;
   std::string report;
@@ -88,6 +89,8 @@ bool Parse(const std::string& command, std::vector<std::string> args, Options& o
       o.all = true;
     } else if (a == "--no-verify") {
       o.verify = false;
+    } else if (a == "--fast") {
+      o.fast = true;
     } else if (a.starts_with("--")) {
       why = "unknown option " + a;
       return false;
@@ -105,6 +108,7 @@ bool Parse(const std::string& command, std::vector<std::string> args, Options& o
       !allowed(o.out.empty() || command == "read", "--out") ||
       !allowed(o.csv.empty() || command == "values", "--csv") ||
       !allowed(o.report.empty() || command == "calibrate", "--report") ||
+      !allowed(!o.fast || command == "calibrate", "--fast") ||
       !allowed((interval.empty() && count.empty()) || command == "values", "--interval/--count") ||
       !allowed(o.device.empty() || command != "list", "--device"))
     return false;
@@ -140,6 +144,10 @@ bool Parse(const std::string& command, std::vector<std::string> args, Options& o
   }
   if (command == "calibrate" && o.positional[0] != "outputs" && o.positional[0] != "inputs") {
     why = "calibrate wants outputs or inputs, not " + o.positional[0];
+    return false;
+  }
+  if (o.fast && o.positional[0] != "outputs") {
+    why = "--fast goes with calibrate outputs";
     return false;
   }
   return true;
@@ -473,7 +481,7 @@ int RunBenchCommand(const std::string& command, const std::vector<std::string>& 
   if (command == "write") return Write(o, out, err, env);
   if (command == "values") return Values(o, out, err, env);
   if (command == "flash") return Flash(o, out, err, env);
-  return Calibrate(o.positional.front() == "outputs", o.device, o.report, out, err, env);
+  return Calibrate(o.positional.front() == "outputs", o.fast, o.device, o.report, out, err, env);
 }
 
 std::unique_ptr<sim::SimBackend> BuildSimulatedBench(const std::string& models, std::string& why) {

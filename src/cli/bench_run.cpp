@@ -6,7 +6,7 @@
 
 #include "app/program.h"
 #include "core/globals.h"
-#include "protocol/transfer.h"
+#include "dialogs/transfer.h"
 #include "resources/resources.h"
 #include "ui/template.h"
 

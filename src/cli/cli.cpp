@@ -22,7 +22,7 @@ constexpr const char* kUsage =
     "       travik-cli [OPTIONS] values [--device SEL] [--interval DUR] [--count N]\n"
     "                                   [--csv FILE] [--json]\n"
     "       travik-cli [OPTIONS] flash FILE.hex|FILE.kvm [--device SEL]\n"
-    "       travik-cli [OPTIONS] calibrate outputs|inputs [--device SEL] [--report FILE]\n"
+    "       travik-cli [OPTIONS] calibrate outputs|inputs [--device SEL] [--report FILE] [--fast]\n"
     "       travik-cli --help | --version\n";
 
 constexpr const char* kHelp =

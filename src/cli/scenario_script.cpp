@@ -12,6 +12,7 @@
 #include "cli/scenario_lexer.h"
 #include "core/globals.h"
 #include "core/text.h"
+#include "dialogs/templates.h"
 #include "resources/resources.h"
 #include "sim/sim_bootloader.h"
 #include "sim/sim_models.h"
@@ -343,7 +344,7 @@ bool ParseSetup(LineReader& r, const std::string& word, Statement& st) {
 }
 
 int MenuCommandOf(LineReader& r) {
-  const ui::DialogTemplate* main = ui::FindTemplate(res::kMainWindow);
+  const ui::DialogTemplate* main = ProgramTemplate(res::kMainWindow);
   if (r.PeekNumber()) return static_cast<int>(r.NumberIn("the menu command", 1, 65535));
   const std::string text = r.Text("the menu command's number or its item text");
   if (r.Failed()) return 0;

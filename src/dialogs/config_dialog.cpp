@@ -5,7 +5,7 @@
 #include "config/format.h"
 #include "core/globals.h"
 #include "core/text.h"
-#include "protocol/transfer.h"
+#include "dialogs/transfer.h"
 
 namespace travik {
 

@@ -1,7 +1,7 @@
 // Templates of the rack transmitters with two analog outputs: UC-RGQ (160),
 // UC-RGQ-A (162, no LCD), UC-VWC (159), UC-MXH (163) and UC-BCM (161). One
-// layout; the UC-RGQ's identifiers are those of the original, the others
-// follow its pattern with their own.
+// layout; the UC-RGQ's identifiers are its documented ones, the others follow
+// its pattern with identifiers of their own.
 #include <algorithm>
 
 #include "resources/member_layout.h"
@@ -106,7 +106,8 @@ ui::DialogTemplate Analog(const AnalogIds& m) {
   if (m.indication_lo != 0)
     y = RowGroup(b, kNoLabel, "Limity indikace CO2", x, y, kCol,
                  {{"Spodní limit", m.indication_lo}, {"Horní limit", m.indication_hi}});
-  // Hidden at opening; kept in the template as the original has them.
+  // Service controls: the dialog hides them at opening (its table lists them),
+  // but they stay in the template so their identifiers remain taken.
   if (m.cal_group != 0)
     y = CalibrationGroup(b, m.cal_group, m.cal_label, m.cal_edit, m.cal_button, "Zápsat kalibraci",
                          x, y, kCol);

@@ -44,11 +44,11 @@ inline constexpr int kDlgOutputCalibration = 122;
 inline constexpr int kDlgInputCalibration = 336;
 inline constexpr int kDlgKdb7dy = 337;
 
-// Tables of templates, one function per resource file.
+// Tables of templates, one function per resource file (the compact family's,
+// built from its dialog tables, are CompactTemplates in dialogs/layout_template.h).
 std::vector<ui::DialogTemplate> MainTemplates();
 std::vector<ui::DialogTemplate> SettingsTemplates();
 std::vector<ui::DialogTemplate> TransferTemplates();
-std::vector<ui::DialogTemplate> CompactTemplates();
 std::vector<ui::DialogTemplate> FirmwareTemplates();
 std::vector<ui::DialogTemplate> ValuesTemplates();
 std::vector<ui::DialogTemplate> CalibrationTemplates();

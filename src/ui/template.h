@@ -81,7 +81,13 @@ struct DialogTemplate {
   }
 };
 
-// Every template of the program (src/resources). nullptr for an unknown number.
+// The program's templates are tables above this layer (resources, dialogs), so
+// the program hands their lookup in at start (ProgramTemplate, src/dialogs).
+using TemplateLookup = const DialogTemplate* (*)(int number);
+void SetTemplateLookup(TemplateLookup lookup);
+
+// The template of that number through the lookup handed in; nullptr for an
+// unknown number or before a lookup is set.
 const DialogTemplate* FindTemplate(int number);
 
 }  // namespace travik::ui

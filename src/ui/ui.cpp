@@ -1,8 +1,18 @@
 #include "ui/ui.h"
 
+#include <atomic>
+
 namespace travik::ui {
 namespace {
 Backend* g_backend = nullptr;
+std::atomic<TemplateLookup> g_templates = nullptr;
+}  // namespace
+
+void SetTemplateLookup(TemplateLookup lookup) { g_templates = lookup; }
+
+const DialogTemplate* FindTemplate(int number) {
+  const TemplateLookup lookup = g_templates;
+  return lookup != nullptr ? lookup(number) : nullptr;
 }
 
 void DialogProc::OnClose(Dialog& dialog) {

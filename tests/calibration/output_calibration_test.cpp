@@ -367,7 +367,9 @@ TEST(OutputCalibration, FastModeJudgesTheMeanOfTheLastReadingsAfterTheSameSettle
     OutputBench b;
     b.FixAll(9900, 200000);
     b.Ready();
-    if (row.fast) ASSERT_EQ(b.ui().Click(kDlg, kOcFast), "");
+    if (row.fast) {
+      ASSERT_EQ(b.ui().Click(kDlg, kOcFast), "");
+    }
     b.Calibrate();
     EXPECT_FALSE(b.Enabled(kOcFast));
     ASSERT_TRUE(b.RunUntil([&] { return !b.Writes().empty(); }, 3000));
@@ -390,7 +392,9 @@ TEST(OutputCalibration, FastModeOutOfRangeAsTheDefault) {
     OutputBench b;
     b.FixAll(9000, 200000);
     b.Ready();
-    if (fast) ASSERT_EQ(b.ui().Click(kDlg, kOcFast), "");
+    if (fast) {
+      ASSERT_EQ(b.ui().Click(kDlg, kOcFast), "");
+    }
     const std::int64_t start = b.ui().Now();
     b.Calibrate();
     ASSERT_TRUE(b.RunUntil([&] { return !b.ui().Messages().empty(); }, 60000));

@@ -366,6 +366,8 @@ TEST(BenchUsage, MistakesAreUsageErrorsBeforeAnythingRuns) {
       {"list", {"--device", "KDB"}, "--device does not go with list"},
       {"info", {"--bogus"}, "unknown option --bogus"},
       {"calibrate", {"sideways"}, "calibrate wants outputs or inputs"},
+      {"calibrate", {"inputs", "--fast"}, "--fast goes with calibrate outputs"},
+      {"read", {"--out", "a.kvc", "--fast"}, "--fast does not go with read"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.said);
@@ -477,6 +479,30 @@ TEST(BenchCalibrate, APointOutOfRangeFailsAndTheReportSaysSo) {
   EXPECT_NE(html.find("<span class=\"fail\">FAIL</span>"), std::string::npos);
   // Twelve steps tried before it gave up.
   EXPECT_NE(html.find("<tr><td>12</td>"), std::string::npos);
+}
+
+// --fast ticks the dialog's "Rychlá kalibrace": the same points pass with
+// fewer writes on a drifted unit.
+TEST(BenchCalibrate, FastTicksTheDialogsCheckBox) {
+  std::size_t writes[2] = {};
+  for (const bool fast : {false, true}) {
+    SCOPED_TRACE(fast ? "fast" : "default");
+    TempDir dir;
+    Bench bench("NSC");
+    bench.Transmitter(0).analog().SetError(0, sim::Terminal::kVoltage, sim::UnitError{1.04, -37});
+    std::vector<CalibrationReport> ended;
+    SetCalibrationEndSink([&](const CalibrationReport& report) { ended.push_back(report); });
+    std::vector<std::string> args{"outputs", "--report", dir.File("r")};
+    if (fast) args.push_back("--fast");
+    const Result r = bench.Run("calibrate", args);
+    SetCalibrationEndSink(nullptr);
+    EXPECT_EQ(r.status, kExitDone) << r.err;
+    ASSERT_EQ(ended.size(), 1u);
+    EXPECT_TRUE(ended[0].complete);
+    for (const CalibrationPoint& p : ended[0].points) writes[fast] += p.steps.size();
+  }
+  EXPECT_GT(writes[0], 0u);
+  EXPECT_LE(writes[1] * 2, writes[0]);
 }
 
 TEST(BenchCalibrate, WithoutReportTheDataFolderTakesIt) {

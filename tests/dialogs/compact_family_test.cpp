@@ -6,6 +6,7 @@
 #include <set>
 
 #include "dialogs/compact/compact_family.h"
+#include "dialogs/templates.h"
 #include "support/connected.h"
 
 namespace travik {
@@ -242,7 +243,7 @@ TEST(CompactTemplates, HoldEveryControlTheirTablesNameWithoutOverlap) {
   ASSERT_EQ(CompactDialogDefs().size(), 22u);
   for (const DialogDef* def : CompactDialogDefs()) {
     SCOPED_TRACE(def->header_name);
-    const ui::DialogTemplate* t = ui::FindTemplate(def->template_number);
+    const ui::DialogTemplate* t = ProgramTemplate(def->template_number);
     ASSERT_NE(t, nullptr);
     std::vector<int> named = {def->read_button, def->write_button, def->cancel_button,
                               def->open_button, def->save_button,  def->preset_button,

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "dialogs/multichannel/kdb7dy_dialog.h"
+#include "dialogs/templates.h"
 #include "protocol/frames.h"
 #include "resources/bitmaps.h"
 #include "support/connected.h"
@@ -24,7 +25,7 @@ constexpr int kBacklight = 3866, kActiveTime = 3867, kText = 3869, kAddress = 38
               kMenuLocked = 4024, kNoAutoCal = 4070, kMiddle = 4027, kBottom = 4029,
               kTwoState = 4031, kPwm = 4032, kSteps = 4034, kFreq = 4036, kPeriod = 4039,
               kSet = 4037, kOpen = 4040, kSave = 4041, kPreset = 4042, kRead = 4043, kWrite = 4044,
-              kCancel = 4045, kLeftColour = 4046, kTempColour = 4018;
+              kLeftColour = 4046, kTempColour = 4018;
 constexpr int kLink[3] = {4049, 3939, 3976};
 constexpr int kStates[3] = {3904, 3941, 3978};
 constexpr int Symbol(int mode, int k) {
@@ -483,6 +484,8 @@ TEST(Kdb7dyBitmaps, ItemsAreDrawnThroughTheMaskAndMissingOnesEndTheDialog) {
   MultiChannelDialog dialog(broken);
   Runner runner;
   runner.child = &dialog;
+  // No program runs here: the templates are handed in as RunProgram would.
+  ui::SetTemplateLookup(&ProgramTemplate);
   ui::HeadlessBackend ui;
   ui.Start([&] { return ui.RunMainWindow(res::kMainWindow, runner); });
   ui.Advance(10);

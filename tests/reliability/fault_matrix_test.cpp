@@ -79,7 +79,7 @@ void ConnectAndOpenKdb(Rig& r) {
 void Transfer(Rig& r, int dialog, int button, int cancel) {
   ASSERT_EQ(r.ui().Click(dialog, button), "");
   r.ui().AdvanceUntil([&] { return r.ui().TopTemplate() == dialog || !r.ui().IsOpen(dialog); }, 10000);
-  if (r.ui().IsOpen(dialog)) ASSERT_EQ(r.ui().Click(dialog, cancel), "");
+  if (r.ui().IsOpen(dialog)) { ASSERT_EQ(r.ui().Click(dialog, cancel), ""); }
 }
 void KdbTransfer(Rig& r, int button) { Transfer(r, kKdb, button, kKdbCancel); }
 
@@ -130,7 +130,7 @@ void RunBootloader(Rig& r, int button) {
                 r.Enabled(ui::kIdCancel));
       },
       120000);
-  if (r.ui().IsOpen(test::kDlg)) ASSERT_EQ(r.ui().Click(test::kDlg, ui::kIdCancel), "");
+  if (r.ui().IsOpen(test::kDlg)) { ASSERT_EQ(r.ui().Click(test::kDlg, ui::kIdCancel), ""); }
 }
 
 const std::set<std::string> kBootMessages = {
@@ -144,7 +144,9 @@ void AddValuesAndCalibrations(std::vector<Procedure>& rows) {
                   [](Rig& r) {
                     ASSERT_EQ(r.ui().Click(res::kMainWindow, res::kButtonValues), "");
                     r.ui().Advance(1000);
-                    if (r.ui().IsOpen(res::kDlgValues)) ASSERT_EQ(r.ui().Click(res::kDlgValues, 2), "");
+                    if (r.ui().IsOpen(res::kDlgValues)) {
+                      ASSERT_EQ(r.ui().Click(res::kDlgValues, 2), "");
+                    }
                   },
                   {"Chyba při čtení dat", "Chyba při čtení měřených dat", "Chyba při zápisu dat",
                    "Chyba při nastavování adresy"},
@@ -179,7 +181,7 @@ void AddValuesAndCalibrations(std::vector<Procedure>& rows) {
                          r.ui().Control(c.dialog, c.point_name)->text == c.finished);
                },
                600000);
-           if (r.ui().IsOpen(c.dialog)) ASSERT_EQ(r.ui().Click(c.dialog, ui::kIdCancel), "");
+           if (r.ui().IsOpen(c.dialog)) { ASSERT_EQ(r.ui().Click(c.dialog, ui::kIdCancel), ""); }
          },
          {"Calibration error", "Calibration data write to EEPROM error", "Calibrated signal is Out of range",
           "Speaker beep error", "Data read pointer error", "Calibration Data read error",

@@ -48,7 +48,9 @@ inline void ExpectConsistent(Rig& r) {
   EXPECT_EQ(Enabled(r, res::kButtonStart), !online);
   EXPECT_EQ(Enabled(r, res::kButtonStop), online);
   EXPECT_EQ(Enabled(r, res::kButtonValues), online);
-  if (!online) EXPECT_EQ(MainText(r, res::kFieldDevice).find_first_not_of(' '), std::string::npos);
+  if (!online) {
+    EXPECT_EQ(MainText(r, res::kFieldDevice).find_first_not_of(' '), std::string::npos);
+  }
   EXPECT_LE(r.s.sim().OpenHandles(), online ? 1 : 0);
   EXPECT_EQ(r.s.sim().StaleCloses(), 0);
 }

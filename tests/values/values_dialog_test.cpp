@@ -134,7 +134,7 @@ TEST(LayoutTable, CoversEveryModelButTheOutputModule) {
   std::set<std::string> listed;
   for (const ModelLayout& m : EveryModel()) EXPECT_TRUE(listed.insert(m.model).second) << m.model;
   for (const auto& model : sim::SimModels())
-    if (model.device_type != 3) EXPECT_EQ(listed.count(model.name), 1u) << model.name;
+    if (model.device_type != 3) { EXPECT_EQ(listed.count(model.name), 1u) << model.name; }
 }
 
 // --- Values dialog -------------------------------------------------------------

@@ -156,7 +156,8 @@ void MultiChannelDialog::OnInit(ui::Dialog& d) {
 }
 
 void MultiChannelDialog::OnDestroy(ui::Dialog&) {
-  // ReleaseDialogBitmaps: the resources stay with the program.
+  // Only the pointers are dropped: the bitmaps are loaded once and stay with
+  // the program for the next opening.
   symbols_.clear();
   colours_.clear();
   bargraphs_.clear();

@@ -1,6 +1,7 @@
 // The tables of the five rack transmitters with analog outputs. The UC-RGQ's
-// controls, checks and defaults are the original's; the other four follow its
-// pattern for the quantities they measure (our choice where nothing is given).
+// controls, checks and defaults are the device's documented ones; the other
+// four follow its pattern for the quantities they measure, with our own
+// choices where their documentation gives none.
 #include "dialogs/multichannel/rack_analog_dialog.h"
 
 #include <span>

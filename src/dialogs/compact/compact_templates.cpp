@@ -1,5 +1,5 @@
 #include "dialogs/compact/compact_family.h"
-#include "resources/layout_template.h"
+#include "dialogs/layout_template.h"
 #include "resources/resources.h"
 
 namespace travik::res {

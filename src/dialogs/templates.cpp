@@ -1,12 +1,15 @@
+#include "dialogs/templates.h"
+
 #include <map>
 
+#include "dialogs/layout_template.h"
 #include "resources/resources.h"
 
-namespace travik::ui {
+namespace travik {
 
-const DialogTemplate* FindTemplate(int number) {
-  static const std::map<int, DialogTemplate> all = [] {
-    std::map<int, DialogTemplate> m;
+const ui::DialogTemplate* ProgramTemplate(int number) {
+  static const std::map<int, ui::DialogTemplate> all = [] {
+    std::map<int, ui::DialogTemplate> m;
     for (auto table : {res::MainTemplates, res::SettingsTemplates, res::TransferTemplates,
                        res::CompactTemplates, res::FirmwareTemplates,
                        res::ValuesTemplates, res::CalibrationTemplates,
@@ -20,4 +23,4 @@ const DialogTemplate* FindTemplate(int number) {
   return it == all.end() ? nullptr : &it->second;
 }
 
-}  // namespace travik::ui
+}  // namespace travik

@@ -1,4 +1,4 @@
-#include "resources/layout_template.h"
+#include "dialogs/layout_template.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "protocol/transfer.h"
+#include "dialogs/transfer.h"
 
 #include "core/globals.h"
 #include "hid/hid.h"

@@ -1,0 +1,2 @@
+#include "ui/ui.h"
+#include "core/globals.h"
