@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "core/globals.h"
 #include "core/models.h"
+#include "dialogs/templates.h"
 #include "protocol/identification.h"
 #include "sim/sim_models.h"
 #include "ui/template.h"
@@ -52,7 +53,7 @@ TEST(Models, NamedDialogsExist) {
     SCOPED_TRACE(m.name);
     for (int number : {m.config_template, CalibrationTemplateFor(m.type), ValuesTemplateFor(m.type)}) {
       if (number == 0) continue;
-      EXPECT_NE(ui::FindTemplate(number), nullptr) << number;
+      EXPECT_NE(ProgramTemplate(number), nullptr) << number;
       EXPECT_NE(CreateDialogProc(number), nullptr) << number;
     }
   }

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "dialogs/multichannel/kdb7dy_dialog.h"
+#include "dialogs/templates.h"
 #include "support/connected.h"
 #include "ui/template.h"
 
@@ -345,7 +346,7 @@ TEST_F(MemberFaults, ContrastOfBbh7tIsThePlainWord) {
 
 // UC-RGQ: the backlight and the active time each have a group of their own.
 TEST(RackAnalogTemplate, SaverHoldsBacklightAndTimeGroups) {
-  const ui::DialogTemplate* t = ui::FindTemplate(160);
+  const ui::DialogTemplate* t = ProgramTemplate(160);
   ASSERT_NE(t, nullptr);
   for (const char* caption : {"Nastavení šetřiče LCD", "Podsvícení neaktivní LCD", "Čas aktivního LCD"}) {
     const auto c = std::find_if(t->controls.begin(), t->controls.end(), [&](const auto& x) {

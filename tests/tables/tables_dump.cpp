@@ -11,6 +11,7 @@
 #include "app/program.h"
 #include "core/globals.h"
 #include "dialogs/compact/compact_family.h"
+#include "dialogs/templates.h"
 #include "dialogs/multichannel/kdb7dy_dialog.h"
 #include "dialogs/multichannel/member_tables.h"
 #include "dialogs/multichannel/rack_analog_dialog.h"
@@ -242,7 +243,7 @@ std::string DumpTables() {
   out << "# Every template, dialog table and model of the program. Regenerate with\n"
          "# TRAVIK_UPDATE_TABLES_DUMP=1 test_tables.\n";
   for (int n = 0; n < kTemplateNumbers; ++n)
-    if (const ui::DialogTemplate* t = ui::FindTemplate(n)) DumpTemplate(out, *t);
+    if (const ui::DialogTemplate* t = ProgramTemplate(n)) DumpTemplate(out, *t);
   for (const DialogDef* d : CompactDialogDefs()) DumpDialogDef(out, *d);
   DumpMultiChannelDef(out, Kdb7dyDialogDef());
   for (const MultiChannelDef* m : MultiChannelMemberDefs()) DumpMultiChannelDef(out, *m);

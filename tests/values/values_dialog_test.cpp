@@ -233,7 +233,9 @@ TEST_P(RefusedStreamTest, ShowsNoReading) {
                                                      (module ? "Zápis dat, info" : "Čtení dat, info")});
   EXPECT_EQ(Text(dialog, value).find(" V"), std::string::npos) << Text(dialog, value);
   EXPECT_EQ(Count(Exchange::kReadInput, cal), 0);
-  if (!module) EXPECT_EQ(V(1010), " 3,5 ");
+  if (!module) {
+    EXPECT_EQ(V(1010), " 3,5 ");
+  }
   ASSERT_EQ(ui().Click(dialog, 2), "");
 }
 
