@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "config/file_io.h"
+#include "core/globals.h"
 #include "core/text.h"
 #include "protocol/calibrator.h"
 
@@ -60,8 +61,9 @@ std::string Signed(long long v, const CalibrationPoint& p) {
 }  // namespace
 
 CalibrationReport& CurrentCalibration() {
-  static CalibrationReport report;
-  return report;
+  std::shared_ptr<CalibrationReport>& report = G().Calibration;
+  if (!report) report = std::make_shared<CalibrationReport>();
+  return *report;
 }
 
 void BeginCalibrationReport(bool outputs) {

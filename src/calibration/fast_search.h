@@ -80,4 +80,12 @@ class FastSearch {
   double clearest_ = 0;
 };
 
+// The fast search beside the output calibration's own variables, kept in its
+// run; `on` is taken from the check box when "Calibration" starts a run.
+struct FastOutputRun {
+  bool on = false;
+  FastSearch search;
+  ReadingWindow window;
+};
+
 }  // namespace travik

@@ -20,18 +20,16 @@ constexpr std::uint8_t kNoSignal = 17;
 
 constexpr SignalCode kSignals[] = {
     {"Unknown signal", "-.-", kRefNone, kIcIdle, 0, 0},
-    {"RTD 100 Low", "100.00", kRef100Ohm, 1, 0x00, 10000},
-    {"RTD 100 High", "200.00", kRef200Ohm, 2, 0x00, 20000},
-    {"RTD 1000 Low", "1000.0", kRef1000Ohm, 3, 0x01, 10000},
-    {"RTD 1000 High", "2000.0", kRef2000Ohm, 4, 0x01, 20000},
+    {"RTD 100 Low", "100.00", kRef100Ohm, kIcRtd100Low, 0x00, 10000},
+    {"RTD 100 High", "200.00", kRef200Ohm, kIcRtd100High, 0x00, 20000},
+    {"RTD 1000 Low", "1000.0", kRef1000Ohm, kIcRtd1000Low, 0x01, 10000},
+    {"RTD 1000 High", "2000.0", kRef2000Ohm, kIcRtd1000High, 0x01, 20000},
     {"Voltage Low", "1.0", kRef1V, kIcIdle, 0, 0},
     {"Voltage High", "10.0", kRef10V, kIcIdle, 0, 0},
     {"Current Low", "2.0", kRef2mA, kIcIdle, 0, 0},
     {"Current High", "20.0", kRef20mA, kIcIdle, 0, 0},
     {"Data save", "-.-", kRefNone, kIcStore, 0, 0},
 };
-
-InputCalibrationRun g_run;
 
 // A failure that ends the dialog once the message box is dismissed.
 void FailAndClose(ui::Dialog& d, const char* text, const char* caption, ui::Icon icon) {
@@ -40,7 +38,7 @@ void FailAndClose(ui::Dialog& d, const char* text, const char* caption, ui::Icon
   d.PostClose();
 }
 
-void Delay(std::uint8_t next_state, std::uint32_t ticks) {
+void Delay(InputCalStep next_state, std::uint32_t ticks) {
   InputCalibrationRun& r = InputRun();
   r.next_state = next_state;
   r.state = kIcDelay;
@@ -253,7 +251,7 @@ void StartCalibration(ui::Dialog& d) {
 
 const SignalCode& Signal(std::uint8_t code) { return code <= 9 ? kSignals[code] : kSignals[0]; }
 
-InputCalibrationRun& InputRun() { return g_run; }
+InputCalibrationRun& InputRun() { return G().InputCalibration; }
 
 void InputCalibrationDialog::OnInit(ui::Dialog& d) {
   InputCalibrationRun& r = InputRun();
@@ -325,12 +323,6 @@ void InputCalibrationDialog::OnTimer(ui::Dialog& d, int timer_id) {
     case kIcSignal:
       SelectSignal(d);
       return;
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-      WritePoint(d);
-      return;
     case kIcWaitReady:
       WaitReady(d);
       return;
@@ -343,7 +335,8 @@ void InputCalibrationDialog::OnTimer(ui::Dialog& d, int timer_id) {
     case kIcBeep:
       Beep(d);
       return;
-    default:  // 5-8 and 17: idle
+    default:  // the point states, then 5-8 and 17: idle
+      if (WritesInputPoint(r.state)) WritePoint(d);
       return;
   }
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/dialog_runs.h"
 #include "ui/ui.h"
 
 namespace travik {
@@ -26,18 +27,6 @@ inline constexpr int kIcTickMs = 20;
 // Result of a close request (CANCEL ends with 1).
 inline constexpr int kIcClosed = 1005;
 
-// States. 1-4 write a point, 5-8 do nothing, 9 stores.
-inline constexpr std::uint8_t kIcWaitReady = 0;
-inline constexpr std::uint8_t kIcStore = 9;
-inline constexpr std::uint8_t kIcIdentify = 10;
-inline constexpr std::uint8_t kIcJumperRequest = 11;
-inline constexpr std::uint8_t kIcJumper = 12;
-inline constexpr std::uint8_t kIcSignal = 13;
-inline constexpr std::uint8_t kIcResetSignal = 14;
-inline constexpr std::uint8_t kIcDelay = 15;
-inline constexpr std::uint8_t kIcBeep = 16;
-inline constexpr std::uint8_t kIcIdle = 17;
-
 // Status byte 2 of a transmitter that has taken its point.
 inline constexpr std::uint8_t kIcReady = 0xAA;
 inline constexpr std::uint32_t kIcPollTicks = 50;
@@ -49,7 +38,7 @@ struct SignalCode {
   const char* name;
   const char* nominal;
   std::uint8_t command;      // calibration-device reference
-  std::uint8_t write_state;  // state that writes the point; kIcIdle for none
+  InputCalStep write_state;  // state that writes the point; kIcIdle for none
   std::uint8_t range;        // set-calibration-point range byte
   std::uint16_t value;       // nominal in the range's units
 };
@@ -57,19 +46,7 @@ struct SignalCode {
 // The code's row; codes outside 1-9 are "Unknown signal".
 const SignalCode& Signal(std::uint8_t code);
 
-struct InputCalibrationRun {
-  std::uint8_t state = kIcIdle;
-  std::uint8_t next_state = kIcIdle;
-  std::uint32_t countdown = 0;
-  std::uint8_t point_index = 0;
-  std::array<std::uint8_t, 8> points{};
-  std::array<std::uint8_t, 8> parameters{};
-  std::uint32_t polls = 0;
-  // This opening found and opened the calibration device and it took its
-  // init: only then is it told anything, the end of the host transfer included.
-  bool calibrator_ready = false;
-};
-
+// The run (in ProgramState); its variables persist between openings.
 InputCalibrationRun& InputRun();
 
 class InputCalibrationDialog : public ui::DialogProc {

@@ -14,26 +14,22 @@
 #include "settings/user_settings.h"
 
 namespace travik {
+
 namespace {
 
 constexpr const char* kBootCaption = "BOOT info";
 const std::string kBlank29(29, ' ');
 
-OutputCalibrationRun g_run;
+FastOutputRun& Fast() {
+  std::shared_ptr<FastOutputRun>& fast = OutputRun().fast;
+  if (!fast) fast = std::make_shared<FastOutputRun>();
+  return *fast;
+}
 
-// The fast search beside the run's own variables; `on` is taken from the
-// check box when "Calibration" starts a run.
-struct FastMode {
-  bool on = false;
-  FastSearch search;
-  ReadingWindow window;
-};
-FastMode g_fast;
+std::uint16_t TrialValue() { return Fast().on ? Fast().search.value() : OutputRun().search.value; }
+std::uint8_t StepsLeft() { return Fast().on ? Fast().search.steps_left() : OutputRun().search.steps_left; }
 
-std::uint16_t TrialValue() { return g_fast.on ? g_fast.search.value() : OutputRun().search.value; }
-std::uint8_t StepsLeft() { return g_fast.on ? g_fast.search.steps_left() : OutputRun().search.steps_left; }
-
-constexpr std::array<OutputPoint, 8> kPoints{{
+constexpr std::array<OutputPoint, kOcPoints> kPoints{{
     {1, 0x04, kChannelU1, false, "Kalibrace Napeti kanal 1 kalibracni bod 1V", 10000, 11, 19},
     {1, 0x06, 0, false, "Kalibrace Napeti kanal 1 kalibracni bod 10V", 100000, 11, 19},
     {1, 0x00, kChannelI1, true, "Kalibrace Proudu kanal 1 kalibracni bod 2mA", 20000, 22, 39},
@@ -140,7 +136,7 @@ void CheckJumper(ui::Dialog& d) {
   d.Enable(kOcPointName, true);
   d.Enable(kOcSteps, true);
   r.search = Approximation{};
-  g_fast.search = FastSearch{};
+  Fast().search = FastSearch{};
   r.phase = kOcStart;
   r.next_state = kOcFirstPoint;
   r.state = kOcDelay;
@@ -198,42 +194,43 @@ void EndRecordedPoint(std::uint32_t reading, bool passed) {
   points.back().ended = true;
 }
 
-std::uint8_t PointAfter(std::uint8_t state) {
-  if (state == kOcLastPoint) return kOcStore;
+OutputCalStep PointAfter(OutputCalStep state) {
+  const int index = OutputPointIndex(state);
+  if (index == kOcPoints - 1) return kOcStore;
   // Type 9 has no second channel to calibrate.
-  if (state == kOcFirstPoint + 3 && G().DeviceType == 9) return kOcStore;
-  return static_cast<std::uint8_t>(state + 1);
+  if (index == kOcPoints / 2 - 1 && G().DeviceType == 9) return kOcStore;
+  return OutputPointStep(index + 1);
 }
 
 // States 5 to 12.
 void RunPoint(ui::Dialog& d) {
   OutputCalibrationRun& r = OutputRun();
-  const OutputPoint& p = kPoints[r.state - kOcFirstPoint];
+  const OutputPoint& p = kPoints[static_cast<std::size_t>(OutputPointIndex(r.state))];
   switch (r.phase) {
     case kOcStart:
       if (p.select != 0 && !SelectInput(d, p.select, p.current)) return;
       d.SetText(kOcPointName, p.title);
       RecordPoint(d, p);
       r.search = Approximation{};
-      g_fast.search = FastSearch{};
+      Fast().search = FastSearch{};
       d.SetText(kOcSteps, StepsLine(StepsLeft()));
       r.phase = kOcWrite;
       return;
     case kOcMeasure: {
-      if (g_fast.on && r.settle < kFastReadings) g_fast.window.Add(r.reading);
+      if (Fast().on && r.settle < kFastReadings) Fast().window.Add(r.reading);
       if (r.settle != 0) {
         --r.settle;
         return;
       }
-      if (g_fast.on && g_fast.search.WantsMoreReadings(p, g_fast.window)) {
+      if (Fast().on && Fast().search.WantsMoreReadings(p, Fast().window)) {
         r.settle = kFastReadings - 1;  // the next kFastReadings ticks' readings join these
         return;
       }
       // Fast mode judges the mean of its window; the report shows what was judged.
       const std::uint32_t judged =
-          g_fast.on ? static_cast<std::uint32_t>(std::lround(g_fast.window.Mean())) : r.reading;
+          Fast().on ? static_cast<std::uint32_t>(std::lround(Fast().window.Mean())) : r.reading;
       RecordStep(TrialValue(), judged);
-      const Verdict verdict = g_fast.on ? g_fast.search.Judge(p, g_fast.window) : Judge(r.search, p, r.reading);
+      const Verdict verdict = Fast().on ? Fast().search.Judge(p, Fast().window) : Judge(r.search, p, r.reading);
       switch (verdict) {
         case Verdict::kAccepted:
           EndRecordedPoint(judged, true);
@@ -262,7 +259,7 @@ void RunPoint(ui::Dialog& d) {
       }
       r.phase = kOcMeasure;
       r.settle = kOcSettleTicks;
-      g_fast.window.Clear();
+      Fast().window.Clear();
       return;
     case kOcDone:
       r.phase = kOcStart;
@@ -331,7 +328,7 @@ void StartCalibration(ui::Dialog& d) {
   d.Enable(kOcCalibrate, false);
   d.Enable(kOcFast, false);
   SetManualButtons(d, false);
-  g_fast.on = d.IsChecked(kOcFast);
+  Fast().on = d.IsChecked(kOcFast);
   BeginCalibrationReport(/*outputs=*/true);
   r.next_state = kOcIdentifyTransmitter;
   r.state = kOcDelay;
@@ -340,7 +337,7 @@ void StartCalibration(ui::Dialog& d) {
 
 }  // namespace
 
-const std::array<OutputPoint, 8>& OutputPoints() { return kPoints; }
+const std::array<OutputPoint, kOcPoints>& OutputPoints() { return kPoints; }
 
 Verdict Judge(Approximation& a, const OutputPoint& point, std::uint32_t reading) {
   if (Within(reading, point.nominal, point.at_once)) return Verdict::kAccepted;
@@ -360,7 +357,8 @@ std::string StepsLine(std::uint8_t steps_left) {
   return "Zbyvajici pocet kroku " + std::to_string(steps_left) + " ";
 }
 
-OutputCalibrationRun& OutputRun() { return g_run; }
+OutputCalibrationRun& OutputRun() { return G().OutputCalibration; }
+
 
 void OutputCalibrationDialog::OnInit(ui::Dialog& d) {
   OutputCalibrationRun& r = OutputRun();
@@ -451,7 +449,7 @@ void OutputCalibrationDialog::OnTimer(ui::Dialog& d, int timer_id) {
       Store(d);
       return;
     default:
-      if (r.state >= kOcFirstPoint && r.state <= kOcLastPoint) RunPoint(d);
+      if (OutputPointIndex(r.state) >= 0) RunPoint(d);
       return;
   }
 }

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/dialog_runs.h"
 #include "ui/ui.h"
 
 namespace travik {
@@ -37,26 +38,6 @@ inline constexpr int kOcTimer = 1;
 inline constexpr int kOcTickMs = 20;
 // Ticks between a write and the reading that judges it.
 inline constexpr std::uint8_t kOcSettleTicks = 100;
-inline constexpr std::uint8_t kOcStepsPerPoint = 12;
-inline constexpr std::uint16_t kOcFirstTrial = 2048;
-inline constexpr std::uint32_t kOcFirstStep = 1024;
-
-// States: 0 idle, 1 delay, 2-4 connection steps, 5-12 points, 13 store.
-inline constexpr std::uint8_t kOcIdle = 0;
-inline constexpr std::uint8_t kOcDelay = 1;
-inline constexpr std::uint8_t kOcIdentifyCalibrator = 2;
-inline constexpr std::uint8_t kOcIdentifyTransmitter = 3;
-inline constexpr std::uint8_t kOcJumper = 4;
-inline constexpr std::uint8_t kOcFirstPoint = 5;
-inline constexpr std::uint8_t kOcLastPoint = 12;
-inline constexpr std::uint8_t kOcStore = 13;
-
-// Phases within a point.
-inline constexpr std::uint8_t kOcWriting = 0;
-inline constexpr std::uint8_t kOcStart = 1;
-inline constexpr std::uint8_t kOcMeasure = 2;
-inline constexpr std::uint8_t kOcWrite = 3;
-inline constexpr std::uint8_t kOcDone = 4;
 
 struct OutputPoint {
   std::uint8_t channel;     // 1 or 2
@@ -70,14 +51,7 @@ struct OutputPoint {
 };
 
 // The points of states 5 to 12, in order.
-const std::array<OutputPoint, 8>& OutputPoints();
-
-// The search of one point.
-struct Approximation {
-  std::uint16_t value = kOcFirstTrial;
-  std::uint32_t step = kOcFirstStep;
-  std::uint8_t steps_left = kOcStepsPerPoint;
-};
+const std::array<OutputPoint, kOcPoints>& OutputPoints();
 
 enum class Verdict { kAccepted, kWriteAgain, kOutOfRange };
 
@@ -88,22 +62,8 @@ Verdict Judge(Approximation& a, const OutputPoint& point, std::uint32_t reading)
 // "Zbyvajici pocet kroku 12 ": the format's trailing lone percent prints nothing.
 std::string StepsLine(std::uint8_t steps_left);
 
-struct OutputCalibrationRun {
-  std::uint8_t state = kOcIdle;
-  std::uint8_t next_state = kOcIdle;
-  std::uint32_t countdown = 0;
-  std::uint8_t phase = kOcStart;
-  std::uint8_t settle = 0;
-  Approximation search;
-  std::uint32_t reading = 0;
-  bool current_input = false;
-  bool transmitter_opened = false;
-  // Reports are measurements only once read block 1 was accepted; before,
-  // the device sends its identification record.
-  bool streaming = false;
-};
-
-// The one run; its variables persist between openings as the dialog's do.
+// The one run (in ProgramState); its variables persist between openings as
+// the dialog's do.
 OutputCalibrationRun& OutputRun();
 
 class OutputCalibrationDialog : public ui::DialogProc {

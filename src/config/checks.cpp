@@ -43,7 +43,7 @@ bool NumberStart(const std::string& text) {
 // that is no number as a whole counts as 0 as well and is replaced at once,
 // except the start of a number the user is still typing.
 template <typename Parse, typename Format>
-bool CheckDecimal(ui::Dialog& dialog, int id, std::int32_t max, std::int32_t min, Parse parse,
+bool CheckDecimal(ui::Dialog& dialog, int id, std::int32_t min, std::int32_t max, Parse parse,
                   Format format) {
   const std::string text = ReadNumber(dialog, id);
   const bool focused = dialog.HasFocus(id);
@@ -65,13 +65,13 @@ std::string Thousandths(std::int32_t v) { return FormatThousandths(static_cast<s
 
 }  // namespace
 
-bool CheckTenths(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t min) {
-  return CheckDecimal(dialog, id, max, min,
+bool CheckTenths(ui::Dialog& dialog, int id, std::int16_t min, std::int16_t max) {
+  return CheckDecimal(dialog, id, min, max,
                       [](const std::string& t, bool* p) { return ParseTenthsWide(t, p); }, Tenths);
 }
 
-bool CheckWholeTenths(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t min) {
-  if (CheckTenths(dialog, id, max, min)) return true;
+bool CheckWholeTenths(ui::Dialog& dialog, int id, std::int16_t min, std::int16_t max) {
+  if (CheckTenths(dialog, id, min, max)) return true;
   const std::string text = ReadNumber(dialog, id);
   bool parsed = false;
   bool whole = true;
@@ -80,13 +80,13 @@ bool CheckWholeTenths(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t
   return Replace(dialog, id, FormatInt(value));
 }
 
-bool CheckThousandths(ui::Dialog& dialog, int id, std::uint16_t max, std::uint16_t min) {
-  return CheckDecimal(dialog, id, max, min,
+bool CheckThousandths(ui::Dialog& dialog, int id, std::uint16_t min, std::uint16_t max) {
+  return CheckDecimal(dialog, id, min, max,
                       [](const std::string& t, bool* p) { return ParseThousandthsWide(t, p); },
                       Thousandths);
 }
 
-bool CheckSignedInt(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t min) {
+bool CheckSignedInt(ui::Dialog& dialog, int id, std::int16_t min, std::int16_t max) {
   const std::string text = ReadNumber(dialog, id);
   // A lone sign is the start of a number only while the user is typing it.
   if ((text == "-" && dialog.HasFocus(id)) || EmptyWhileTyping(dialog, id, text)) return false;
@@ -97,7 +97,7 @@ bool CheckSignedInt(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t m
   return false;
 }
 
-bool CheckUnsignedInt(ui::Dialog& dialog, int id, std::uint16_t max, std::uint16_t min) {
+bool CheckUnsignedInt(ui::Dialog& dialog, int id, std::uint16_t min, std::uint16_t max) {
   const std::string text = ReadNumber(dialog, id);
   if (EmptyWhileTyping(dialog, id, text)) return false;
   bool parsed = false;
@@ -107,7 +107,7 @@ bool CheckUnsignedInt(ui::Dialog& dialog, int id, std::uint16_t max, std::uint16
   return false;
 }
 
-std::int32_t CheckWholeInt(ui::Dialog& dialog, int id, std::int32_t max, std::int32_t min,
+std::int32_t CheckWholeInt(ui::Dialog& dialog, int id, std::int32_t min, std::int32_t max,
                            std::int32_t last, bool settle) {
   const std::string text = Utf8ToCp1250(dialog.GetText(id));
   std::size_t begin = 0;

@@ -15,26 +15,26 @@ namespace travik {
 // left it, shows that value ("0.0", no message when it is in range). A text
 // that is not a number as a whole counts as 0 and is replaced with the
 // message; a lone sign or point is left alone while the field has the focus.
-bool CheckTenths(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t min);
+bool CheckTenths(ui::Dialog& dialog, int id, std::int16_t min, std::int16_t max);
 
 // A whole number checked with the tenths rule (limits in tenths, replacements
 // "200.0"), whose fraction must be zero: "150.7" is replaced by "150" with
 // the message, so that the shown text is the number written.
-bool CheckWholeTenths(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t min);
+bool CheckWholeTenths(ui::Dialog& dialog, int id, std::int16_t min, std::int16_t max);
 
 // Fixed point in thousandths, unsigned; empty and unparsable texts as in
 // CheckTenths.
-bool CheckThousandths(ui::Dialog& dialog, int id, std::uint16_t max, std::uint16_t min);
+bool CheckThousandths(ui::Dialog& dialog, int id, std::uint16_t min, std::uint16_t max);
 
 // "%d", compared signed. A lone "-" is a minus sign being typed and is left
 // alone. A text that does not parse counts as below the minimum, except an
 // empty field that has the keyboard focus: the user has just cleared it to
 // type a new value. Once the focus leaves, an empty field gets the minimum.
-bool CheckSignedInt(ui::Dialog& dialog, int id, std::int16_t max, std::int16_t min);
+bool CheckSignedInt(ui::Dialog& dialog, int id, std::int16_t min, std::int16_t max);
 
 // "%d", compared as unsigned 32-bit against the limits (so "-1" is above any
 // maximum). Unparsable and empty texts as in CheckSignedInt.
-bool CheckUnsignedInt(ui::Dialog& dialog, int id, std::uint16_t max, std::uint16_t min);
+bool CheckUnsignedInt(ui::Dialog& dialog, int id, std::uint16_t min, std::uint16_t max);
 
 // "%d" for a value that goes to a device the moment it is written: a whole
 // number past a limit gets the limit; text that is no whole number (letters,
@@ -42,7 +42,7 @@ bool CheckUnsignedInt(ui::Dialog& dialog, int id, std::uint16_t max, std::uint16
 // sent that the field did not show. An empty field or lone sign with the focus
 // is left alone while it is retyped, unless `settle` (the write itself).
 // Returns the value the field shows afterwards.
-std::int32_t CheckWholeInt(ui::Dialog& dialog, int id, std::int32_t max, std::int32_t min,
+std::int32_t CheckWholeInt(ui::Dialog& dialog, int id, std::int32_t min, std::int32_t max,
                            std::int32_t last, bool settle);
 
 }  // namespace travik

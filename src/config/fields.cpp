@@ -76,12 +76,12 @@ namespace {
 bool WordRangeCheck(ui::Dialog& d, const Field& f) {
   if (f.word == kNoWord || f.offset != 0) return false;
   switch (f.format) {
-    case FieldFormat::kTenths: return CheckTenths(d, f.control, INT16_MAX, kLowestRecordTenths);
-    case FieldFormat::kSigned: return CheckSignedInt(d, f.control, INT16_MAX, INT16_MIN);
-    case FieldFormat::kUnsigned: return CheckUnsignedInt(d, f.control, UINT16_MAX, 0);
-    case FieldFormat::kThousandths: return CheckThousandths(d, f.control, UINT16_MAX, 0);
+    case FieldFormat::kTenths: return CheckTenths(d, f.control, kLowestRecordTenths, INT16_MAX);
+    case FieldFormat::kSigned: return CheckSignedInt(d, f.control, INT16_MIN, INT16_MAX);
+    case FieldFormat::kUnsigned: return CheckUnsignedInt(d, f.control, 0, UINT16_MAX);
+    case FieldFormat::kThousandths: return CheckThousandths(d, f.control, 0, UINT16_MAX);
     case FieldFormat::kSignedWhole:
-      return CheckWholeTenths(d, f.control, INT16_MAX, INT16_MIN);
+      return CheckWholeTenths(d, f.control, INT16_MIN, INT16_MAX);
     case FieldFormat::kHundredths:
     case FieldFormat::kUnsignedHundredths:
     case FieldFormat::kLong: return false;  // every such field has its own check
@@ -95,20 +95,20 @@ bool RunCheck(ui::Dialog& d, const Field& f, int max) {
   switch (f.check) {
     case CheckKind::kNone: return WordRangeCheck(d, f);
     case CheckKind::kTenths:
-      return CheckTenths(d, f.control, static_cast<std::int16_t>(max),
-                         static_cast<std::int16_t>(f.min));
+      return CheckTenths(d, f.control, static_cast<std::int16_t>(f.min),
+                         static_cast<std::int16_t>(max));
     case CheckKind::kWholeTenths:
-      return CheckWholeTenths(d, f.control, static_cast<std::int16_t>(max),
-                              static_cast<std::int16_t>(f.min));
+      return CheckWholeTenths(d, f.control, static_cast<std::int16_t>(f.min),
+                              static_cast<std::int16_t>(max));
     case CheckKind::kSignedInt:
-      return CheckSignedInt(d, f.control, static_cast<std::int16_t>(max),
-                            static_cast<std::int16_t>(f.min));
+      return CheckSignedInt(d, f.control, static_cast<std::int16_t>(f.min),
+                            static_cast<std::int16_t>(max));
     case CheckKind::kUnsignedInt:
-      return CheckUnsignedInt(d, f.control, static_cast<std::uint16_t>(max),
-                              static_cast<std::uint16_t>(f.min));
+      return CheckUnsignedInt(d, f.control, static_cast<std::uint16_t>(f.min),
+                              static_cast<std::uint16_t>(max));
     case CheckKind::kThousandths:
-      return CheckThousandths(d, f.control, static_cast<std::uint16_t>(max),
-                              static_cast<std::uint16_t>(f.min));
+      return CheckThousandths(d, f.control, static_cast<std::uint16_t>(f.min),
+                              static_cast<std::uint16_t>(max));
   }
   return false;
 }

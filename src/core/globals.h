@@ -12,11 +12,13 @@
 #include <string>
 
 #include "core/boot_run.h"
+#include "core/dialog_runs.h"
 
 namespace travik {
 
 class HidBackend;
 struct HidTraceEvent;
+struct CalibrationReport;
 
 // The closed marker of a HID slot: the invalid-handle value, all bits set.
 using HidHandle = std::intptr_t;
@@ -54,13 +56,6 @@ struct FirmwareImage {
   std::uint32_t length = 0;
   char format_letter = 0;
   bool ready = false;
-};
-
-// State of the configuration block transfer (shared by the read and write popup).
-struct TransferRun {
-  std::uint8_t TransferState = 0;
-  std::uint8_t TransferNext = 0;
-  std::int32_t TransferWait = 0;
 };
 
 // Steps of the main window's connection machine on timer 1. The numbers are
@@ -126,7 +121,16 @@ struct ProgramState {
   // template; they outlive the dialog, as the device dialogs' own globals do.
   std::map<int, std::array<std::uint16_t, kConfigWords>> WorkingCopies;
 
+  // The runs of the dialogs with a state machine of their own
+  // (core/dialog_runs.h); they persist between openings.
   TransferRun Transfer;
+  ValuesRun Values;
+  OutputModuleRun OutputModule;
+  InputCalibrationRun InputCalibration;
+  OutputCalibrationRun OutputCalibration;
+  // What the calibration in progress (or the last one) did, point by point;
+  // created by its first use.
+  std::shared_ptr<CalibrationReport> Calibration;
   std::unique_ptr<FirmwareImage> Firmware = std::make_unique<FirmwareImage>();
   BootRun Bootloader;
 
@@ -139,7 +143,7 @@ ProgramState& Program();
 inline ProgramState& G() { return Program(); }
 
 // Fresh program state (as at program start): connection, buffers, slots,
-// transfers, the bootloader's run and the trace. Keeps the HID backend.
+// every dialog's run, the bootloader's run and the trace. Keeps the HID backend.
 void ResetProgramState();
 
 // The HID backend in use (the platform's or a simulated bus; not owned).

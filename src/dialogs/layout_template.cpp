@@ -37,8 +37,9 @@ ui::DialogTemplate TemplateFromLayout(const DialogDef& def) {
   }
   const int y = *std::max_element(bottom.begin(), bottom.end()) + 4;
   layout::DeviceButtons(b,
-                        {def.open_button, def.read_button, def.save_button, def.write_button,
-                         def.preset_button, def.cancel_button},
+                        {.open = def.open_button, .read = def.read_button, .save = def.save_button,
+                         .write = def.write_button, .preset = def.preset_button,
+                         .cancel = def.cancel_button},
                         ButtonName(def), y);
   b.Get().h = y + 36 + 4;
   return b.Build();

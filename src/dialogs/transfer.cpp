@@ -18,17 +18,17 @@ constexpr const char* kWriteProgress[13] = {
     "Write: 48%", "Write: 56%", "Write: 64%",  "Write: 72%",  "Write: 80%", "Write: 88%",
     "Write: 97%"};
 
-void Wait(int ticks, int next) {
+void Wait(int ticks, TransferStep next) {
   auto& t = G().Transfer;
   t.TransferWait = ticks;
-  t.TransferNext = static_cast<std::uint8_t>(next);
-  t.TransferState = 1;
+  t.TransferNext = next;
+  t.TransferState = kTransferWaiting;
 }
 
 // The waiting state shared by both popups. True when it consumed the tick.
 bool WaitTick() {
   auto& t = G().Transfer;
-  if (t.TransferState != 1) return false;
+  if (t.TransferState != kTransferWaiting) return false;
   if (t.TransferWait > 0)
     --t.TransferWait;
   else
@@ -38,7 +38,7 @@ bool WaitTick() {
 
 void Fail(ui::Dialog& d, const char* text) {
   CloseSlot(1);
-  G().Transfer.TransferState = 0;
+  G().Transfer.TransferState = kTransferIdle;
   G().DeviceOnline = 0;
   d.MessageBox(text, kCaption, ui::Icon::kError);
   d.PostClose();
@@ -49,9 +49,9 @@ void Fail(ui::Dialog& d, const char* text) {
 // ignored: a cancelled read would show a half-read image and a cancelled
 // write would leave the device half-written, both looking like a success.
 void Cancel(ui::Dialog& d) {
-  if (G().Transfer.TransferState != 0) return;
+  if (G().Transfer.TransferState != kTransferIdle) return;
   d.KillTimer(1);
-  G().Transfer.TransferState = 0;
+  G().Transfer.TransferState = kTransferIdle;
   d.End(2);
 }
 
@@ -68,7 +68,7 @@ void ReadPopupProc::OnInit(ui::Dialog& d) {
   d.SetTimer(1, kTransferTimerMs);
   d.TickNow(1);
   d.SetText(kReadProgressControl, kReadProgress[0]);
-  Wait(15, 2);
+  Wait(15, kReadCommand);
   CloseSlot(1);
 }
 
@@ -76,23 +76,22 @@ void ReadPopupProc::OnTimer(ui::Dialog& d, int) {
   auto& g = G();
   if (WaitTick()) return;
   const int s = g.Transfer.TransferState;
-  if (s >= 2 && s <= 13) {
-    FrameReadBlock(static_cast<std::uint8_t>(s - 1));
+  if (const int block = BlockOf(kReadCommand, s)) {
+    FrameReadBlock(static_cast<std::uint8_t>(block));
     if (!SendCommandRemembered(1)) return Fail(d, "Data read pointer error");
-    Wait(2, s + 12);
-  } else if (s >= 14 && s <= 25) {
-    const int block = s - 13;
+    Wait(2, BlockStep(kReadData, block));
+  } else if (const int block = BlockOf(kReadData, s)) {
     if (!ReadInputRemembered(1)) return Fail(d, "Data read error");
     const BlockRange r = BlockWords(block);
     for (int k = 0; k < r.count; ++k)
       g.ConfigImage[r.first + k] =
           static_cast<std::uint16_t>(g.InputReport[1 + 2 * k] << 8 | g.InputReport[2 + 2 * k]);
     d.SetText(kReadProgressControl, kReadProgress[block]);
-    if (block == 12) {
-      g.Transfer.TransferState = 0;
+    if (block == kTransferBlocks) {
+      g.Transfer.TransferState = kTransferIdle;
       d.PostClose();
     } else {
-      g.Transfer.TransferState = static_cast<std::uint8_t>(s - 11);
+      g.Transfer.TransferState = BlockStep(kReadCommand, block + 1);
     }
   }
 }
@@ -104,32 +103,31 @@ void ReadPopupProc::OnCommand(ui::Dialog& d, int id, ui::Notify) {
 void WritePopupProc::OnInit(ui::Dialog& d) {
   d.SetTimer(1, kTransferTimerMs);
   d.TickNow(1);
-  Wait(15, 61);
+  Wait(15, kJumperCommand);
 }
 
 void WritePopupProc::OnTimer(ui::Dialog& d, int) {
   auto& g = G();
   if (WaitTick()) return;
   const int s = g.Transfer.TransferState;
-  if (s == 61) {
+  if (s == kJumperCommand) {
     FrameReadJumper();
     if (!SendCommandRemembered(1)) return Fail(d, "Data write pointer error");
-    Wait(2, 62);
-  } else if (s == 62) {
+    Wait(2, kJumperReply);
+  } else if (s == kJumperReply) {
     if (!ReadReplyRemembered(1)) return Fail(d, "Data write pointer error");
-    Wait(2, 34);
+    Wait(2, BlockStep(kWriteCommand, 1));
     // The write goes on: without the jumper the device only keeps the data
     // until it is switched off.
     if (!ReplyJumperFitted())
       d.MessageBox(
           "        Servisní Jumper není připojen.\n\n Zapsaná data nebudou uložena do EEPROM.",
           "Data write info", ui::Icon::kInformation);
-  } else if (s >= 34 && s <= 45) {
-    FrameWriteBlock(static_cast<std::uint8_t>(s - 33));
+  } else if (const int block = BlockOf(kWriteCommand, s)) {
+    FrameWriteBlock(static_cast<std::uint8_t>(block));
     if (!SendCommandRemembered(1)) return Fail(d, "Data write pointer error");
-    Wait(2, s + 12);
-  } else if (s >= 46 && s <= 57) {
-    const int block = s - 45;
+    Wait(2, BlockStep(kWriteData, block));
+  } else if (const int block = BlockOf(kWriteData, s)) {
     const BlockRange r = BlockWords(block);
     auto& out = g.OutputReport;
     for (std::size_t i = 1; i < out.size(); ++i) out[i] = 0;
@@ -139,18 +137,19 @@ void WritePopupProc::OnTimer(ui::Dialog& d, int) {
     }
     if (!WriteOutputRemembered(1)) return Fail(d, "Data write error");
     d.SetText(kWriteProgressControl, kWriteProgress[block]);
-    g.Transfer.TransferState = static_cast<std::uint8_t>(block == 12 ? 58 : s - 11);
-  } else if (s >= 58 && s <= 60) {
-    FrameSaveEeprom(static_cast<std::uint8_t>(s - 58));
+    g.Transfer.TransferState =
+        block == kTransferBlocks ? kSaveFirst : BlockStep(kWriteCommand, block + 1);
+  } else if (s >= kSaveFirst && s <= kSaveLast) {
+    FrameSaveEeprom(static_cast<std::uint8_t>(s - kSaveFirst));
     if (!SendCommandRemembered(1)) return Fail(d, "Chyba zápisu uživatelských dat do EEPROM");
-    if (s == 58) {
-      Wait(15, 59);
+    if (s == kSaveFirst) {
+      Wait(15, kSaveSecond);
       d.SetText(kWriteProgressControl, "Write: 98%");
-    } else if (s == 59) {
-      Wait(15, 60);
+    } else if (s == kSaveSecond) {
+      Wait(15, kSaveLast);
       d.SetText(kWriteProgressControl, "Write: 99%");
     } else {
-      g.Transfer.TransferState = 0;
+      g.Transfer.TransferState = kTransferIdle;
       d.PostClose();
     }
   }

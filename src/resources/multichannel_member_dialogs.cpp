@@ -119,7 +119,7 @@ ui::DialogTemplate Bbh7h() {
   key.radio_b_text = "Ano";
   const int c = ModeGroup(b, key, x, 7, 4075);
   const int bottom = std::max({a, bd, c});
-  DeviceButtons(b, {2090, 2091, 2092, 2093, 2094, 2095}, "BBH7H", bottom + 2);
+  DeviceButtons(b, {.open = 2090, .read = 2091, .save = 2092, .write = 2093, .preset = 2094, .cancel = 2095}, "BBH7H", bottom + 2);
   b.Get().w = x + key.Width() + 7;
   b.Get().h = bottom + 40;
   return b.Build();
@@ -134,7 +134,7 @@ ui::DialogTemplate Bbh8l() {
   const int bd = DigitalOutputGroup(b, {2217, 2218, 2220, 2223, 2224, 2225}, 7 + kCol + kGap, 7,
                                     kCol + 30);
   const int bottom = std::max(a, bd);
-  DeviceButtons(b, {2226, 2227, 2228, 2229, 2230, 2231}, "BBH8L", bottom + 2);
+  DeviceButtons(b, {.open = 2226, .read = 2227, .save = 2228, .write = 2229, .preset = 2230, .cancel = 2231}, "BBH8L", bottom + 2);
   b.Get().h = bottom + 40;
   return b.Build();
 }
@@ -152,7 +152,7 @@ std::vector<ui::DialogTemplate> MultiChannelMemberTemplates() {
       .counts = {2375, 2412, 2449}, .symbols = {2377, 2414, 2451},
       .colours = {2470, 2471, 2472, 2473, 2474}, .menu = 2496,
       .output = {2503, 2504, 2506, 2508, 2511, 2509},
-      .buttons = {2512, 2515, 2513, 2516, 2514, 2517}};
+      .buttons = {.open = 2512, .read = 2515, .save = 2513, .write = 2516, .preset = 2514, .cancel = 2517}};
   const LcdMemberIds bbh7t{
       .number = 133, .model = "BBH7T", .shift_t = 1385, .shift_h = 1386, .text = 1391,
       .address = 1395, .baud = 1396, .parity = 0, .contrast = 1389, .t_lo = 1527, .t_hi = 1525,
@@ -161,7 +161,7 @@ std::vector<ui::DialogTemplate> MultiChannelMemberTemplates() {
       .h_bargraph = 1540, .h_kind = 1542, .quick_middle = 1511, .quick_bottom = 1512,
       .links = {1494, 1499, 1504}, .counts = {1545, 1546, 1547}, .symbols = {1400, 1420, 1440},
       .menu = 1556, .output = {1518, 1535, 1557, 1536, 1553, 1520},
-      .buttons = {1509, 1515, 1510, 1516, 1514, 1517}};
+      .buttons = {.open = 1509, .read = 1515, .save = 1510, .write = 1516, .preset = 1514, .cancel = 1517}};
   const LcdMemberIds jbc3s{
       .number = 135, .model = "JBC3S", .shift_t = 1559, .shift_h = 0, .text = 1564,
       .address = 1568, .baud = 1569, .parity = 0, .contrast = 1562, .t_lo = 1576, .t_hi = 1574,
@@ -169,7 +169,7 @@ std::vector<ui::DialogTemplate> MultiChannelMemberTemplates() {
       .quick_middle = 1587, .quick_bottom = 1588, .links = {1612, 1613, 1614},
       .counts = {1618, 1619, 1620}, .symbols = {1622, 1640, 1660}, .menu = 1583,
       .output = {1590, 1591, 1717, 1599, 1595, 1718},
-      .buttons = {1600, 1603, 1601, 1604, 1602, 1605}};
+      .buttons = {.open = 1600, .read = 1603, .save = 1601, .write = 1604, .preset = 1602, .cancel = 1605}};
   return {LcdMember(bbh7qs), LcdMember(bbh7t), LcdMember(jbc3s), Bbh7h(), Bbh8l()};
 }
 

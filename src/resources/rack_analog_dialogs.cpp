@@ -135,7 +135,7 @@ std::vector<ui::DialogTemplate> RackAnalogTemplates() {
       .out2 = {3581, 3582, 0, 0, 3585, 3586, 3589, 3590, 3592, 3583, 3584, 3587, 3588, 3591,
                "[ppm]"},
       .indication_lo = 3611, .indication_hi = 3613, .cal_group = 3614, .cal_label = 3615,
-      .cal_edit = 3616, .cal_button = 3617, .buttons = {3600, 3603, 3601, 3604, 3602, 3605}};
+      .cal_edit = 3616, .cal_button = 3617, .buttons = {.open = 3600, .read = 3603, .save = 3601, .write = 3604, .preset = 3602, .cancel = 3605}};
   const AnalogIds rgqa{
       .number = 162, .title = "UC-RGQ-A", .header = "UCRGQR", .shift_t = 3691, .shift_h = 3692,
       .shift_co2 = 3693, .text = 3695, .lcd = false,
@@ -144,7 +144,7 @@ std::vector<ui::DialogTemplate> RackAnalogTemplates() {
       .out2 = {3714, 3715, 0, 0, 3720, 3721, 3718, 3719, 3723, 3716, 3717, 3722, 3724, 3725,
                "[ppm]"},
       .indication_lo = 3728, .indication_hi = 3730, .cal_group = 3732, .cal_label = 3733,
-      .cal_edit = 3734, .cal_button = 3735, .buttons = {3740, 3741, 3742, 3743, 3744, 3745}};
+      .cal_edit = 3734, .cal_button = 3735, .buttons = {.open = 3740, .read = 3741, .save = 3742, .write = 3743, .preset = 3744, .cancel = 3745}};
   const AnalogIds vwc{
       .number = 159, .title = "UC-VWC", .header = "UCVWC", .shift_t = 3490, .shift_h = 3491,
       .text = 3492, .day = 3542, .night = 3544, .time = 3546, .menu = 3547, .colour_t = 3548,
@@ -154,7 +154,7 @@ std::vector<ui::DialogTemplate> RackAnalogTemplates() {
                "[°C]"},
       .out2 = {3502, 3503, 0, 0, 3507, 3508, 3515, 3516, 3520, 3526, 3527, 3528, 3529, 3530,
                "[%RH]"},
-      .buttons = {3550, 3551, 3552, 3553, 3554, 3555}};
+      .buttons = {.open = 3550, .read = 3551, .save = 3552, .write = 3553, .preset = 3554, .cancel = 3555}};
   const AnalogIds mxh{
       .number = 163, .title = "UC-MXH", .header = "UCMXH", .shift_t = 3748, .text = 3750,
       .day = 3762, .night = 3764, .time = 3766, .menu = 3767, .colour_t = 3768,
@@ -165,7 +165,7 @@ std::vector<ui::DialogTemplate> RackAnalogTemplates() {
       .out2 = {3782, 3783, 0, 0, 3785, 3786, 3789, 3790, 3792, 3787, 3788, 3791, 3793, 3794,
                "[°C]"},
       .set = 3812, .lo = 3810, .hi = 3811, .bargraph = 3814, .kind = 3815,
-      .buttons = {3800, 3801, 3802, 3803, 3804, 3805}};
+      .buttons = {.open = 3800, .read = 3801, .save = 3802, .write = 3803, .preset = 3804, .cancel = 3805}};
   const AnalogIds bcm{
       .number = 161, .title = "UC-BCM", .header = "UCBCM", .shift_t = 3626, .shift_h = 3627,
       .text = 3628, .day = 3641, .night = 3643, .time = 3645, .menu = 3646, .colour_t = 3630,
@@ -176,7 +176,7 @@ std::vector<ui::DialogTemplate> RackAnalogTemplates() {
                "[°C]"},
       .out2 = {3664, 3665, 0, 0, 3666, 3667, 3670, 3671, 3673, 3668, 3669, 3674, 3675, 3676,
                "[ppb]"},
-      .buttons = {3680, 3681, 3682, 3683, 3684, 3685}};
+      .buttons = {.open = 3680, .read = 3681, .save = 3682, .write = 3683, .preset = 3684, .cancel = 3685}};
   return {Analog(rgq), Analog(rgqa), Analog(vwc), Analog(mxh), Analog(bcm)};
 }
 

@@ -20,15 +20,13 @@ constexpr const char* kAddressError = "Chyba při nastavování adresy";
 constexpr CalibratorControls kValuesCalibrator = {1032, 1010, {3, 4, 5, 6}, kReadCaption};
 constexpr CalibratorControls kModuleCalibrator = {1541, 1553, {1542, 1543, 1544, 1545}, kWriteCaption};
 
-ValuesRun g_values;
-OutputModuleRun g_module;
-
 int RememberedTransmitter() { return G().Slots[kSlot].remembered; }
 
 // Ends a procedure after a failed exchange with the transmitter: idle before
 // the message box (whose loop keeps the timer running), then a close request.
-void Abandon(ui::Dialog& d, std::uint8_t& state, const char* message, const char* caption) {
-  state = 0;
+template <typename Step>
+void Abandon(ui::Dialog& d, Step& state, const char* message, const char* caption) {
+  state = Step{};
   CloseSlot(kSlot);
   d.MessageBox(message, caption, ui::Icon::kError);
   d.PostClose();
@@ -48,8 +46,8 @@ void ApplyLayout(ui::Dialog& d, const ValuesLayout& layout) {
 
 }  // namespace
 
-ValuesRun& ValuesState() { return g_values; }
-OutputModuleRun& OutputModuleState() { return g_module; }
+ValuesRun& ValuesState() { return G().Values; }
+OutputModuleRun& OutputModuleState() { return G().OutputModule; }
 
 // --- Values dialog (106) -------------------------------------------------------
 
@@ -60,7 +58,7 @@ void ValuesDialog::OnInit(ui::Dialog& d) {
   for (int id : {1007, 1008, 1009}) d.SetText(id, std::string(16, ' '));
   d.SetTimer(kValuesTimer, kValuesTickMs);
   d.TickNow(kValuesTimer);
-  g_values.state = 1;
+  ValuesState().state = kValuesAddress;
   OpenRemembered(RememberedTransmitter(), kSlot);
   ApplyLayout(d, LayoutFor(G().DeviceType));
   calibrator_.LookUp(true);
@@ -71,7 +69,7 @@ void ValuesDialog::OnInit(ui::Dialog& d) {
 void ValuesDialog::Fail(ui::Dialog& d, const char* message) {
   G().DeviceOnline = 0;
   trace_.Gap(d, message);
-  Abandon(d, g_values.state, message, kReadCaption);
+  Abandon(d, ValuesState().state, message, kReadCaption);
 }
 
 void ValuesDialog::ReturnFourthRow(ui::Dialog& d, bool was_in_use) {
@@ -84,13 +82,13 @@ void ValuesDialog::ReturnFourthRow(ui::Dialog& d, bool was_in_use) {
 
 void ValuesDialog::OnTimer(ui::Dialog& d, int) {
   trace_.Tick();
-  ValuesRun& v = g_values;
+  ValuesRun& v = ValuesState();
   switch (v.state) {
-    case 1:
+    case kValuesAddress:
       FrameReadBlock(1);
       if (SendCommand(kSlot)) {
         v.countdown = kValuesSettleTicks;
-        v.state = 2;
+        v.state = kValuesSettle;
       } else {
         Fail(d, kAddressError);
       }
@@ -100,24 +98,24 @@ void ValuesDialog::OnTimer(ui::Dialog& d, int) {
         ReturnFourthRow(d, was_in_use);
       }
       break;
-    case 2:
+    case kValuesSettle:
       if (v.countdown > 0)
         --v.countdown;
       else
-        v.state = 3;
+        v.state = kValuesRecord;
       break;
-    case 4:
+    case kValuesReadCalibrator:
       // Polling goes on whether or not the calibration device answers. One
       // given up by a failed selection while its read was due is not read.
       if (calibrator_.in_use()) {
-        v.state = 3;
+        v.state = kValuesRecord;
         calibrator_.ShowReading(d);
         ReturnFourthRow(d, true);
         break;
       }
-      v.state = 3;
+      v.state = kValuesRecord;
       [[fallthrough]];
-    case 3: {
+    case kValuesRecord: {
       if (!ReadInputRemembered(kSlot)) {
         Fail(d, "Chyba při čtení měřených dat");
         break;
@@ -130,7 +128,7 @@ void ValuesDialog::OnTimer(ui::Dialog& d, int) {
         if (layout.values[row] != Quantity::kNone)
           d.SetText(kValueFieldIds[row], FormatQuantity(layout.values[row], G().InputReport));
       }
-      if (calibrator_.in_use()) v.state = 4;
+      if (calibrator_.in_use()) v.state = kValuesReadCalibrator;
       trace_.Record(d);
       break;
     }
@@ -141,7 +139,7 @@ void ValuesDialog::OnTimer(ui::Dialog& d, int) {
 
 void ValuesDialog::OnCommand(ui::Dialog& d, int id, ui::Notify) {
   if (id == ui::kIdCancel) {
-    g_values.state = 0;
+    ValuesState().state = kValuesIdle;
     d.KillTimer(kValuesTimer);
     d.End(2);
     return;
@@ -159,7 +157,7 @@ void ValuesDialog::OnCommand(ui::Dialog& d, int id, ui::Notify) {
 // that the next opening's first tick finds nothing left to do.
 void ValuesDialog::OnDestroy(ui::Dialog&) {
   trace_.Close();
-  g_values.state = 0;
+  ValuesState().state = kValuesIdle;
   calibrator_.Release();
 }
 
@@ -172,12 +170,13 @@ void OutputModuleDialog::OnInit(ui::Dialog& d) {
   trace_.Open(d);
   d.SetText(kModuleValue0, "0");
   d.SetText(kModuleValue1, "0");
-  g_module.values[0] = g_module.values[1] = 0;
-  g_module.shown[0] = g_module.shown[1] = 0;
+  OutputModuleRun& m = OutputModuleState();
+  m.values[0] = m.values[1] = 0;
+  m.shown[0] = m.shown[1] = 0;
   // The whole report: the module takes bytes past the two values as data too,
   // and they would still hold a configuration block or a bootloader packet.
   G().OutputReport.fill(0);
-  g_module.state = 1;
+  m.state = kModuleAddress;
   calibrator_.LookUp(false);
   d.SetTimer(kValuesTimer, kValuesTickMs);
   d.TickNow(kValuesTimer);
@@ -188,19 +187,20 @@ void OutputModuleDialog::OnInit(ui::Dialog& d) {
 void OutputModuleDialog::Fail(ui::Dialog& d, const char* message) {
   G().DeviceOnline = 0;
   trace_.Gap(d, message);
-  Abandon(d, g_module.state, message, kWriteCaption);
+  Abandon(d, OutputModuleState().state, message, kWriteCaption);
 }
 
-void OutputModuleDialog::RequestBlock(ui::Dialog& d, std::uint8_t block, std::uint8_t then,
+void OutputModuleDialog::RequestBlock(ui::Dialog& d, std::uint8_t block, ModuleStep then,
                                       const char* failure) {
   FrameReadBlock(block);
   if (!SendCommandRemembered(kSlot)) {
     Fail(d, failure);
     return;
   }
-  g_module.countdown = kModuleCommandTicks;
-  g_module.next_state = then;
-  g_module.state = 2;
+  OutputModuleRun& m = OutputModuleState();
+  m.countdown = kModuleCommandTicks;
+  m.next_state = then;
+  m.state = kModuleWait;
 }
 
 bool OutputModuleDialog::ReadRecord(ui::Dialog& d) {
@@ -229,42 +229,42 @@ std::string RangeText(const char* format, long lo, long hi) {
 }  // namespace
 
 void OutputModuleDialog::Step(ui::Dialog& d) {
-  OutputModuleRun& m = g_module;
+  OutputModuleRun& m = OutputModuleState();
   const auto& record = G().InputReport;
   switch (m.state) {
-    case 1:
+    case kModuleAddress:
       FrameWriteBlock(1);
       if (SendCommandRemembered(kSlot)) {
         m.countdown = kModuleCommandTicks;
-        m.next_state = 3;
-        m.state = 2;
+        m.next_state = kModuleAskInputRanges;
+        m.state = kModuleWait;
       } else {
         Fail(d, kAddressError);
       }
       calibrator_.StartStreaming(d);
       break;
-    case 2:
+    case kModuleWait:
       if (m.countdown > 0)
         --m.countdown;
       else
         m.state = m.next_state;
       break;
-    case 3: RequestBlock(d, 4, 4, kAddressError); break;
-    case 4:
+    case kModuleAskInputRanges: RequestBlock(d, 4, kModuleInputRanges, kAddressError); break;
+    case kModuleInputRanges:
       if (!ReadRecord(d)) break;
       d.SetText(1549, RangeText("Vstupní rozsah: %ld - %ld", RecordSigned(record, 25), RecordSigned(record, 27)));
       d.SetText(1550, RangeText("Vstupní rozsah: %ld - %ld", RecordSigned(record, 29), RecordSigned(record, 31)));
-      m.state = 5;
+      m.state = kModuleAskUnits;
       break;
-    case 5: RequestBlock(d, 5, 6, "Chyba při čtení dat"); break;
-    case 6:
+    case kModuleAskUnits: RequestBlock(d, 5, kModuleUnits, "Chyba při čtení dat"); break;
+    case kModuleUnits:
       if (!ReadRecord(d)) break;
       d.SetText(1557, RecordSigned(record, 25) == 1 ? "V" : "mA");
       d.SetText(1558, RecordSigned(record, 27) == 1 ? "V" : "mA");
-      m.state = 7;
+      m.state = kModuleAskOutputRanges;
       break;
-    case 7: RequestBlock(d, 7, 8, "Chyba při čtení dat"); break;
-    case 8: {
+    case kModuleAskOutputRanges: RequestBlock(d, 7, kModuleOutputRanges, "Chyba při čtení dat"); break;
+    case kModuleOutputRanges: {
       if (!ReadRecord(d)) break;
       auto range = [&](int lo, int hi) {
         return "Výtupní rozsah: " + CommaTenths(RecordSigned(record, lo)) + " - " +
@@ -272,13 +272,13 @@ void OutputModuleDialog::Step(ui::Dialog& d) {
       };
       d.SetText(1556, range(9, 11));
       d.SetText(1555, range(13, 15));
-      m.state = 9;
+      m.state = kModuleReadCalibrator;
       break;
     }
-    case 9:
+    case kModuleReadCalibrator:
       // Without a calibration device slot 2 is not read: its remembered
       // position belongs to an earlier lookup and may now be another device.
-      if (calibrator_.in_use() && !calibrator_.ShowReading(d)) m.state = 0;
+      if (calibrator_.in_use() && !calibrator_.ShowReading(d)) m.state = kModuleIdle;
       trace_.Record(d);
       break;
     default:
@@ -288,7 +288,7 @@ void OutputModuleDialog::Step(ui::Dialog& d) {
 
 void OutputModuleDialog::OnDestroy(ui::Dialog&) {
   trace_.Close();
-  g_module.state = 0;
+  OutputModuleState().state = kModuleIdle;
   calibrator_.Release();
 }
 
@@ -301,8 +301,8 @@ void OutputModuleDialog::OnTimer(ui::Dialog& d, int) {
 
 std::int16_t OutputModuleDialog::CheckValue(ui::Dialog& d, int channel, bool settle) {
   const int field = channel == 0 ? kModuleValue0 : kModuleValue1;
-  std::int16_t& shown = g_module.shown[channel];
-  shown = static_cast<std::int16_t>(CheckWholeInt(d, field, INT16_MAX, INT16_MIN, shown, settle));
+  std::int16_t& shown = OutputModuleState().shown[channel];
+  shown = static_cast<std::int16_t>(CheckWholeInt(d, field, INT16_MIN, INT16_MAX, shown, settle));
   return shown;
 }
 
@@ -310,7 +310,7 @@ void OutputModuleDialog::WriteChannel(ui::Dialog& d, int channel) {
   // A value typed and written within one tick has not been checked yet; what
   // goes out is what the field shows after the check.
   const std::int16_t value = CheckValue(d, channel, true);
-  g_module.values[channel] = value;
+  OutputModuleState().values[channel] = value;
   auto& report = G().OutputReport;
   report[1 + 2 * channel] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(value) >> 8);
   report[2 + 2 * channel] = static_cast<std::uint8_t>(value & 0xFF);
@@ -320,7 +320,7 @@ void OutputModuleDialog::WriteChannel(ui::Dialog& d, int channel) {
 void OutputModuleDialog::OnCommand(ui::Dialog& d, int id, ui::Notify) {
   switch (id) {
     case ui::kIdCancel:
-      g_module.state = 0;
+      OutputModuleState().state = kModuleIdle;
       d.KillTimer(kValuesTimer);
       d.End(2);
       return;

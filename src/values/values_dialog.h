@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "core/dialog_runs.h"
 #include "ui/ui.h"
 #include "values/calibrator_view.h"
 #include "values/value_trace.h"
@@ -18,11 +19,7 @@ inline constexpr int kValuesTickMs = 20;
 // Ticks between read block 1 and the first record (a countdown of n lasts n + 1).
 inline constexpr std::uint32_t kValuesSettleTicks = 15;
 
-struct ValuesRun {
-  std::uint8_t state = 0;
-  std::uint32_t countdown = 0;
-};
-// The values dialog's variables; they persist between openings.
+// The values dialog's variables (in ProgramState); they persist between openings.
 ValuesRun& ValuesState();
 
 class ValuesDialog : public ui::DialogProc {
@@ -49,14 +46,6 @@ inline constexpr int kModuleWrite0 = 1547;
 inline constexpr int kModuleWrite1 = 1548;
 inline constexpr std::uint32_t kModuleCommandTicks = 2;
 
-struct OutputModuleRun {
-  std::uint8_t state = 0;
-  std::uint8_t next_state = 0;
-  std::uint32_t countdown = 0;
-  std::int16_t values[2] = {0, 0};
-  // What each value field shows once checked: what its write sends.
-  std::int16_t shown[2] = {0, 0};
-};
 OutputModuleRun& OutputModuleState();
 
 class OutputModuleDialog : public ui::DialogProc {
@@ -70,7 +59,7 @@ class OutputModuleDialog : public ui::DialogProc {
  private:
   void Step(ui::Dialog& d);
   // Sends read block `block` (states 3, 5, 7), then waits for the record.
-  void RequestBlock(ui::Dialog& d, std::uint8_t block, std::uint8_t then, const char* failure);
+  void RequestBlock(ui::Dialog& d, std::uint8_t block, ModuleStep then, const char* failure);
   // Reads the record of states 4, 6, 8; false after reporting a failure.
   bool ReadRecord(ui::Dialog& d);
   void WriteChannel(ui::Dialog& d, int channel);

@@ -27,18 +27,18 @@ struct Case {
 bool RunCheck(FakeDialog& d, const Case& c) {
   switch (c.kind) {
     case Kind::kTenths:
-      return CheckTenths(d, kField, static_cast<std::int16_t>(c.max), static_cast<std::int16_t>(c.min));
+      return CheckTenths(d, kField, static_cast<std::int16_t>(c.min), static_cast<std::int16_t>(c.max));
     case Kind::kWholeTenths:
-      return CheckWholeTenths(d, kField, static_cast<std::int16_t>(c.max),
-                              static_cast<std::int16_t>(c.min));
+      return CheckWholeTenths(d, kField, static_cast<std::int16_t>(c.min),
+                              static_cast<std::int16_t>(c.max));
     case Kind::kThousandths:
-      return CheckThousandths(d, kField, static_cast<std::uint16_t>(c.max),
-                              static_cast<std::uint16_t>(c.min));
+      return CheckThousandths(d, kField, static_cast<std::uint16_t>(c.min),
+                              static_cast<std::uint16_t>(c.max));
     case Kind::kSigned:
-      return CheckSignedInt(d, kField, static_cast<std::int16_t>(c.max), static_cast<std::int16_t>(c.min));
+      return CheckSignedInt(d, kField, static_cast<std::int16_t>(c.min), static_cast<std::int16_t>(c.max));
     case Kind::kUnsigned:
-      return CheckUnsignedInt(d, kField, static_cast<std::uint16_t>(c.max),
-                              static_cast<std::uint16_t>(c.min));
+      return CheckUnsignedInt(d, kField, static_cast<std::uint16_t>(c.min),
+                              static_cast<std::uint16_t>(c.max));
   }
   return false;
 }
@@ -155,7 +155,7 @@ TEST(ChecksTest, ReplaceOnlyOutOfRangeEntries) {
 TEST(ChecksTest, ReadsAtMostNineCharacters) {
   FakeDialog d;
   d.texts[kField] = "0000000005";  // the first nine are zeros
-  EXPECT_TRUE(CheckUnsignedInt(d, kField, 254, 1));
+  EXPECT_TRUE(CheckUnsignedInt(d, kField, 1, 254));
   EXPECT_EQ(d.texts[kField], "1");
 }
 
@@ -163,8 +163,8 @@ TEST(ChecksTest, ReadsAtMostNineCharacters) {
 TEST(ChecksTest, ReplacementPassesTheNextTick) {
   FakeDialog d;
   d.texts[kField] = "-25";
-  EXPECT_TRUE(CheckTenths(d, kField, 200, -200));
-  EXPECT_FALSE(CheckTenths(d, kField, 200, -200));
+  EXPECT_TRUE(CheckTenths(d, kField, -200, 200));
+  EXPECT_FALSE(CheckTenths(d, kField, -200, 200));
   EXPECT_EQ(d.texts[kField], "-20.0");
   EXPECT_EQ(d.boxes.size(), 1u);
 }

@@ -1,13 +1,18 @@
 // ResetProgramState gives a fresh program: what one run left behind (the
-// bootloader's run, the frame trace, the connection's refusals) does not reach
-// the next.
+// bootloader's run, every dialog's run, the frame trace, the connection's
+// refusals) does not reach the next.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>
 
 #include "bootloader_bench.h"
+#include "calibration/calibration_report.h"
+#include "calibration/fast_search.h"
+#include "calibration/input_calibration.h"
+#include "calibration/output_calibration.h"
 #include "hid/hid.h"
+#include "values/values_dialog.h"
 
 namespace travik {
 namespace {
@@ -72,6 +77,42 @@ TEST(FreshProgram, ConnectionStartsWaitingToSearch) {
   EXPECT_EQ(G().NextState, kConnectSearch);
   EXPECT_EQ(G().ConnectFailures, 0);
   EXPECT_EQ(G().WaitTicks, 30);
+}
+
+// Every dialog that runs a machine of its own keeps its variables between
+// openings; a reset must leave none of them behind.
+TEST(FreshProgram, EveryDialogRunStartsIdleAfterAReset) {
+  G().Transfer = {kTransferWaiting, kSaveSecond, 9};
+  ValuesState() = {kValuesReadCalibrator, 7};
+  OutputModuleState().state = kModuleReadCalibrator;
+  OutputModuleState().shown[1] = -5;
+  InputRun().state = kIcWaitReady;
+  InputRun().polls = 12;
+  InputRun().calibrator_ready = true;
+  OutputRun().state = kOcStore;
+  OutputRun().phase = kOcMeasure;
+  OutputRun().search.steps_left = 3;
+  OutputRun().fast = std::make_shared<FastOutputRun>();
+  CurrentCalibration().points.resize(4);
+  CurrentCalibration().complete = true;
+
+  ResetProgramState();
+
+  EXPECT_EQ(G().Transfer.TransferState, kTransferIdle);
+  EXPECT_EQ(G().Transfer.TransferWait, 0);
+  EXPECT_EQ(ValuesState().state, kValuesIdle);
+  EXPECT_EQ(ValuesState().countdown, 0u);
+  EXPECT_EQ(OutputModuleState().state, kModuleIdle);
+  EXPECT_EQ(OutputModuleState().shown[1], 0);
+  EXPECT_EQ(InputRun().state, kIcIdle);
+  EXPECT_EQ(InputRun().polls, 0u);
+  EXPECT_FALSE(InputRun().calibrator_ready);
+  EXPECT_EQ(OutputRun().state, kOcIdle);
+  EXPECT_EQ(OutputRun().phase, kOcStart);
+  EXPECT_EQ(OutputRun().search.steps_left, kOcStepsPerPoint);
+  EXPECT_EQ(OutputRun().fast, nullptr);
+  EXPECT_TRUE(CurrentCalibration().points.empty());
+  EXPECT_FALSE(CurrentCalibration().complete);
 }
 
 }  // namespace

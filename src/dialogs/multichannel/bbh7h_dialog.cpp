@@ -45,7 +45,7 @@ void Bbh7hDialog::CrossFieldRules(ui::Dialog& d) {
     const int upper = ParseTenths(Utf8ToCp1250(d.GetText(kUpper, kNumberChars)));
     lower_max_ = static_cast<std::int16_t>(std::max<int>(upper - 1, kMin));
   }
-  CheckTenths(d, kLower, lower_max_, kMin);
+  CheckTenths(d, kLower, kMin, lower_max_);
 }
 
 void Bbh7hDialog::AfterRead(ui::Dialog& d) {

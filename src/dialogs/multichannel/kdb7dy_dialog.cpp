@@ -30,7 +30,9 @@ const MultiChannelDef& Kdb7dyDialogDef() {
   using C = CheckKind;
   static const MultiChannelDef def = [] {
     using namespace members;
-    DialogDef dialog = Frame(res::kDlgKdb7dy, "KDB7DY", "KDB7DY", {4040, 4043, 4041, 4044, 4042, 4045},
+    DialogDef dialog = Frame(res::kDlgKdb7dy, "KDB7DY", "KDB7DY",
+                             {.open = 4040, .read = 4043, .save = 4041, .write = 4044, .preset = 4042,
+                              .cancel = 4045},
                              3869, "Kolvar KDB7DY   ", "KDB7DY Kolvar   ", 3875, 3876, 5);
     // In the order the timer checks them.
     dialog.fields = {Percent(3866, 33, "15"),
@@ -57,14 +59,21 @@ const MultiChannelDef& Kdb7dyDialogDef() {
     MultiChannelDef d{
         .dialog = std::move(dialog),
         .active_time_combo = 3867,
-        .quick_select = {{4027, 29}, {4029, 30}},
-        .channels = {{68, 3887, 3898, 3884, 3885}, {69, 3900, 3899, 3895, 3896},
-                     {73, 4058, 4063, 4061, 4062}},
-        .colours = {{4046, 37, 0}, {4047, 37, 1}, {4048, 37, 2},
-                    {4018, 36, 0}, {4020, 36, 1}, {4021, 36, 2}},
+        .quick_select = {{.control = 4027, .word = 29}, {.control = 4029, .word = 30}},
+        .channels = {{.word = 68, .bargraph_combo = 3887, .kind_text = 3898, .correction_radio = 3884,
+                      .setpoint_radio = 3885},
+                     {.word = 69, .bargraph_combo = 3900, .kind_text = 3899, .correction_radio = 3895,
+                      .setpoint_radio = 3896},
+                     {.word = 73, .bargraph_combo = 4058, .kind_text = 4063, .correction_radio = 4061,
+                      .setpoint_radio = 4062}},
+        .colours = {{.control = 4046, .word = 37, .nibble = 0}, {.control = 4047, .word = 37, .nibble = 1},
+                    {.control = 4048, .word = 37, .nibble = 2},
+                    {.control = 4018, .word = 36, .nibble = 0}, {.control = 4020, .word = 36, .nibble = 1},
+                    {.control = 4021, .word = 36, .nibble = 2}},
         .modes = {StandardMode(0, 4049, 3904, 3906, 2), StandardMode(1, 3939, 3941, 3943, 2),
                   StandardMode(2, 3976, 3978, 3980, 2)},
-        .output = {4031, 4032, 4034, 4036, 4039, 4037},
+        .output = {.two_state_radio = 4031, .pwm_radio = 4032, .steps_edit = 4034,
+                   .frequency_edit = 4036, .period_edit = 4039, .set_button = 4037},
         .word_defaults = {{35, 5}, {29, 10}, {30, 10}, {50, 1}, {51, 65534}, {68, 1}, {69, 1026},
                           {73, 1027}, {36, 0x222}, {37, 0x333}},
         // Not offered: the group stays hidden, as on the device's own tool.

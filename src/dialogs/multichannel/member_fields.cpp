@@ -7,7 +7,7 @@ namespace travik::members {
 using F = FieldFormat;
 using C = CheckKind;
 
-DialogDef Frame(int number, const char* title, const char* header, ButtonIds b, int text,
+DialogDef Frame(int number, const char* title, const char* header, const res::layout::Buttons& b, int text,
                 const char* text_initial, const char* text_preset, int speed, int parity,
                 int timer_ms) {
   DialogDef d;

@@ -39,7 +39,7 @@ DialogDef RackLcd(int number, const char* model, const char* header, const RackI
   opening.resize(16, ' ');
   const char* initial = texts.emplace_back(opening).c_str();
   const char* preset = texts.emplace_back(name + " Kolvar     ").c_str();
-  DialogDef d = Frame(number, model, header, {3019, 3020, 3021, 3022, 3023, 3024}, 2959, initial,
+  DialogDef d = Frame(number, model, header, {.open = 3019, .read = 3020, .save = 3021, .write = 3022, .preset = 3023, .cancel = 3024}, 2959, initial,
                      preset, 2969, 3186, 5);
   auto& f = d.fields;
   f.push_back(TemperatureShift(r.shift_t));
@@ -106,7 +106,8 @@ MultiChannelDef RackLcdMc(DialogDef base, int time, std::vector<McChannel> chann
   m.channels = std::move(channels);
   m.colours = std::move(measured);
   m.modes = RackModes();
-  m.output = {2997, 2998, 3001, 3003, 3005, 2999};
+  m.output = {.two_state_radio = 2997, .pwm_radio = 2998, .steps_edit = 3001,
+              .frequency_edit = 3003, .period_edit = 3005, .set_button = 2999};
   m.symbol_bitmaps = std::span(res::kSymbolBitmapList).first(res::kSmallSymbolCount);
   m.colour_bitmaps = std::span(res::kColourBitmapList).first(kRackColours);
   m.write_menu_message = "Nelze zapsat data pokud je aktivní uživatelské menu.";
@@ -177,8 +178,11 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     d.fields.push_back(CalibrationValue(3195));
     d.offline_disabled = {3195, 3197};
     MultiChannelDef m =
-        RackLcdMc(std::move(d), 2964, {{68, 2981, 2980}, {69, 2993, 2992}, {73, 3183, 3188}},
-                  {{3014, 36, 0}, {3016, 36, 1}, {3173, 36, 2}});
+        RackLcdMc(std::move(d), 2964, {{.word = 68, .bargraph_combo = 2981, .kind_text = 2980},
+                                       {.word = 69, .bargraph_combo = 2993, .kind_text = 2992},
+                                       {.word = 73, .bargraph_combo = 3183, .kind_text = 3188}},
+                  {{.control = 3014, .word = 36, .nibble = 0}, {.control = 3016, .word = 36, .nibble = 1},
+                   {.control = 3173, .word = 36, .nibble = 2}});
     m.calibration_edit = 3195;
     m.calibration_button = 3197;
     m.limit_pairs = {{2974, 2975}, {2986, 2987}, {3181, 3178}, {3191, 3193}};
@@ -188,12 +192,15 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
       RackLcd(152, "UC-VWW", "UCVWW7Q",
               {2558, 2560, 2564, 2581, 3208, 3210, 2571, 2577, 2578, 2579, 2589, 2590, 2591, 34},
               true),
-      2565, {{68, 2981, 2980}, {69, 2993, 2992}}, {{3014, 36, 0}, {3016, 36, 1}}),
+      2565, {{.word = 68, .bargraph_combo = 2981, .kind_text = 2980},
+             {.word = 69, .bargraph_combo = 2993, .kind_text = 2992}},
+      {{.control = 3014, .word = 36, .nibble = 0}, {.control = 3016, .word = 36, .nibble = 1}}),
       {{2577, 2578}, {2589, 2590}});
   static const MultiChannelDef mxb = WithLimitPairs(RackLcdMc(
       RackLcd(153, "UC-MXB", "UCMXB7K",
               {2747, 0, 2753, 2764, 3203, 3204, 2951, 2762, 2763, 2952, 0, 0, 0, 34}, false),
-      2754, {{68, 2981, 2980}}, {{3014, 36, 0}}), {{2762, 2763}});
+      2754, {{.word = 68, .bargraph_combo = 2981, .kind_text = 2980}},
+      {{.control = 3014, .word = 36, .nibble = 0}}), {{2762, 2763}});
   static const MultiChannelDef bcn = [] {
     DialogDef d = RackLcd(157, "UC-BCN", "UCBCN7U",
                           {3216, 3217, 3445, 3446, 3264, 3265, 3227, 3233, 3234, 3235, 3243, 3244,
@@ -203,12 +210,15 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     d.fields.push_back(Whole(3254, 59, "1000", C::kSignedInt, 0, 30000));
     d.fields.push_back(Whole(3255, 11, "500", C::kSignedInt, 0, 30000));
     return WithLimitPairs(
-        RackLcdMc(std::move(d), 3447, {{68, 2981, 2980}, {69, 2993, 2992}, {71, 3258, 3188}},
-                  {{3014, 36, 0}, {3016, 36, 1}, {3173, 36, 2}}),
+        RackLcdMc(std::move(d), 3447, {{.word = 68, .bargraph_combo = 2981, .kind_text = 2980},
+                                       {.word = 69, .bargraph_combo = 2993, .kind_text = 2992},
+                                       {.word = 71, .bargraph_combo = 3258, .kind_text = 3188}},
+                  {{.control = 3014, .word = 36, .nibble = 0}, {.control = 3016, .word = 36, .nibble = 1},
+                   {.control = 3173, .word = 36, .nibble = 2}}),
         {{3233, 3234}, {3243, 3244}, {3253, 3254}});
   }();
   static const MultiChannelDef rgjh = [] {
-    DialogDef d = Frame(158, "UC-RGJ-H", "UCRGJ6YA", {3486, 3487, 3488, 3489, 3490, 3491}, 3456,
+    DialogDef d = Frame(158, "UC-RGJ-H", "UCRGJ6YA", {.open = 3486, .read = 3487, .save = 3488, .write = 3489, .preset = 3490, .cancel = 3491}, 3456,
                        "Kolvar UC-RGJ-H ", "UC-RGJ-H Kolvar ", 3461, 3462, 5);
     // Its buttons and the refusal of another model's file name the model.
     d.button_name = "UC-RGJ-H";
@@ -228,7 +238,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     return m;
   }();
   static const MultiChannelDef bbh7qs = [] {
-    DialogDef d = Frame(151, "BBH7QS", "BBH7QS", {2512, 2515, 2513, 2516, 2514, 2517}, 2342,
+    DialogDef d = Frame(151, "BBH7QS", "BBH7QS", {.open = 2512, .read = 2515, .save = 2513, .write = 2516, .preset = 2514, .cancel = 2517}, 2342,
                        "Kolvar BBH7QS   ", "BBH7QS Kolvar   ", 2347, 2348, 5);
     d.fields = {Percent(2339, 33, "15"),
                 Address(2346),
@@ -241,18 +251,23 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                 Whole(2365, 55, "80", C::kSignedInt, -100, 100),
                 Whole(2364, 54, "20", C::kSignedInt, -100, 100)};
     d.choices.push_back(MenuLocked(2496));
-    MultiChannelDef m = LcdMc(std::move(d), {{2499, 29}, {2501, 30}},
-                              {{68, 2359, 2360, 2355, 2356}, {69, 2371, 2372, 2367, 2368}},
+    MultiChannelDef m = LcdMc(std::move(d), {{.control = 2499, .word = 29}, {.control = 2501, .word = 30}},
+                              {{.word = 68, .bargraph_combo = 2359, .kind_text = 2360,
+                                .correction_radio = 2355, .setpoint_radio = 2356},
+                               {.word = 69, .bargraph_combo = 2371, .kind_text = 2372,
+                                .correction_radio = 2367, .setpoint_radio = 2368}},
                               {2374, 2410, 2447}, {2375, 2412, 2449}, {2377, 2414, 2451},
                               {2503, 2504, 2506, 2508, 2511, 2509}, true);
     m.active_time_combo = 2340;
-    m.colours = {{2470, 37, 0}, {2471, 37, 1}, {2472, 37, 2}, {2473, 36, 0}, {2474, 36, 1}};
+    m.colours = {{.control = 2470, .word = 37, .nibble = 0}, {.control = 2471, .word = 37, .nibble = 1},
+                 {.control = 2472, .word = 37, .nibble = 2}, {.control = 2473, .word = 36, .nibble = 0},
+                 {.control = 2474, .word = 36, .nibble = 1}};
     m.word_defaults.insert(m.word_defaults.end(), {{35, 5}, {36, 0x222}, {37, 0x333}});
     m.limit_pairs = {{2352, 2353}, {2364, 2365}};
     return m;
   }();
   static const MultiChannelDef bbh7t = [] {
-    DialogDef d = Frame(133, "BBH7T", "BBH7T", {1509, 1515, 1510, 1516, 1514, 1517}, 1391,
+    DialogDef d = Frame(133, "BBH7T", "BBH7T", {.open = 1509, .read = 1515, .save = 1510, .write = 1516, .preset = 1514, .cancel = 1517}, 1391,
                        "Kolvar BBH7T    ", "BBH7T Kolvar    ", 1396, 0, 5);
     // Setpoints and limits have no range of their own: only what the word holds.
     d.fields = {PlainContrast(1389),
@@ -266,13 +281,17 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                 Unchecked(1530, 55, "80"),
                 Unchecked(1533, 54, "20")};
     d.choices.push_back(MenuLocked(1556));
-    return LcdMc(std::move(d), {{1511, 29}, {1512, 30}},
-                 {{68, 1539, 1541, 1537, 1538}, {69, 1540, 1542, 1548, 1549}}, {1494, 1499, 1504},
+    return LcdMc(std::move(d), {{.control = 1511, .word = 29}, {.control = 1512, .word = 30}},
+                 {{.word = 68, .bargraph_combo = 1539, .kind_text = 1541, .correction_radio = 1537,
+                   .setpoint_radio = 1538},
+                  {.word = 69, .bargraph_combo = 1540, .kind_text = 1542, .correction_radio = 1548,
+                   .setpoint_radio = 1549}},
+                 {1494, 1499, 1504},
                  {1545, 1546, 1547}, {1400, 1420, 1440}, {1518, 1535, 1557, 1536, 1553, 1520},
                  false);
   }();
   static const MultiChannelDef jbc3s = [] {
-    DialogDef d = Frame(135, "JBC3S", "JBC3S", {1600, 1603, 1601, 1604, 1602, 1605}, 1564,
+    DialogDef d = Frame(135, "JBC3S", "JBC3S", {.open = 1600, .read = 1603, .save = 1601, .write = 1604, .preset = 1602, .cancel = 1605}, 1564,
                        "Kolvar JBC3S    ", "JBC3S Kolvar    ", 1569, 0, 5);
     d.fields = {PlainContrast(1562),
                 Address(1568),
@@ -281,13 +300,15 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                 Temperature(1574, 53, "5.0"),
                 Temperature(1576, 52, "-5.0")};
     d.choices.push_back(MenuLocked(1583));
-    return WithLimitPairs(LcdMc(std::move(d), {{1587, 29}, {1588, 30}}, {{68, 1581, 1582, 1577, 1578}},
+    return WithLimitPairs(LcdMc(std::move(d), {{.control = 1587, .word = 29}, {.control = 1588, .word = 30}},
+                                {{.word = 68, .bargraph_combo = 1581, .kind_text = 1582,
+                                  .correction_radio = 1577, .setpoint_radio = 1578}},
                                 {1612, 1613, 1614}, {1618, 1619, 1620}, {1622, 1640, 1660},
                                 {1590, 1591, 1717, 1599, 1595, 1718}, false),
                           {{1576, 1574}});
   }();
   static const MultiChannelDef bbh7h = [] {
-    DialogDef d = Frame(138, "BBH7H", "BBH7H", {2090, 2091, 2092, 2093, 2094, 2095}, 2055,
+    DialogDef d = Frame(138, "BBH7H", "BBH7H", {.open = 2090, .read = 2091, .save = 2092, .write = 2093, .preset = 2094, .cancel = 2095}, 2055,
                        "Kolvar BBH7H    ", "BBH7H Kolvar    ", 2060, 2062, 20);
     // The lower potentiometer limit is checked against the upper one by the dialog.
     d.fields = {TemperatureShift(2052),
@@ -304,7 +325,7 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     return m;
   }();
   static const MultiChannelDef bbh8l = [] {
-    DialogDef d = Frame(145, "BBH8L", "BBH8L", {2226, 2227, 2228, 2229, 2230, 2231}, 2232,
+    DialogDef d = Frame(145, "BBH8L", "BBH8L", {.open = 2226, .read = 2227, .save = 2228, .write = 2229, .preset = 2230, .cancel = 2231}, 2232,
                        "Kolvar BBH8L    ", "BBH8L Kolvar    ", 2214, 2215, 20);
     d.fields = {TemperatureShift(2206), HumidityShift(2207), Address(2213)};
     return OutputOnly(std::move(d), {2217, 2218, 2220, 2223, 2224, 2225});

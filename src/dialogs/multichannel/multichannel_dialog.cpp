@@ -18,8 +18,10 @@ constexpr const char* kSetCaption = "SET info";
 constexpr const char* kCheckCaption = "Nastavená hodnota";
 constexpr int kItemHeight = 18;
 constexpr int kWordActiveTime = 35;
-constexpr int kWordS = 50;
-constexpr int kWordP = 51;
+// The digital output's words: S, its steps per period, and P, the clock
+// divider (multichannel_words.h).
+constexpr int kWordPwmSteps = 50;
+constexpr int kWordPwmDivider = 51;
 
 bool Valid(int word) { return word >= 0 && word < kConfigWords; }
 
@@ -69,8 +71,8 @@ std::vector<int> MultiChannelDialog::Words() const {
     for (int k = 0; k < mc::kModeSymbols; ++k) w.push_back(m.first_symbol_word + k);
   }
   if (mc_.output.two_state_radio != 0) {
-    w.push_back(kWordS);
-    w.push_back(kWordP);
+    w.push_back(kWordPwmSteps);
+    w.push_back(kWordPwmDivider);
   }
   std::sort(w.begin(), w.end());
   w.erase(std::unique(w.begin(), w.end()), w.end());
@@ -229,7 +231,7 @@ void MultiChannelDialog::EnableModeSymbols(ui::Dialog& d, int mode) {
 void MultiChannelDialog::ShowDigitalOutput(ui::Dialog& d) {
   const auto& o = mc_.output;
   if (o.two_state_radio == 0) return;
-  const std::uint16_t s = Working(kWordS);
+  const std::uint16_t s = Working(kWordPwmSteps);
   const bool pwm = s != mc::kTwoStateS;
   d.Check(o.two_state_radio, !pwm);
   d.Check(o.pwm_radio, pwm);
@@ -240,7 +242,7 @@ void MultiChannelDialog::ShowDigitalOutput(ui::Dialog& d) {
     d.SetText(o.frequency_edit, "--");
     return;
   }
-  const double f = mc::PwmFrequency(s, Working(kWordP));
+  const double f = mc::PwmFrequency(s, Working(kWordPwmDivider));
   d.SetText(o.steps_edit, FormatInt(s + 1));
   d.SetText(o.frequency_edit, mc::FormatFixed6(f));
   d.SetText(o.period_edit, mc::FormatFixed6(1000.0 / f));
@@ -319,8 +321,8 @@ bool MultiChannelDialog::OnClick(ui::Dialog& d, int id) {
   const auto& o = mc_.output;
   if (o.two_state_radio == 0) return false;
   if (id == o.two_state_radio) {
-    Working(kWordS) = mc::kTwoStateS;
-    Working(kWordP) = mc::kTwoStateP;
+    Working(kWordPwmSteps) = mc::kTwoStateS;
+    Working(kWordPwmDivider) = mc::kTwoStateP;
     ShowDigitalOutput(d);
     return true;
   }
@@ -427,17 +429,17 @@ void MultiChannelDialog::ApplyChoiceRules(ui::Dialog& d) {
   ZeroStatesRule(d);
   // A divider outside what "Nastavit" allows is set as "Nastavit" would.
   const auto& o = mc_.output;
-  const std::uint16_t s = Working(kWordS);
+  const std::uint16_t s = Working(kWordPwmSteps);
   if (o.two_state_radio != 0 && s >= mc::kPwmDefaultS) {
-    const double f = mc::PwmFrequency(s, Working(kWordP));
+    const double f = mc::PwmFrequency(s, Working(kWordPwmDivider));
     if (f > mc::PwmMaxFrequency(s) || f < mc::PwmMinFrequency(s)) ApplyFrequency(d, f);
   }
 }
 
 void MultiChannelDialog::ChoosePwm(ui::Dialog& d) {
   const auto& o = mc_.output;
-  Working(kWordS) = mc::kPwmDefaultS;
-  Working(kWordP) = mc::kPwmDefaultP;
+  Working(kWordPwmSteps) = mc::kPwmDefaultS;
+  Working(kWordPwmDivider) = mc::kPwmDefaultP;
   d.Check(o.two_state_radio, false);
   d.Check(o.pwm_radio, true);
   for (int c : {o.steps_edit, o.frequency_edit, o.set_button}) d.Enable(c, true);
@@ -456,14 +458,14 @@ void MultiChannelDialog::SetFrequency(ui::Dialog& d) {
 
 void MultiChannelDialog::ApplyFrequency(ui::Dialog& d, double wanted) {
   const auto& o = mc_.output;
-  const mc::PwmSetting set = mc::SetPwmFrequency(Working(kWordS), wanted);
+  const mc::PwmSetting set = mc::SetPwmFrequency(Working(kWordPwmSteps), wanted);
   if (set.clamp == mc::Clamp::kAboveMax)
     d.MessageBox("Hodnota frekvence větší než maximální hodnota rozsahu", kCheckCaption,
                  ui::Icon::kInformation);
   if (set.clamp == mc::Clamp::kBelowMin)
     d.MessageBox("Hodnota frekvence je menší než minimální hodnota rozsahu", kCheckCaption,
                  ui::Icon::kInformation);
-  Working(kWordP) = set.p;
+  Working(kWordPwmDivider) = set.p;
   d.SetText(o.frequency_edit, mc::FormatFixed6(set.frequency));
   d.SetText(o.period_edit, mc::FormatFixed6(1000.0 / set.frequency));
 }
@@ -525,8 +527,8 @@ void MultiChannelDialog::CrossFieldRules(ui::Dialog& d) {
   // Two-state output shows "--" as its frequency; the user may be typing.
   if (d.GetText(o.frequency_edit, 1) == "-" || d.HasFocus(o.steps_edit)) return;
   const mc::StepCount steps = mc::CheckStepCount(Utf8ToCp1250(d.GetText(o.steps_edit, kNumberChars)));
-  const std::uint16_t before = Working(kWordS);
-  Working(kWordS) = steps.s;
+  const std::uint16_t before = Working(kWordPwmSteps);
+  Working(kWordPwmSteps) = steps.s;
   if (steps.replacement) {
     d.SetText(o.steps_edit, *steps.replacement);
     d.MessageBox(kStepCountMessage, kCheckCaption, ui::Icon::kInformation);
@@ -537,7 +539,7 @@ void MultiChannelDialog::CrossFieldRules(ui::Dialog& d) {
   // The text of the setting in effect stands for its exact frequency: parsed
   // back from six decimals it could round the divider one step down.
   const std::string shown = Utf8ToCp1250(d.GetText(o.frequency_edit, 32));
-  const double current = mc::PwmFrequency(before, Working(kWordP));
+  const double current = mc::PwmFrequency(before, Working(kWordPwmDivider));
   ApplyFrequency(d, shown == mc::FormatFixed6(current) ? current : ParseDecimal(shown));
 }
 
@@ -624,8 +626,8 @@ void MultiChannelDialog::BeforeSave(ui::Dialog& d, ConfigFile& file) {
     for (int k = 0; k < mc::kModeSymbols; ++k) put(m.first_symbol_word + k, 2);
   }
   if (mc_.output.two_state_radio != 0) {
-    put(kWordS, 5);
-    put(kWordP, 5);
+    put(kWordPwmSteps, 5);
+    put(kWordPwmDivider, 5);
   }
 }
 

@@ -45,8 +45,8 @@ void RackAnalogDialog::CrossFieldRules(ui::Dialog& d) {
   const bool humidity = source_ != 0;
   const auto max = static_cast<std::int16_t>(humidity ? kHumidityMax : kTemperatureMax);
   const auto min = static_cast<std::int16_t>(humidity ? kHumidityMin : kTemperatureMin);
-  CheckTenths(d, s.in_lo, max, min);
-  CheckTenths(d, s.in_hi, max, min);
+  CheckTenths(d, s.in_lo, min, max);
+  CheckTenths(d, s.in_hi, min, max);
 }
 
 void RackAnalogDialog::OnOtherCommand(ui::Dialog& d, int id, ui::Notify code) {

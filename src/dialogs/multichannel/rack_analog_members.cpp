@@ -42,7 +42,7 @@ struct MemberLayout {
   int template_number = 0;
   const char* title = "";
   const char* header = "";
-  int open = 0, read = 0, save = 0, write = 0, preset = 0, cancel = 0;
+  res::layout::Buttons buttons{};
   int text = 0;
   const char* text_preset = "";
   int shift_t = 0, shift_h = 0, shift_co2 = 0;
@@ -63,7 +63,7 @@ RackAnalogDef Build(const MemberLayout& m) {
   RackAnalogDef r;
   DialogDef& d = r.mc.dialog;
   d = Frame(m.template_number, m.title, m.header,
-            {m.open, m.read, m.save, m.write, m.preset, m.cancel}, m.text, "                ",
+            m.buttons, m.text, "                ",
             m.text_preset, 0, 0, 20);
   d.preset_resets_choices = true;
 
@@ -178,8 +178,9 @@ const OutputLayout kHumidityInput{.in_format = F::kTenths, .in_check = C::kTenth
 
 const std::vector<const RackAnalogDef*>& RackAnalogDefs() {
   static const RackAnalogDef rgq = Build({
-      .template_number = 160, .title = "UC-RGQ", .header = "UCRGQ", .open = 3600, .read = 3603,
-      .save = 3601, .write = 3604, .preset = 3602, .cancel = 3605, .text = 3619,
+      .template_number = 160, .title = "UC-RGQ", .header = "UCRGQ",
+      .buttons = {.open = 3600, .read = 3603, .save = 3601, .write = 3604, .preset = 3602, .cancel = 3605},
+      .text = 3619,
       .text_preset = "UC-RGQ  Kolvar    ", .shift_t = 3550, .shift_h = 3551, .shift_co2 = 3620,
       .lcd = true, .day = 3562, .night = 3564, .time = 3566, .menu = 3594,
       .colours = {{3554, 0}, {3556, 1}, {3557, 2}}, .switch_lo = 3598, .switch_hi = 3599,
@@ -190,8 +191,9 @@ const std::vector<const RackAnalogDef*>& RackAnalogDefs() {
       .indication_hi = 3613, .cal_first = 3614, .cal_last = 3617, .cal_edit = 3616,
       .cal_button = 3617});
   static const RackAnalogDef rgqa = Build({
-      .template_number = 162, .title = "UC-RGQ-A", .header = "UCRGQR", .open = 3740,
-      .read = 3741, .save = 3742, .write = 3743, .preset = 3744, .cancel = 3745, .text = 3695,
+      .template_number = 162, .title = "UC-RGQ-A", .header = "UCRGQR",
+      .buttons = {.open = 3740, .read = 3741, .save = 3742, .write = 3743, .preset = 3744, .cancel = 3745},
+      .text = 3695,
       .text_preset = "UC-RGQ-A  Kolvar  ", .shift_t = 3691, .shift_h = 3692, .shift_co2 = 3693,
       .lcd = false,
       .out1 = Output(kTemperatureInput, 68, 3698, 3699, 3703, 3704, 3707, 3708, 3710, 3709, 3711, 3712),
@@ -200,8 +202,9 @@ const std::vector<const RackAnalogDef*>& RackAnalogDefs() {
       .indication_hi = 3730, .cal_first = 3732, .cal_last = 3735, .cal_edit = 3734,
       .cal_button = 3735});
   static const RackAnalogDef vwc = Build({
-      .template_number = 159, .title = "UC-VWC", .header = "UCVWC", .open = 3550, .read = 3551,
-      .save = 3552, .write = 3553, .preset = 3554, .cancel = 3555, .text = 3492,
+      .template_number = 159, .title = "UC-VWC", .header = "UCVWC",
+      .buttons = {.open = 3550, .read = 3551, .save = 3552, .write = 3553, .preset = 3554, .cancel = 3555},
+      .text = 3492,
       .text_preset = "UC-VWC  Kolvar    ", .shift_t = 3490, .shift_h = 3491, .lcd = true,
       .day = 3542, .night = 3544, .time = 3546, .menu = 3547,
       .colours = {{3548, 0}, {3549, 1}}, .switch_lo = 3538, .switch_hi = 3539,
@@ -209,8 +212,9 @@ const std::vector<const RackAnalogDef*>& RackAnalogDefs() {
       .out1 = Output(kTemperatureInput, 68, 3500, 3501, 3505, 3506, 3513, 3514, 3519, 3523, 3524, 3525),
       .out2 = Output(kHumidityInput, 69, 3502, 3503, 3507, 3508, 3515, 3516, 3520, 3528, 3529, 3530)});
   static const RackAnalogDef mxh = Build({
-      .template_number = 163, .title = "UC-MXH", .header = "UCMXH", .open = 3800, .read = 3801,
-      .save = 3802, .write = 3803, .preset = 3804, .cancel = 3805, .text = 3750,
+      .template_number = 163, .title = "UC-MXH", .header = "UCMXH",
+      .buttons = {.open = 3800, .read = 3801, .save = 3802, .write = 3803, .preset = 3804, .cancel = 3805},
+      .text = 3750,
       .text_preset = "UC-MXH  Kolvar    ", .shift_t = 3748, .lcd = true, .day = 3762,
       .night = 3764, .time = 3766, .menu = 3767, .colours = {{3768, 0}}, .switch_lo = 3758,
       .switch_hi = 3759, .hidden_first = 3755, .hidden_last = 3759,
@@ -218,8 +222,9 @@ const std::vector<const RackAnalogDef*>& RackAnalogDefs() {
       .out2 = Output(kTemperatureInput, 69, 3782, 3783, 3785, 3786, 3789, 3790, 3792, 3791, 3793, 3794),
       .setpoint = 3812, .lower = 3810, .upper = 3811, .bargraph = 3814, .bargraph_kind = 3815});
   static const RackAnalogDef bcm = Build({
-      .template_number = 161, .title = "UC-BCM", .header = "UCBCM", .open = 3680, .read = 3681,
-      .save = 3682, .write = 3683, .preset = 3684, .cancel = 3685, .text = 3628,
+      .template_number = 161, .title = "UC-BCM", .header = "UCBCM",
+      .buttons = {.open = 3680, .read = 3681, .save = 3682, .write = 3683, .preset = 3684, .cancel = 3685},
+      .text = 3628,
       .text_preset = "UC-BCM  Kolvar    ", .shift_t = 3626, .shift_h = 3627, .lcd = true,
       .day = 3641, .night = 3643, .time = 3645, .menu = 3646,
       .colours = {{3630, 0}, {3631, 1}, {3632, 2}}, .switch_lo = 3637, .switch_hi = 3638,
