@@ -41,7 +41,7 @@ void ValuesTrace::Open(ui::Dialog& d) {
   wall_start_ = std::chrono::system_clock::now();
   series_.clear();
   d.ChartSetSeries(kValuesChart, series_);
-  d.Check(kValuesRecord, false);
+  d.Check(kValuesRecording, false);
   d.SetText(kValuesRecordStatus, "");
 }
 
@@ -96,15 +96,15 @@ void ValuesTrace::ShowStatus(ui::Dialog& d) {
 }
 
 bool ValuesTrace::OnCommand(ui::Dialog& d, int id) {
-  if (id != kValuesRecord) return false;
-  if (!d.IsChecked(kValuesRecord)) {
+  if (id != kValuesRecording) return false;
+  if (!d.IsChecked(kValuesRecording)) {
     recording_.Close();
     ShowStatus(d);
     return true;
   }
   const auto path = d.ChooseSaveFile({{"CSV (*.csv)", "*.csv"}}, "csv");
   if (!path || !recording_.Open(*path)) {
-    d.Check(kValuesRecord, false);
+    d.Check(kValuesRecording, false);
     if (path) d.SetText(kValuesRecordStatus, "Soubor nelze zapsat: " + *path);
     return true;
   }

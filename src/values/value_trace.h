@@ -18,7 +18,7 @@ namespace travik {
 
 // Controls both values windows add beside the rows of their templates.
 inline constexpr int kValuesChart = 1600;
-inline constexpr int kValuesRecord = 1601;        // check box "Záznam"
+inline constexpr int kValuesRecording = 1601;        // check box "Záznam"
 inline constexpr int kValuesRecordStatus = 1602;  // file and rows while recording
 
 // Ticks between two updates of the recording's status text: a row count

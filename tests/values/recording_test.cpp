@@ -82,8 +82,8 @@ TEST_F(TraceTest, ValuesWindowChartsEveryRecordAndRecordsUntilTheUnplug) {
   ASSERT_EQ(ui().Click(res::kMainWindow, res::kButtonValues), "");
   ui().Advance(40 * kValuesTickMs);
   ui().QueueFileAnswer(dir.File("kdb"));
-  ASSERT_EQ(ui().Click(106, kValuesRecord), "");
-  EXPECT_TRUE(ui().Control(106, kValuesRecord)->checked);
+  ASSERT_EQ(ui().Click(106, kValuesRecording), "");
+  EXPECT_TRUE(ui().Control(106, kValuesRecording)->checked);
   ui().Advance(100 * kValuesTickMs);
   s.sim().Unplug(*device);
   ui().AdvanceUntil([&] { return !ui().IsOpen(106); }, 2000);
