@@ -4,7 +4,9 @@
 
 namespace travik::ui {
 
-const DialogTemplate* FindTemplate(int number) {
+namespace {
+
+const std::map<int, DialogTemplate>& AllTemplates() {
   static const std::map<int, DialogTemplate> all = [] {
     std::map<int, DialogTemplate> m;
     for (auto table : {res::MainTemplates, res::SettingsTemplates, res::TransferTemplates,
@@ -16,6 +18,19 @@ const DialogTemplate* FindTemplate(int number) {
       for (auto& t : table()) m.emplace(t.number, std::move(t));
     return m;
   }();
+  return all;
+}
+
+}  // namespace
+
+std::vector<int> TemplateNumbers() {
+  std::vector<int> numbers;
+  for (const auto& [number, t] : AllTemplates()) numbers.push_back(number);
+  return numbers;
+}
+
+const DialogTemplate* FindTemplate(int number) {
+  const auto& all = AllTemplates();
   auto it = all.find(number);
   return it == all.end() ? nullptr : &it->second;
 }

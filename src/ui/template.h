@@ -72,6 +72,7 @@ struct DialogTemplate {
   std::uint32_t style = kDialogNone;
   std::vector<ControlTemplate> controls;
   std::vector<Menu> menus;  // the main window's menu bar
+  int menu_number = 0;      // the menu resource it comes from
   int icon = 0;
 
   const ControlTemplate* Find(int id) const {
@@ -83,5 +84,7 @@ struct DialogTemplate {
 
 // Every template of the program (src/resources). nullptr for an unknown number.
 const DialogTemplate* FindTemplate(int number);
+// Their numbers, ascending.
+std::vector<int> TemplateNumbers();
 
 }  // namespace travik::ui
