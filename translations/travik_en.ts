@@ -1015,7 +1015,7 @@
     </message>
     <message>
         <source>Korekce Transparence</source>
-        <translation>Transparency correction</translation>
+        <translation>Transp. correction</translation>
     </message>
     <message>
         <source>Textové pole</source>
@@ -2142,7 +2142,7 @@
     </message>
     <message>
         <source>Korekce Transparence</source>
-        <translation>Transparency correction</translation>
+        <translation>Transp. correction</translation>
     </message>
     <message>
         <source>Displej</source>
@@ -2719,7 +2719,7 @@
     </message>
     <message>
         <source>Měřená Teplota</source>
-        <translation>Measured temperature</translation>
+        <translation>Measured temp.</translation>
     </message>
     <message>
         <source>Měřená Vlhkost</source>
@@ -3034,7 +3034,7 @@
     </message>
     <message>
         <source>Měřená Teplota</source>
-        <translation>Measured temperature</translation>
+        <translation>Measured temp.</translation>
     </message>
     <message>
         <source>Měřená Vlhkost</source>
@@ -3281,7 +3281,7 @@
     </message>
     <message>
         <source>Měřená Teplota</source>
-        <translation>Measured temperature</translation>
+        <translation>Measured temp.</translation>
     </message>
     <message>
         <source>Symbol 1</source>
@@ -3588,7 +3588,7 @@
     </message>
     <message>
         <source>Měřená Teplota</source>
-        <translation>Measured temperature</translation>
+        <translation>Measured temp.</translation>
     </message>
     <message>
         <source>Měřená Vlhkost</source>
@@ -3989,7 +3989,7 @@
     </message>
     <message>
         <source>Měřená Teplota</source>
-        <translation>Measured temperature</translation>
+        <translation>Measured temp.</translation>
     </message>
     <message>
         <source>Měřená Vlhkost</source>
@@ -4323,7 +4323,7 @@
     </message>
     <message>
         <source>Měřená Teplota</source>
-        <translation>Measured temperature</translation>
+        <translation>Measured temp.</translation>
     </message>
     <message>
         <source>Měřená Vlhkost</source>
@@ -4474,7 +4474,7 @@
     </message>
     <message>
         <source>Měřená Teplota</source>
-        <translation>Measured temperature</translation>
+        <translation>Measured temp.</translation>
     </message>
     <message>
         <source>Měřená Vlhkost</source>
@@ -4665,7 +4665,7 @@
     </message>
     <message>
         <source>Měřená Teplota</source>
-        <translation>Measured temperature</translation>
+        <translation>Measured temp.</translation>
     </message>
     <message>
         <source>Měřená Vlhkost</source>
@@ -4943,7 +4943,7 @@
     </message>
     <message>
         <source>Měřená Teplota</source>
-        <translation>Measured temperature</translation>
+        <translation>Measured temp.</translation>
     </message>
     <message>
         <source>Nastevení limitů pro přepínání podsvícení</source>
@@ -5312,7 +5312,7 @@
     </message>
     <message>
         <source>Teplota</source>
-        <translation>Temperature</translation>
+        <translation>Temp.</translation>
     </message>
     <message>
         <source>Uprostřed</source>
