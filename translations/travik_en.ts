@@ -547,6 +547,34 @@
         <translation>Defaults</translation>
     </message>
     <message>
+        <source> 1200Bd</source>
+        <translation> 1200Bd</translation>
+    </message>
+    <message>
+        <source> 2400Bd</source>
+        <translation> 2400Bd</translation>
+    </message>
+    <message>
+        <source> 4800Bd</source>
+        <translation> 4800Bd</translation>
+    </message>
+    <message>
+        <source> 9600Bd</source>
+        <translation> 9600Bd</translation>
+    </message>
+    <message>
+        <source>19200Bd</source>
+        <translation>19200Bd</translation>
+    </message>
+    <message>
+        <source>38400Bd</source>
+        <translation>38400Bd</translation>
+    </message>
+    <message>
+        <source>57600Bd</source>
+        <translation>57600Bd</translation>
+    </message>
+    <message>
         <source>Safety hod. [mA]</source>
         <translation>Safety value [mA]</translation>
     </message>
@@ -1143,6 +1171,34 @@
     <message>
         <source>Přednastavení</source>
         <translation>Defaults</translation>
+    </message>
+    <message>
+        <source> 1200Bd</source>
+        <translation> 1200Bd</translation>
+    </message>
+    <message>
+        <source> 2400Bd</source>
+        <translation> 2400Bd</translation>
+    </message>
+    <message>
+        <source> 4800Bd</source>
+        <translation> 4800Bd</translation>
+    </message>
+    <message>
+        <source> 9600Bd</source>
+        <translation> 9600Bd</translation>
+    </message>
+    <message>
+        <source>19200Bd</source>
+        <translation>19200Bd</translation>
+    </message>
+    <message>
+        <source>38400Bd</source>
+        <translation>38400Bd</translation>
+    </message>
+    <message>
+        <source>57600Bd</source>
+        <translation>57600Bd</translation>
     </message>
 </context>
 <context>
@@ -2007,8 +2063,88 @@
         <translation>Defaults</translation>
     </message>
     <message>
+        <source> 1200Bd</source>
+        <translation> 1200Bd</translation>
+    </message>
+    <message>
+        <source> 2400Bd</source>
+        <translation> 2400Bd</translation>
+    </message>
+    <message>
+        <source> 4800Bd</source>
+        <translation> 4800Bd</translation>
+    </message>
+    <message>
+        <source> 9600Bd</source>
+        <translation> 9600Bd</translation>
+    </message>
+    <message>
         <source> odd</source>
         <translation> odd</translation>
+    </message>
+    <message>
+        <source>19200Bd</source>
+        <translation>19200Bd</translation>
+    </message>
+    <message>
+        <source>38400Bd</source>
+        <translation>38400Bd</translation>
+    </message>
+    <message>
+        <source>57600Bd</source>
+        <translation>57600Bd</translation>
+    </message>
+    <message>
+        <source>LED1 Modbus, LED2 bliká</source>
+        <translation>LED1 Modbus, LED2 flashing</translation>
+    </message>
+    <message>
+        <source>LED1 Modbus, LED2 nesvítí</source>
+        <translation>LED1 Modbus, LED2 off</translation>
+    </message>
+    <message>
+        <source>LED1 Modbus, LED2 svítí</source>
+        <translation>LED1 Modbus, LED2 on</translation>
+    </message>
+    <message>
+        <source>LED1 bliká, LED2 Modbus</source>
+        <translation>LED1 flashing, LED2 Modbus</translation>
+    </message>
+    <message>
+        <source>LED1 bliká, LED2 bliká</source>
+        <translation>LED1 flashing, LED2 flashing</translation>
+    </message>
+    <message>
+        <source>LED1 bliká, LED2 nesvítí</source>
+        <translation>LED1 flashing, LED2 off</translation>
+    </message>
+    <message>
+        <source>LED1 nesvítí, LED2 Modbus</source>
+        <translation>LED1 off, LED2 Modbus</translation>
+    </message>
+    <message>
+        <source>LED1 nesvítí, LED2 bliká</source>
+        <translation>LED1 off, LED2 flashing</translation>
+    </message>
+    <message>
+        <source>LED1 nesvítí, LED2 nesvítí</source>
+        <translation>LED1 off, LED2 off</translation>
+    </message>
+    <message>
+        <source>LED1 nesvítí, LED2 svítí</source>
+        <translation>LED1 off, LED2 on</translation>
+    </message>
+    <message>
+        <source>LED1 svítí, LED2 Modbus</source>
+        <translation>LED1 on, LED2 Modbus</translation>
+    </message>
+    <message>
+        <source>LED1 svítí, LED2 nesvítí</source>
+        <translation>LED1 on, LED2 off</translation>
+    </message>
+    <message>
+        <source>LED1 svítí, LED2 svítí</source>
+        <translation>LED1 on, LED2 on</translation>
     </message>
     <message>
         <source>even</source>
@@ -2072,6 +2208,34 @@
     <message>
         <source>Přednastavení</source>
         <translation>Defaults</translation>
+    </message>
+    <message>
+        <source> 1200Bd</source>
+        <translation> 1200Bd</translation>
+    </message>
+    <message>
+        <source> 2400Bd</source>
+        <translation> 2400Bd</translation>
+    </message>
+    <message>
+        <source> 4800Bd</source>
+        <translation> 4800Bd</translation>
+    </message>
+    <message>
+        <source> 9600Bd</source>
+        <translation> 9600Bd</translation>
+    </message>
+    <message>
+        <source>19200Bd</source>
+        <translation>19200Bd</translation>
+    </message>
+    <message>
+        <source>38400Bd</source>
+        <translation>38400Bd</translation>
+    </message>
+    <message>
+        <source>57600Bd</source>
+        <translation>57600Bd</translation>
     </message>
     <message>
         <source>even</source>
@@ -2495,6 +2659,34 @@
         <source>Přednastavení</source>
         <translation>Defaults</translation>
     </message>
+    <message>
+        <source> 1200Bd</source>
+        <translation> 1200Bd</translation>
+    </message>
+    <message>
+        <source> 2400Bd</source>
+        <translation> 2400Bd</translation>
+    </message>
+    <message>
+        <source> 4800Bd</source>
+        <translation> 4800Bd</translation>
+    </message>
+    <message>
+        <source> 9600Bd</source>
+        <translation> 9600Bd</translation>
+    </message>
+    <message>
+        <source>19200Bd</source>
+        <translation>19200Bd</translation>
+    </message>
+    <message>
+        <source>38400Bd</source>
+        <translation>38400Bd</translation>
+    </message>
+    <message>
+        <source>57600Bd</source>
+        <translation>57600Bd</translation>
+    </message>
 </context>
 <context>
     <name>template 150</name>
@@ -2834,8 +3026,84 @@
         <translation>Defaults</translation>
     </message>
     <message>
+        <source> 1200Bd</source>
+        <translation> 1200Bd</translation>
+    </message>
+    <message>
+        <source> 2400Bd</source>
+        <translation> 2400Bd</translation>
+    </message>
+    <message>
+        <source> 4800Bd</source>
+        <translation> 4800Bd</translation>
+    </message>
+    <message>
+        <source> 9600Bd</source>
+        <translation> 9600Bd</translation>
+    </message>
+    <message>
         <source> odd</source>
         <translation> odd</translation>
+    </message>
+    <message>
+        <source>10s</source>
+        <translation>10s</translation>
+    </message>
+    <message>
+        <source>15s</source>
+        <translation>15s</translation>
+    </message>
+    <message>
+        <source>19200Bd</source>
+        <translation>19200Bd</translation>
+    </message>
+    <message>
+        <source>20s</source>
+        <translation>20s</translation>
+    </message>
+    <message>
+        <source>25s</source>
+        <translation>25s</translation>
+    </message>
+    <message>
+        <source>30s</source>
+        <translation>30s</translation>
+    </message>
+    <message>
+        <source>35s</source>
+        <translation>35s</translation>
+    </message>
+    <message>
+        <source>38400Bd</source>
+        <translation>38400Bd</translation>
+    </message>
+    <message>
+        <source>40s</source>
+        <translation>40s</translation>
+    </message>
+    <message>
+        <source>45s</source>
+        <translation>45s</translation>
+    </message>
+    <message>
+        <source>50s</source>
+        <translation>50s</translation>
+    </message>
+    <message>
+        <source>55s</source>
+        <translation>55s</translation>
+    </message>
+    <message>
+        <source>57600Bd</source>
+        <translation>57600Bd</translation>
+    </message>
+    <message>
+        <source>5s</source>
+        <translation>5s</translation>
+    </message>
+    <message>
+        <source>60s</source>
+        <translation>60s</translation>
     </message>
     <message>
         <source>Konstantní</source>
@@ -2860,6 +3128,18 @@
     <message>
         <source>Neaktivní( )</source>
         <translation>Inactive( )</translation>
+    </message>
+    <message>
+        <source>Režim 1 (M1)</source>
+        <translation>Mode 1 (M1)</translation>
+    </message>
+    <message>
+        <source>Režim 2 (M2)</source>
+        <translation>Mode 2 (M2)</translation>
+    </message>
+    <message>
+        <source>Režim 3 (M3)</source>
+        <translation>Mode 3 (M3)</translation>
     </message>
     <message>
         <source>Teplota (T)</source>
@@ -3711,8 +3991,84 @@
         <translation>Defaults</translation>
     </message>
     <message>
+        <source> 1200Bd</source>
+        <translation> 1200Bd</translation>
+    </message>
+    <message>
+        <source> 2400Bd</source>
+        <translation> 2400Bd</translation>
+    </message>
+    <message>
+        <source> 4800Bd</source>
+        <translation> 4800Bd</translation>
+    </message>
+    <message>
+        <source> 9600Bd</source>
+        <translation> 9600Bd</translation>
+    </message>
+    <message>
         <source> odd</source>
         <translation> odd</translation>
+    </message>
+    <message>
+        <source>10s</source>
+        <translation>10s</translation>
+    </message>
+    <message>
+        <source>15s</source>
+        <translation>15s</translation>
+    </message>
+    <message>
+        <source>19200Bd</source>
+        <translation>19200Bd</translation>
+    </message>
+    <message>
+        <source>20s</source>
+        <translation>20s</translation>
+    </message>
+    <message>
+        <source>25s</source>
+        <translation>25s</translation>
+    </message>
+    <message>
+        <source>30s</source>
+        <translation>30s</translation>
+    </message>
+    <message>
+        <source>35s</source>
+        <translation>35s</translation>
+    </message>
+    <message>
+        <source>38400Bd</source>
+        <translation>38400Bd</translation>
+    </message>
+    <message>
+        <source>40s</source>
+        <translation>40s</translation>
+    </message>
+    <message>
+        <source>45s</source>
+        <translation>45s</translation>
+    </message>
+    <message>
+        <source>50s</source>
+        <translation>50s</translation>
+    </message>
+    <message>
+        <source>55s</source>
+        <translation>55s</translation>
+    </message>
+    <message>
+        <source>57600Bd</source>
+        <translation>57600Bd</translation>
+    </message>
+    <message>
+        <source>5s</source>
+        <translation>5s</translation>
+    </message>
+    <message>
+        <source>60s</source>
+        <translation>60s</translation>
     </message>
     <message>
         <source>LCD nesvázán</source>
@@ -4537,6 +4893,54 @@
         <translation>Defaults</translation>
     </message>
     <message>
+        <source>10s</source>
+        <translation>10s</translation>
+    </message>
+    <message>
+        <source>15s</source>
+        <translation>15s</translation>
+    </message>
+    <message>
+        <source>20s</source>
+        <translation>20s</translation>
+    </message>
+    <message>
+        <source>25s</source>
+        <translation>25s</translation>
+    </message>
+    <message>
+        <source>30s</source>
+        <translation>30s</translation>
+    </message>
+    <message>
+        <source>35s</source>
+        <translation>35s</translation>
+    </message>
+    <message>
+        <source>40s</source>
+        <translation>40s</translation>
+    </message>
+    <message>
+        <source>45s</source>
+        <translation>45s</translation>
+    </message>
+    <message>
+        <source>50s</source>
+        <translation>50s</translation>
+    </message>
+    <message>
+        <source>55s</source>
+        <translation>55s</translation>
+    </message>
+    <message>
+        <source>5s</source>
+        <translation>5s</translation>
+    </message>
+    <message>
+        <source>60s</source>
+        <translation>60s</translation>
+    </message>
+    <message>
         <source>Safety hod. [V]</source>
         <translation>Safety value [V]</translation>
     </message>
@@ -5049,8 +5453,52 @@
         <translation>Defaults</translation>
     </message>
     <message>
+        <source> 1200Bd</source>
+        <translation> 1200Bd</translation>
+    </message>
+    <message>
+        <source> 2400Bd</source>
+        <translation> 2400Bd</translation>
+    </message>
+    <message>
+        <source> 4800Bd</source>
+        <translation> 4800Bd</translation>
+    </message>
+    <message>
+        <source> 9600Bd</source>
+        <translation> 9600Bd</translation>
+    </message>
+    <message>
         <source> odd</source>
         <translation> odd</translation>
+    </message>
+    <message>
+        <source>19200Bd</source>
+        <translation>19200Bd</translation>
+    </message>
+    <message>
+        <source>38400Bd</source>
+        <translation>38400Bd</translation>
+    </message>
+    <message>
+        <source>57600Bd</source>
+        <translation>57600Bd</translation>
+    </message>
+    <message>
+        <source>Ni1000, 5000 ppm</source>
+        <translation>Ni1000, 5000 ppm</translation>
+    </message>
+    <message>
+        <source>Ni1000, 6180 ppm</source>
+        <translation>Ni1000, 6180 ppm</translation>
+    </message>
+    <message>
+        <source>Pt100, 3850 ppm</source>
+        <translation>Pt100, 3850 ppm</translation>
+    </message>
+    <message>
+        <source>Pt1000, 3850 ppm</source>
+        <translation>Pt1000, 3850 ppm</translation>
     </message>
     <message>
         <source>even</source>
@@ -5453,8 +5901,84 @@ of states</translation>
         <translation>Defaults</translation>
     </message>
     <message>
+        <source> 1200Bd</source>
+        <translation> 1200Bd</translation>
+    </message>
+    <message>
+        <source> 2400Bd</source>
+        <translation> 2400Bd</translation>
+    </message>
+    <message>
+        <source> 4800Bd</source>
+        <translation> 4800Bd</translation>
+    </message>
+    <message>
+        <source> 9600Bd</source>
+        <translation> 9600Bd</translation>
+    </message>
+    <message>
         <source> odd</source>
         <translation> odd</translation>
+    </message>
+    <message>
+        <source>10s</source>
+        <translation>10s</translation>
+    </message>
+    <message>
+        <source>15s</source>
+        <translation>15s</translation>
+    </message>
+    <message>
+        <source>19200Bd</source>
+        <translation>19200Bd</translation>
+    </message>
+    <message>
+        <source>20s</source>
+        <translation>20s</translation>
+    </message>
+    <message>
+        <source>25s</source>
+        <translation>25s</translation>
+    </message>
+    <message>
+        <source>30s</source>
+        <translation>30s</translation>
+    </message>
+    <message>
+        <source>35s</source>
+        <translation>35s</translation>
+    </message>
+    <message>
+        <source>38400Bd</source>
+        <translation>38400Bd</translation>
+    </message>
+    <message>
+        <source>40s</source>
+        <translation>40s</translation>
+    </message>
+    <message>
+        <source>45s</source>
+        <translation>45s</translation>
+    </message>
+    <message>
+        <source>50s</source>
+        <translation>50s</translation>
+    </message>
+    <message>
+        <source>55s</source>
+        <translation>55s</translation>
+    </message>
+    <message>
+        <source>57600Bd</source>
+        <translation>57600Bd</translation>
+    </message>
+    <message>
+        <source>5s</source>
+        <translation>5s</translation>
+    </message>
+    <message>
+        <source>60s</source>
+        <translation>60s</translation>
     </message>
     <message>
         <source>Konstantní</source>
@@ -5479,6 +6003,18 @@ of states</translation>
     <message>
         <source>Neaktivní( )</source>
         <translation>Inactive( )</translation>
+    </message>
+    <message>
+        <source>Režim 1 (M1)</source>
+        <translation>Mode 1 (M1)</translation>
+    </message>
+    <message>
+        <source>Režim 2 (M2)</source>
+        <translation>Mode 2 (M2)</translation>
+    </message>
+    <message>
+        <source>Režim 3 (M3)</source>
+        <translation>Mode 3 (M3)</translation>
     </message>
     <message>
         <source>Teplota (T)</source>

@@ -113,7 +113,8 @@ class HeadlessBackend::Window : public Dialog {
       while (pos < c->items.size() && SortKey(c->items[pos]) <= SortKey(text)) ++pos;
     }
     c->items.insert(c->items.begin() + static_cast<std::ptrdiff_t>(pos), std::string(text));
-    Note(text);
+    // List entries come from tables, a finite set, even where they hold digits.
+    i18n::NoteShown(i18n::TemplateContext(template_.number), text, false);
     c->item_data.insert(c->item_data.begin() + static_cast<std::ptrdiff_t>(pos), 0);
     if (c->selection >= static_cast<int>(pos)) ++c->selection;
     return static_cast<int>(pos);
