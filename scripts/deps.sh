@@ -2,6 +2,7 @@
 # Installs what the build needs on Debian, when it is missing.
 set -euo pipefail
 packages=(build-essential cmake pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-charts-dev libhidapi-dev
+          qt6-l10n-tools qt6-tools-dev  # lrelease and its CMake package (translations/)
           xvfb imagemagick binutils srecord
           desktop-file-utils appstream lintian man-db dpkg-dev
           clang libclang-rt-14-dev)  # clang: the fuzz harnesses (scripts/fuzz.sh)

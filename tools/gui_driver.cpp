@@ -3,6 +3,7 @@
 //
 //   travik-gui-driver shots DIR     (under Xvfb: xvfb-run -a travik-gui-driver shots docs/screenshots)
 //   travik-gui-driver bench         (any platform, e.g. QT_QPA_PLATFORM=offscreen)
+#include <cstdlib>
 #include <chrono>
 #include <cstdio>
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include "sim/sim_bootloader.h"
 #include "sim/sim_models.h"
 #include "ui/qt/qt_backend.h"
+#include "ui/qt/qt_translation.h"
 
 namespace {
 
@@ -196,6 +198,9 @@ int Boot(const std::string& shot_dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // TRAVIK_LANG=en takes the English gallery; Czech otherwise.
+  const char* lang = std::getenv("TRAVIK_LANG");
+  const ui::QtTranslation translation(travik::i18n::ChooseLanguage(lang != nullptr ? lang : "cs", "", ""));
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "shots" && argc > 2) {
     const std::string phase = argc > 3 ? argv[3] : "";

@@ -16,6 +16,7 @@
 #include "protocol/frames.h"
 #include "protocol/identification.h"
 #include "resources/resources.h"
+#include "settings/language_dialog.h"
 
 namespace travik {
 
@@ -292,6 +293,11 @@ void MainWindowProc::OnCommand(ui::Dialog& w, int id, ui::Notify code) {
     case kMenuUsbCal:
       RunDialog(w, kDlgUsbCal);
       return;
+    case kMenuLanguage: {
+      LanguageDialog language;
+      w.RunModal(kDlgLanguage, language);
+      return;
+    }
     case kMenuAbout:
       w.MessageBox(AboutText(), "O programu", ui::Icon::kInformation);
       return;

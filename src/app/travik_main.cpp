@@ -23,7 +23,9 @@
 #include "sim/sim_calibrator.h"
 #include "sim/sim_live.h"
 #include "sim/sim_models.h"
+#include "i18n/catalogue.h"
 #include "ui/qt/qt_backend.h"
+#include "ui/qt/qt_translation.h"
 
 #ifdef TRAVIK_HAVE_HIDAPI
 #include "hid/hidapi/hidapi_backend.h"
@@ -33,7 +35,7 @@ namespace {
 
 void PrintHelp() {
   std::cout << "Usage: travik [--simulate MODEL[,MODEL...] [--calibrator]] [--device SEL]\n"
-               "              [--trace] [--log FILE]\n\n"
+               "              [--trace] [--log FILE] [--lang cs|en]\n\n"
                "Service tool for Kolvar USB transmitters.\n\n"
                "  --simulate MODEL  attach a simulated transmitter instead of real devices;\n"
                "                    several models separated by commas make a bench\n"
@@ -46,6 +48,8 @@ void PrintHelp() {
                "  --log FILE        append the same, with the time of each line, to FILE:\n"
                "                    the support log to send with a problem report (the\n"
                "                    About box shows where it is)\n"
+               "  --lang cs|en      the language of the windows (default: the locale's, or\n"
+               "                    the one chosen under Nastavení > Jazyk / Language)\n"
                "  --version         the program's version\n"
                "  --help            this text\n\n"
                "Simulated models:";
@@ -65,6 +69,7 @@ int main(int argc, char** argv) {
   std::string device;
   bool trace = false;
   bool calibrator = false;
+  std::string language;
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string log_path, error;
   if (!travik::TakeLogOption(args, log_path, error)) {
@@ -87,6 +92,12 @@ int main(int argc, char** argv) {
       model = args[++i];
     } else if (arg.rfind("--simulate=", 0) == 0) {
       model = arg.substr(11);
+    } else if (arg == "--lang" || arg.rfind("--lang=", 0) == 0) {
+      language = arg == "--lang" ? (i + 1 < args.size() ? args[++i] : "") : arg.substr(7);
+      if (!travik::i18n::ParseLanguage(language)) {
+        std::cerr << "travik: --lang takes cs or en (see --help)\n";
+        return 2;
+      }
     } else if (arg == "--device" && i + 1 < args.size()) {
       device = args[++i];
     } else if (arg.rfind("--device=", 0) == 0) {
@@ -165,6 +176,8 @@ int main(int argc, char** argv) {
   std::ostream trace_stream(&trace_buf);
   if (trace || log.is_open()) travik::SetTrace(&trace_stream, &ui);
   travik::LoadUserSettings(travik::DefaultSettingsPath());
+  const travik::ui::QtTranslation translation(travik::i18n::ChooseLanguage(
+      language, travik::G().Settings.Language, travik::i18n::EnvironmentLocale()));
   // Each calibration run leaves its report in the data folder; where it went
   // is said on standard error and in the support log.
   travik::SetCalibrationEndSink([&](const travik::CalibrationReport& report) {

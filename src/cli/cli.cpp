@@ -7,12 +7,17 @@
 #include "app/program.h"
 #include "core/support_log.h"
 #include "core/version.h"
+#include "i18n/catalogue.h"
+
+#include <fstream>
+#include <set>
 
 namespace travik::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: travik-cli [--log FILE] run [--trace] [--keep] [--real] SCENARIO...\n"
+    "usage: travik-cli [--log FILE] [--lang cs|en] run [--trace] [--keep] [--real]\n"
+    "                  [--collect-texts FILE] SCENARIO...\n"
     "       travik-cli [--log FILE] image FILE [--out IMAGE.bin]\n"
     "       travik-cli bench-calibration [--quick]\n"
     "       travik-cli [--simulate MODEL[,MODEL...]] list [--json]\n"
@@ -33,6 +38,8 @@ constexpr const char* kHelp =
     "        --keep   keep the directory with the files the run wrote\n"
     "        --real   talk to the devices attached to this computer, in real\n"
     "                 time; lines that set up simulated devices are refused\n"
+    "        --collect-texts FILE  append every text the dialogs show at run time\n"
+    "                 to FILE (context TAB text), for travik-i18n update\n"
     "        Exit status 0 when every expectation held. Each failure is printed\n"
     "        as FILE:LINE: expected …, got …\n"
     "image   decodes a firmware file as the bootloader would and reports it.\n"
@@ -49,6 +56,8 @@ constexpr const char* kHelp =
     "device or the file failed, 2 usage or device selection, 3 the read-back\n"
     "after a write differs, 130 interrupted. See travik-cli(1) and docs/cli.md.\n"
     "\n"
+    "--lang cs|en  the language of the windows and messages (default cs: the\n"
+    "            scenarios are written against the Czech texts).\n"
     "--log FILE  appends everything printed, and the trace of a run even without\n"
     "            --trace, with the time of each line, to FILE: the support log to\n"
     "            send with a problem report.\n"
@@ -60,8 +69,12 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   ScenarioOptions options;
   bool real = false;
   std::vector<std::string> files;
-  for (const std::string& arg : args) {
-    if (arg == "--trace") {
+  std::string collect;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--collect-texts" && i + 1 < args.size()) {
+      collect = args[++i];
+    } else if (arg == "--trace") {
       options.trace = true;
     } else if (arg == "--keep") {
       options.keep_files = true;
@@ -90,9 +103,24 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     options.real_backend = real_backend;
   }
+  // Each text once per run; the extractor merges the files of a sweep.
+  std::set<std::pair<std::string, std::string>> shown;
+  if (!collect.empty())
+    i18n::SetShownSink([&shown](std::string_view context, std::string_view text) {
+      shown.emplace(std::string(context), std::string(text));
+    });
   int failed = 0;
   for (const std::string& file : files)
     if (!RunScenarioFile(file, options, out)) ++failed;
+  if (!collect.empty()) {
+    i18n::SetShownSink(nullptr);
+    std::ofstream texts(collect, std::ios::app);
+    for (const auto& [context, text] : shown) texts << context << '\t' << i18n::EscapeLine(text) << '\n';
+    if (!texts) {
+      err << "travik-cli run: cannot write " << collect << '\n';
+      return 2;
+    }
+  }
   if (files.size() > 1)
     out << (files.size() - failed) << " of " << files.size() << " scenarios passed\n";
   return failed == 0 ? 0 : 1;
@@ -141,6 +169,25 @@ int RunCli(const std::vector<std::string>& all_args, std::ostream& plain_out,
     plain_err << "travik-cli: " << error << '\n' << kUsage;
     return 2;
   }
+  // --lang may come anywhere before the command's own arguments.
+  std::optional<i18n::Language> language;
+  for (auto it = args.begin(); it != args.end(); ++it) {
+    if (*it != "--lang" && !it->starts_with("--lang=")) continue;
+    const bool joined = *it != "--lang";
+    const std::string value = joined ? it->substr(7) : (it + 1 != args.end() ? *(it + 1) : "");
+    language = i18n::ParseLanguage(value);
+    if (!language) {
+      plain_err << "travik-cli: --lang takes cs or en\n" << kUsage;
+      return 2;
+    }
+    args.erase(it, joined ? it + 1 : it + 2);
+    break;
+  }
+  // Until the command returns; the next RunCli in the same process starts Czech.
+  struct LanguageScope {
+    explicit LanguageScope(i18n::Language l) { i18n::UseBuiltInCatalogue(l); }
+    ~LanguageScope() { i18n::UseBuiltInCatalogue(i18n::Language::kCzech); }
+  } language_scope(language.value_or(i18n::Language::kCzech));
   BenchSettings settings = bench;
   if (!simulate.empty()) settings.simulate = simulate;
   if (!settings.real_backend) settings.real_backend = real_backend;

@@ -22,7 +22,7 @@ namespace {
 // looked up from the top window down.
 std::optional<ui::ControlState> Lookup(Runner& run, const Ref& ref, std::string& why) {
   if (ref.caption.empty()) {
-    auto c = run.ui().Control(ref.dialog, ref.id);
+    auto c = run.ui().ShownControl(ref.dialog, ref.id);
     if (!c)
       why = run.ui().IsOpen(ref.dialog)
                 ? DialogName(ref.dialog) + " has no control " + std::to_string(ref.id)
@@ -32,7 +32,7 @@ std::optional<ui::ControlState> Lookup(Runner& run, const Ref& ref, std::string&
   auto windows = run.ui().Windows();
   for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
     auto ids = Captioned(run, it->template_number, ref.caption, false);
-    if (!ids.empty()) return run.ui().Control(it->template_number, ids.front());
+    if (!ids.empty()) return run.ui().ShownControl(it->template_number, ids.front());
   }
   why = "no open window has a control captioned " + Quote(ref.caption);
   return std::nullopt;
@@ -251,7 +251,8 @@ std::optional<ui::Icon> ParseIcon(std::string_view w) {
 
 std::string DescribeMessage(const ui::MessageRecord& m, bool with_owner) {
   std::string d =
-      "message " + Quote(m.text) + " caption " + Quote(m.caption) + " icon " + ui::IconName(m.icon);
+      "message " + Quote(m.shown_text) + " caption " + Quote(m.shown_caption) + " icon " +
+      ui::IconName(m.icon);
   if (with_owner) d += " owner " + std::to_string(m.owner_template);
   return d;
 }
@@ -266,9 +267,11 @@ std::string DescribePattern(const MessagePattern& s) {
 }
 
 bool MessageMatches(const MessagePattern& s, const ui::MessageRecord& m) {
-  if (s.text && (s.containing ? m.text.find(*s.text) == std::string::npos : m.text != *s.text))
+  // What the user reads, in the language of the run.
+  const std::string& text = m.shown_text;
+  if (s.text && (s.containing ? text.find(*s.text) == std::string::npos : text != *s.text))
     return false;
-  if (s.caption && m.caption != *s.caption) return false;
+  if (s.caption && m.shown_caption != *s.caption) return false;
   if (s.icon && m.icon != *s.icon) return false;
   if (s.owner && m.owner_template != *s.owner) return false;
   return true;

@@ -10,6 +10,7 @@
 #include "cli/scenario_calibration.h"
 #include "cli/scenario_expect.h"
 #include "cli/scenario_lexer.h"
+#include "i18n/catalogue.h"
 #include "core/globals.h"
 #include "core/text.h"
 #include "dialogs/templates.h"
@@ -352,7 +353,8 @@ int MenuCommandOf(LineReader& r) {
   for (const auto& m : main->menus) {
     for (const auto& item : m.items) {
       if (item.command == 0) continue;
-      if (item.text == text) return item.command;
+      if (item.text == text || i18n::Tr(i18n::MenuContext(main->menu_number), item.text) == text)
+        return item.command;
       items += (items.empty() ? "" : ", ") + Quote(item.text);
     }
   }
@@ -424,7 +426,7 @@ bool ParseAction(LineReader& r, const std::string& word, Statement& st) {
       if (std::string why = ResolveForInput(run, ref, d, id, false); !why.empty()) return why;
       int pos = position;
       if (entry) {
-        auto c = run.ui().Control(d, id);
+        auto c = run.ui().ShownControl(d, id);
         if (!c) return DialogName(d) + " has no control " + std::to_string(id);
         if (!IsCombo(c->kind)) return "control " + std::to_string(id) + " is no list";
         auto exact = std::find(c->items.begin(), c->items.end(), *entry);

@@ -103,7 +103,7 @@ std::vector<int> Captioned(Runner& run, int dialog, const std::string& caption,
   for (const auto& c : t->controls) {
     if (c.kind == ui::ControlKind::kPaintedText) continue;
     if (clickable_only && !Clickable(c.kind)) continue;
-    auto state = run.ui().Control(dialog, c.id);
+    auto state = run.ui().ShownControl(dialog, c.id);
     if (state && state->text == caption) ids.push_back(c.id);
   }
   return ids;

@@ -80,6 +80,7 @@ struct TraceWiring {
 // read or written (tests, scenarios).
 struct UserSettings {
   bool FastOutputCalibration = false;
+  std::string Language;  // "cs", "en", or empty: the locale's
   std::string Path;
 };
 

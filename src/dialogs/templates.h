@@ -3,11 +3,15 @@
 // layer gets this lookup handed in (ui::SetTemplateLookup).
 #pragma once
 
+#include <vector>
+
 #include "ui/template.h"
 
 namespace travik {
 
 // nullptr for an unknown number.
 const ui::DialogTemplate* ProgramTemplate(int number);
+// Every template number, in order (the translators' extractor walks them).
+std::vector<int> ProgramTemplateNumbers();
 
 }  // namespace travik

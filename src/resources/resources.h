@@ -12,6 +12,7 @@ namespace travik::res {
 inline constexpr int kMainWindow = 100;
 inline constexpr int kIconApp = 101;
 inline constexpr int kMenuMain = 102;
+inline constexpr int kMenuMainEnglish = 340;
 inline constexpr int kFieldHidId = 11;
 inline constexpr int kFieldDevice = 12;
 inline constexpr int kFieldFirmware = 13;
@@ -30,6 +31,7 @@ inline constexpr int kMenuUsbSet = 40028;
 inline constexpr int kMenuUsbCal = 40029;
 inline constexpr int kMenuAutoCalibration = 40031;
 inline constexpr int kMenuBootloader = 40032;
+inline constexpr int kMenuLanguage = 40040;
 
 // Dialog templates.
 inline constexpr int kDlgUsbSet = 103;
@@ -43,6 +45,7 @@ inline constexpr int kDlgOutputModule = 134;
 inline constexpr int kDlgOutputCalibration = 122;
 inline constexpr int kDlgInputCalibration = 336;
 inline constexpr int kDlgKdb7dy = 337;
+inline constexpr int kDlgLanguage = 950;
 
 // Tables of templates, one function per resource file (the compact family's,
 // built from its dialog tables, are CompactTemplates in dialogs/layout_template.h).
@@ -56,5 +59,8 @@ std::vector<ui::DialogTemplate> MultiChannelTemplates();
 std::vector<ui::DialogTemplate> RackLcdTemplates();
 std::vector<ui::DialogTemplate> RackAnalogTemplates();
 std::vector<ui::DialogTemplate> MultiChannelMemberTemplates();
+
+// Menu 340, the main window's menu bar (kMenuMain) in English.
+std::vector<ui::Menu> EnglishMainMenu();
 
 }  // namespace travik::res

@@ -12,6 +12,7 @@ namespace travik {
 namespace {
 
 constexpr const char* kFastOutputCalibration = "fast_output_calibration";
+constexpr const char* kLanguage = "language";
 constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
 
 std::string Folder(const std::string& path) {
@@ -37,7 +38,10 @@ std::string DefaultSettingsPath() {
 }
 
 std::string FormatUserSettings(const UserSettings& settings) {
-  return std::string(kFastOutputCalibration) + "=" + (settings.FastOutputCalibration ? "1" : "0") + "\n";
+  std::string text =
+      std::string(kFastOutputCalibration) + "=" + (settings.FastOutputCalibration ? "1" : "0") + "\n";
+  if (!settings.Language.empty()) text += std::string(kLanguage) + "=" + settings.Language + "\n";
+  return text;
 }
 
 void ParseUserSettings(const std::string& text, UserSettings& settings) {
@@ -50,6 +54,8 @@ void ParseUserSettings(const std::string& text, UserSettings& settings) {
     const std::string name = line.substr(0, eq), value = line.substr(eq + 1);
     if (name == kFastOutputCalibration && (value == "0" || value == "1"))
       settings.FastOutputCalibration = value == "1";
+    if (name == kLanguage && (value == "cs" || value == "en" || value.empty()))
+      settings.Language = value;
   }
 }
 

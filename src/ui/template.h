@@ -73,6 +73,7 @@ struct DialogTemplate {
   std::uint32_t style = kDialogNone;
   std::vector<ControlTemplate> controls;
   std::vector<Menu> menus;  // the main window's menu bar
+  int menu_number = 0;      // the menu resource it comes from
   int icon = 0;
 
   const ControlTemplate* Find(int id) const {

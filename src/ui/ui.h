@@ -143,6 +143,9 @@ struct MessageRecord {
   std::string caption;
   Icon icon = Icon::kNone;
   int owner_template = 0;
+  // The same as the user reads them, in the language shown.
+  std::string shown_text;
+  std::string shown_caption;
 };
 
 // A window layer backend. RunMainWindow creates the main window from its

@@ -6,6 +6,8 @@
 #include <limits>
 
 #include "core/text.h"
+#include "i18n/catalogue.h"
+#include "ui/translated_kinds.h"
 
 namespace travik::ui {
 
@@ -44,7 +46,13 @@ class HeadlessBackend::Window : public Dialog {
   }
   void SetText(int id, std::string_view text) override {
     Touch();
-    if (ControlState* c = Get(id)) c->text = Limited(*c, text);
+    if (ControlState* c = Get(id)) {
+      c->text = Limited(*c, text);
+      if (i18n::ShowsTranslatedText(c->kind)) Note(c->text);
+    }
+  }
+  void Note(std::string_view text) const {
+    i18n::NoteShown(i18n::TemplateContext(template_.number), text, true);
   }
   void LimitText(int id, std::size_t max_chars) override {
     Touch();
@@ -123,6 +131,8 @@ class HeadlessBackend::Window : public Dialog {
       while (pos < c->items.size() && SortKey(c->items[pos]) <= SortKey(text)) ++pos;
     }
     c->items.insert(c->items.begin() + static_cast<std::ptrdiff_t>(pos), std::string(text));
+    // List entries come from tables, a finite set, even where they hold digits.
+    i18n::NoteShown(i18n::TemplateContext(template_.number), text, false);
     c->item_data.insert(c->item_data.begin() + static_cast<std::ptrdiff_t>(pos), 0);
     if (c->selection >= static_cast<int>(pos)) ++c->selection;
     return static_cast<int>(pos);
@@ -168,6 +178,7 @@ class HeadlessBackend::Window : public Dialog {
   void SetCaption(std::string_view text) override {
     Touch();
     caption_ = std::string(text);
+    Note(text);
   }
   void ShowWindow(bool visible) override {
     Touch();
@@ -438,8 +449,12 @@ void HeadlessBackend::Request(std::function<void()> action) {
 
 int HeadlessBackend::ShowMessage(Window* owner, std::string_view text, std::string_view caption,
                                  Icon icon, Buttons buttons) {
+  i18n::NoteShown(i18n::kMessagesContext, text, false);
+  i18n::NoteShown(i18n::kMessagesContext, caption, false);
   MessageRecord record{std::string(text), std::string(caption), icon,
-                       owner != nullptr ? owner->TemplateNumber() : 0};
+                       owner != nullptr ? owner->TemplateNumber() : 0,
+                       i18n::Tr(i18n::kMessagesContext, text),
+                       i18n::Tr(i18n::kMessagesContext, caption)};
   messages_.push_back(record);
   ++state_serial_;
   if (on_message_box) on_message_box(record);
@@ -681,6 +696,16 @@ std::optional<ControlState> HeadlessBackend::Control(int template_number, int id
   const ControlState* c = w->Get(id);
   if (c == nullptr) return std::nullopt;
   return *c;
+}
+
+std::optional<ControlState> HeadlessBackend::ShownControl(int template_number, int id) const {
+  std::optional<ControlState> c = Control(template_number, id);
+  if (!c || !i18n::HasTranslator()) return c;
+  ControlState shown = *c;
+  const std::string context = i18n::TemplateContext(template_number);
+  if (i18n::ShowsTranslatedText(c->kind)) shown.text = i18n::Tr(context, c->text);
+  for (auto& item : shown.items) item = i18n::Tr(context, item);
+  return shown;
 }
 
 }  // namespace travik::ui

@@ -91,7 +91,10 @@ class HeadlessBackend : public Backend {
   // A chart's span, as the technician would choose it in the window.
   std::string SetChartSpan(int template_number, int id, ChartSpan span);
   int TopTemplate() const;  // 0 when none
+  // A control as its procedure set it (texts in the program's own language)...
   std::optional<ControlState> Control(int template_number, int id) const;
+  // ... and as the user sees it (texts translated for display).
+  std::optional<ControlState> ShownControl(int template_number, int id) const;
   const std::vector<MessageRecord>& Messages() const { return messages_; }
   // An owner-drawn combo's item as its procedure paints it: a canvas of the
   // item's height (OnMeasureItem, at least 16) and 120 pixels wide, on white.

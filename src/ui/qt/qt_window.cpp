@@ -29,6 +29,8 @@
 #include <cstring>
 
 #include "core/text.h"
+#include "i18n/catalogue.h"
+#include "ui/translated_kinds.h"
 #include "ui/qt/qt_backend.h"
 
 namespace travik::ui::qtimpl {
@@ -39,6 +41,11 @@ QString Q(std::string_view text) {
 }
 
 std::string U(const QString& text) { return text.toUtf8().toStdString(); }
+
+// Where a combo item keeps the text its procedure gave it.
+constexpr int kSourceRole = Qt::UserRole + 1;
+
+QString Message(std::string_view text) { return Q(i18n::Tr(i18n::kMessagesContext, text)); }
 
 // The fonts the templates name are the Windows dialog fonts; none exists here.
 bool IsWindowsDialogFont(const std::string& family) {
@@ -263,7 +270,7 @@ Window::Window(QtBackend& backend, const DialogTemplate& tpl, DialogProc& proc, 
     frame->setFixedSize(width + 2 * border, height + 2 * border);
     top_ = frame;
   }
-  top_->setWindowTitle(Q(tpl_.caption));
+  top_->setWindowTitle(T(tpl_.caption));
   surface_->setFont(font);
   Build();
   backend_.Register(this);
@@ -277,13 +284,14 @@ Window::~Window() {
 
 void Window::BuildMenus(QMainWindow& frame) {
   for (const Menu& menu : tpl_.menus) {
-    QMenu* qmenu = frame.menuBar()->addMenu(Q(menu.text));
+    const std::string context = i18n::MenuContext(tpl_.menu_number);
+    QMenu* qmenu = frame.menuBar()->addMenu(Q(i18n::Tr(context, menu.text)));
     for (const MenuItem& entry : menu.items) {
       if (entry.command == 0) {
         qmenu->addSeparator();
         continue;
       }
-      QAction* action = qmenu->addAction(Q(entry.text));
+      QAction* action = qmenu->addAction(Q(i18n::Tr(context, entry.text)));
       action->setData(entry.command);
       const int command = entry.command;
       QObject::connect(action, &QAction::triggered, &frame,
@@ -299,8 +307,9 @@ void Window::Build() {
     Item item;
     item.id = c.id;
     item.kind = c.kind;
+    item.source = c.caption;
     if (c.kind == ControlKind::kPaintedText) {
-      item.painted = Q(c.caption);
+      item.painted = T(c.caption);
       item.at = QPoint(units_.X(c.x), units_.Y(c.y));
       item.visible = (c.style & kStyleHidden) == 0;
       items_.push_back(item);
@@ -325,7 +334,8 @@ void Window::Build() {
 
 QWidget* Window::MakeControl(const ControlTemplate& c, std::size_t index) {
   const int id = c.id;
-  const QString caption = Q(c.caption);
+  // Edits and combos show values; only labels are translated.
+  const QString caption = i18n::ShowsCaption(c.kind) ? T(c.caption) : Q(c.caption);
   switch (c.kind) {
     case ControlKind::kStatic:
     case ControlKind::kPaintedText: {
@@ -542,6 +552,8 @@ QComboBox* Window::Combo(int id) const { return qobject_cast<QComboBox*>(Control
 std::string Window::GetText(int id, std::size_t max_chars) const {
   const Item* item = Find(id);
   if (item == nullptr) return {};
+  // The procedures compare against their own texts, never the shown ones.
+  if (i18n::ShowsCaption(item->kind)) return Utf8Prefix(item->source, max_chars);
   QString text;
   QWidget* w = item->widget;
   if (w == nullptr) {
@@ -558,6 +570,8 @@ std::string Window::GetText(int id, std::size_t max_chars) const {
     text = group->title();
   } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
     text = combo->currentText();
+    if (!item->source.empty() && text == T(item->source))
+      return Utf8Prefix(item->source, max_chars);
   }
   return Utf8Prefix(U(text), max_chars);
 }
@@ -576,7 +590,9 @@ void Window::SetText(int id, std::string_view utf8) {
   backend_.Touch();
   Item* item = Find(id);
   if (item == nullptr) return;
-  const QString text = Q(utf8);
+  const bool label = i18n::ShowsCaption(item->kind) || IsCombo(item->kind);
+  if (label) item->source = std::string(utf8);
+  const QString text = label ? T(utf8) : Q(utf8);
   QWidget* w = item->widget;
   if (w == nullptr) {
     item->painted = text;
@@ -680,12 +696,13 @@ int Window::ComboAdd(int id, std::string_view utf8) {
     // headless backend too); an equal text goes after the ones present.
     const std::string key = SortKey(std::string(utf8));
     position = 0;
-    while (position < combo->count() && SortKey(U(combo->itemText(position))) <= key) ++position;
+    while (position < combo->count() && SortKey(ItemSource(*combo, position)) <= key) ++position;
   }
   // Adding an item neither selects it nor changes the shown text.
   const int selected = combo->currentIndex();
   const QString shown = combo->currentText();
-  combo->insertItem(position, Q(utf8));
+  combo->insertItem(position, T(utf8));
+  combo->setItemData(position, Q(utf8), kSourceRole);
   if (selected < 0) combo->setCurrentIndex(-1);
   if (combo->isEditable()) combo->setEditText(shown);
   return position;
@@ -703,6 +720,7 @@ void Window::ComboSetSel(int id, int position) {
   combo->setCurrentIndex(position);
   // The edit shows the selected item even if SetText changed it meanwhile.
   if (combo->isEditable()) combo->setEditText(combo->itemText(position));
+  if (Item* item = Find(id)) item->source = ItemSource(*combo, position);
 }
 
 int Window::ComboGetSel(int id) const {
@@ -718,7 +736,7 @@ int Window::ComboCount(int id) const {
 std::string Window::ComboItem(int id, int position) const {
   const QComboBox* combo = Combo(id);
   if (combo == nullptr || position < 0 || position >= combo->count()) return {};
-  return U(combo->itemText(position));
+  return ItemSource(*combo, position);
 }
 
 void Window::ComboSetImage(int id, int position, const QImage& image) {
@@ -769,7 +787,7 @@ void Window::PaintOwnerDrawn(int id, int position, bool selected, QPainter& pain
 
 void Window::SetCaption(std::string_view text) {
   backend_.Touch();
-  top_->setWindowTitle(Q(text));
+  top_->setWindowTitle(T(text));
 }
 
 void Window::ShowWindow(bool visible) {
@@ -907,7 +925,8 @@ int Window::RunModal(int template_number, DialogProc& proc) {
 int Window::MessageBox(std::string_view text, std::string_view caption, Icon icon,
                        Buttons buttons) {
   if (backend_.on_message_box)
-    backend_.on_message_box(MessageRecord{std::string(text), std::string(caption), icon, tpl_.number});
+    backend_.on_message_box(MessageRecord{std::string(text), std::string(caption), icon, tpl_.number,
+                                          U(Message(text)), U(Message(caption))});
 
   QMessageBox::Icon qicon = QMessageBox::NoIcon;
   switch (icon) {
@@ -930,7 +949,7 @@ int Window::MessageBox(std::string_view text, std::string_view caption, Icon ico
       break;
   }
   // The tool lays its messages out with blanks and line breaks: plain text keeps them.
-  QMessageBox box(qicon, Q(caption), Q(text), set, top_);
+  QMessageBox box(qicon, Message(caption), Message(text), set, top_);
   box.setTextFormat(Qt::PlainText);
   Nested([&] { return box.exec(); });
   QMessageBox::StandardButton answer = box.standardButton(box.clickedButton());
@@ -967,6 +986,15 @@ std::optional<std::string> Window::ChooseSaveFile(const std::vector<FileFilter>&
   if (Nested([&] { return dialog.exec(); }) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return std::nullopt;
   return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+}
+
+QString Window::T(std::string_view source) const {
+  return Q(i18n::Tr(i18n::TemplateContext(tpl_.number), source));
+}
+
+std::string Window::ItemSource(const QComboBox& combo, int position) {
+  const QVariant source = combo.itemData(position, kSourceRole);
+  return source.isValid() ? U(source.toString()) : U(combo.itemText(position));
 }
 
 }  // namespace travik::ui::qtimpl

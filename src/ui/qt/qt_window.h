@@ -2,6 +2,7 @@
 // driven the way the program's procedures expect of a dialog manager.
 #pragma once
 
+#include <QComboBox>
 #include <QDialog>
 #include <QEventLoop>
 #include <QFont>
@@ -167,10 +168,15 @@ class Window final : public Dialog {
     ControlKind kind = ControlKind::kStatic;
     QWidget* widget = nullptr;  // nullptr for a painted text
     int radio_group = -1;
-    QString painted;            // painted text
+    QString painted;            // painted text, as shown
+    std::string source;         // a label's or combo's text as its procedure set it
     QPoint at;                  // painted text position
     bool visible = true;        // painted text
   };
+  // A text of this window in the language shown.
+  QString T(std::string_view source) const;
+  static std::string ItemSource(const QComboBox& combo, int position);
+
   struct TimerSlot {
     int period = 1;
     bool active = false;

@@ -1,0 +1,347 @@
+#include "i18n/catalogue.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <memory>
+
+namespace travik::i18n {
+
+std::string TemplateContext(int number) { return "template " + std::to_string(number); }
+std::string MenuContext(int number) { return "menu " + std::to_string(number); }
+
+std::string EscapeXml(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&apos;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string EscapeLine(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\\') out += "\\\\";
+    else if (c == '\n') out += "\\n";
+    else if (c == '\t') out += "\\t";
+    else out += c;
+  }
+  return out;
+}
+
+std::string UnescapeLine(std::string_view line) {
+  std::string out;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == '\\' && i + 1 < line.size()) {
+      const char next = line[++i];
+      out += next == 'n' ? '\n' : next == 't' ? '\t' : next;
+    } else {
+      out += line[i];
+    }
+  }
+  return out;
+}
+
+std::string UnescapeXml(std::string_view text) {
+  static constexpr std::pair<std::string_view, char> kNamed[] = {
+      {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}};
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    if (text[i] == '&') {
+      bool done = false;
+      for (const auto& [name, c] : kNamed) {
+        if (text.substr(i, name.size()) == name) {
+          out += c;
+          i += name.size();
+          done = true;
+          break;
+        }
+      }
+      if (done) continue;
+      // Numeric references: Linguist writes control characters this way.
+      if (text.substr(i, 2) == "&#") {
+        std::size_t end = text.find(';', i);
+        if (end != std::string_view::npos) {
+          std::string digits(text.substr(i + 2, end - i - 2));
+          unsigned long code = 0;
+          if (!digits.empty() && (digits[0] == 'x' || digits[0] == 'X'))
+            code = std::strtoul(digits.c_str() + 1, nullptr, 16);
+          else
+            code = std::strtoul(digits.c_str(), nullptr, 10);
+          if (code > 0 && code < 0x80) {
+            out += static_cast<char>(code);
+            i = end + 1;
+            continue;
+          }
+        }
+      }
+    }
+    out += text[i++];
+  }
+  return out;
+}
+
+namespace {
+
+// The text between <tag ...> and </tag> from `from` within `block`; the
+// opening tag's attributes go to `attributes`.
+std::optional<std::string_view> Element(std::string_view block, std::string_view tag,
+                                        std::size_t& from, std::string_view* attributes = nullptr) {
+  const std::string open = "<" + std::string(tag);
+  for (;;) {
+    std::size_t start = block.find(open, from);
+    if (start == std::string_view::npos) return std::nullopt;
+    std::size_t after = start + open.size();
+    if (after >= block.size()) return std::nullopt;
+    char next = block[after];
+    if (next != '>' && next != ' ' && next != '/') {
+      from = after;  // <translationX>: another tag
+      continue;
+    }
+    std::size_t close_of_open = block.find('>', after);
+    if (close_of_open == std::string_view::npos) return std::nullopt;
+    if (attributes) *attributes = block.substr(after, close_of_open - after);
+    if (block[close_of_open - 1] == '/') {  // <translation/>
+      from = close_of_open + 1;
+      return std::string_view{};
+    }
+    const std::string close = "</" + std::string(tag) + ">";
+    std::size_t end = block.find(close, close_of_open + 1);
+    if (end == std::string_view::npos) return std::nullopt;
+    from = end + close.size();
+    return block.substr(close_of_open + 1, end - close_of_open - 1);
+  }
+}
+
+std::string Attribute(std::string_view attributes, std::string_view name) {
+  const std::string key = std::string(name) + "=\"";
+  std::size_t at = attributes.find(key);
+  if (at == std::string_view::npos) return {};
+  at += key.size();
+  std::size_t end = attributes.find('"', at);
+  if (end == std::string_view::npos) return {};
+  return std::string(attributes.substr(at, end - at));
+}
+
+}  // namespace
+
+std::optional<Catalogue> Catalogue::Parse(std::string_view ts, std::string* error) {
+  auto fail = [&](const char* why) -> std::optional<Catalogue> {
+    if (error) *error = why;
+    return std::nullopt;
+  };
+  std::size_t pos = 0;
+  std::string_view ts_attributes;
+  auto body = Element(ts, "TS", pos, &ts_attributes);
+  if (!body) return fail("no <TS> element");
+  Catalogue catalogue;
+  if (auto l = Attribute(ts_attributes, "language"); !l.empty()) catalogue.language = l;
+  if (auto l = Attribute(ts_attributes, "sourcelanguage"); !l.empty()) catalogue.source_language = l;
+  std::size_t cpos = 0;
+  while (auto context = Element(*body, "context", cpos)) {
+    std::size_t npos = 0;
+    auto name = Element(*context, "name", npos);
+    if (!name) return fail("a <context> without <name>");
+    const std::string context_name = UnescapeXml(*name);
+    std::size_t mpos = 0;
+    while (auto message = Element(*context, "message", mpos)) {
+      std::size_t spos = 0;
+      auto source = Element(*message, "source", spos);
+      if (!source) return fail("a <message> without <source>");
+      std::size_t tpos = 0;
+      std::string_view attributes;
+      auto translation = Element(*message, "translation", tpos, &attributes);
+      Entry e;
+      e.context = context_name;
+      e.source = UnescapeXml(*source);
+      if (translation) e.translation = UnescapeXml(*translation);
+      const std::string type = Attribute(attributes, "type");
+      if (type == "vanished" || type == "obsolete")
+        e.state = State::kVanished;
+      else if (type == "unfinished" || !translation || translation->empty())
+        e.state = State::kUnfinished;
+      catalogue.Put(std::move(e));
+    }
+  }
+  return catalogue;
+}
+
+std::string Catalogue::Write() const {
+  std::string out = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n";
+  out += "<TS version=\"2.1\" language=\"" + EscapeXml(language) + "\" sourcelanguage=\"" +
+         EscapeXml(source_language) + "\">\n";
+  std::vector<std::string> contexts;
+  for (const auto& e : entries_)
+    if (std::find(contexts.begin(), contexts.end(), e.context) == contexts.end())
+      contexts.push_back(e.context);
+  for (const auto& c : contexts) {
+    out += "<context>\n    <name>" + EscapeXml(c) + "</name>\n";
+    for (const auto& e : entries_) {
+      if (e.context != c) continue;
+      out += "    <message>\n        <source>" + EscapeXml(e.source) + "</source>\n";
+      out += "        <translation";
+      if (e.state == State::kUnfinished) out += " type=\"unfinished\"";
+      if (e.state == State::kVanished) out += " type=\"vanished\"";
+      out += ">" + EscapeXml(e.translation) + "</translation>\n    </message>\n";
+    }
+    out += "</context>\n";
+  }
+  out += "</TS>\n";
+  return out;
+}
+
+void Catalogue::Put(Entry entry) {
+  for (auto& e : entries_) {
+    if (e.context == entry.context && e.source == entry.source) {
+      e = std::move(entry);
+      return;
+    }
+  }
+  entries_.push_back(std::move(entry));
+}
+
+const Entry* Catalogue::Find(std::string_view context, std::string_view source) const {
+  for (const auto& e : entries_)
+    if (e.context == context && e.source == source) return &e;
+  return nullptr;
+}
+
+const std::string* Catalogue::Translation(std::string_view context,
+                                          std::string_view source) const {
+  const Entry* e = Find(context, source);
+  if (!e || e->state != State::kFinished) return nullptr;
+  return &e->translation;
+}
+
+void Catalogue::Merge(const std::vector<Entry>& wanted) {
+  std::vector<Entry> merged;
+  auto has = [&](const std::vector<Entry>& list, const Entry& e) {
+    return std::any_of(list.begin(), list.end(), [&](const Entry& x) {
+      return x.context == e.context && x.source == e.source;
+    });
+  };
+  for (const auto& w : wanted) {
+    if (has(merged, w)) continue;
+    Entry e = w;
+    if (const Entry* old = Find(w.context, w.source)) {
+      e.translation = old->translation;
+      e.state = old->translation.empty() ? State::kUnfinished
+                : old->state == State::kVanished ? State::kFinished
+                                                  : old->state;
+    } else if (e.translation.empty()) {
+      e.state = State::kUnfinished;
+    }
+    merged.push_back(std::move(e));
+  }
+  for (const auto& old : entries_) {
+    if (has(merged, old) || old.translation.empty()) continue;
+    Entry e = old;
+    e.state = State::kVanished;
+    merged.push_back(std::move(e));
+  }
+  entries_ = std::move(merged);
+}
+
+Language LanguageFromLocale(std::string_view locale) {
+  if (locale.size() >= 2 && (locale[0] == 'c' || locale[0] == 'C') &&
+      (locale[1] == 's' || locale[1] == 'S') &&
+      (locale.size() == 2 || locale[2] == '_' || locale[2] == '.' || locale[2] == '@'))
+    return Language::kCzech;
+  return Language::kEnglish;
+}
+
+std::optional<Language> ParseLanguage(std::string_view name) {
+  if (name == "cs") return Language::kCzech;
+  if (name == "en") return Language::kEnglish;
+  return std::nullopt;
+}
+
+const char* LanguageCode(Language language) {
+  return language == Language::kCzech ? "cs" : "en";
+}
+
+std::string EnvironmentLocale() {
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char* value = std::getenv(name);
+    if (value && *value) return value;
+  }
+  return {};
+}
+
+Language ChooseLanguage(std::string_view option, std::string_view setting,
+                        std::string_view locale) {
+  if (auto l = ParseLanguage(option)) return *l;
+  if (auto l = ParseLanguage(setting)) return *l;
+  return LanguageFromLocale(locale);
+}
+
+namespace {
+Translator& CurrentTranslator() {
+  static Translator translator;
+  return translator;
+}
+}  // namespace
+
+void SetTranslator(Translator translator) { CurrentTranslator() = std::move(translator); }
+bool HasTranslator() { return static_cast<bool>(CurrentTranslator()); }
+
+std::string Tr(std::string_view context, std::string_view source) {
+  const Translator& t = CurrentTranslator();
+  if (!t || source.empty()) return std::string(source);
+  return t(context, source);
+}
+
+}  // namespace travik::i18n
+
+namespace travik::i18n {
+
+extern const char kEnglishCatalogue[];
+
+const Catalogue* BuiltInCatalogue(Language language) {
+  if (language == Language::kCzech) return nullptr;
+  static const std::optional<Catalogue> english = Catalogue::Parse(kEnglishCatalogue);
+  return english ? &*english : nullptr;
+}
+
+void UseBuiltInCatalogue(Language language) {
+  const Catalogue* catalogue = BuiltInCatalogue(language);
+  if (catalogue == nullptr) {
+    SetTranslator(nullptr);
+    return;
+  }
+  // Looked up on every shown text: a map, not the catalogue's list.
+  auto table = std::make_shared<std::map<std::pair<std::string, std::string>, std::string>>();
+  for (const Entry& e : catalogue->Entries())
+    if (e.state == State::kFinished) (*table)[{e.context, e.source}] = e.translation;
+  SetTranslator([table](std::string_view context, std::string_view source) {
+    auto it = table->find({std::string(context), std::string(source)});
+    return it == table->end() ? std::string(source) : it->second;
+  });
+}
+
+namespace {
+ShownSink& CurrentSink() {
+  static ShownSink sink;
+  return sink;
+}
+}  // namespace
+
+void SetShownSink(ShownSink sink) { CurrentSink() = std::move(sink); }
+
+void NoteShown(std::string_view context, std::string_view text, bool value_like) {
+  const ShownSink& sink = CurrentSink();
+  if (!sink || text.empty()) return;
+  if (value_like && std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return;
+  sink(context, text);
+}
+
+}  // namespace travik::i18n

@@ -1,0 +1,32 @@
+#include "ui/translated_kinds.h"
+
+namespace travik::i18n {
+
+bool ShowsCaption(ui::ControlKind kind) {
+  switch (kind) {
+    case ui::ControlKind::kStatic:
+    case ui::ControlKind::kButton:
+    case ui::ControlKind::kDefaultButton:
+    case ui::ControlKind::kCheckBox:
+    case ui::ControlKind::kRadio:
+    case ui::ControlKind::kGroupBox:
+    case ui::ControlKind::kPaintedText:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool ShowsTranslatedText(ui::ControlKind kind) {
+  switch (kind) {
+    case ui::ControlKind::kDropDownList:
+    case ui::ControlKind::kSortedCombo:
+    case ui::ControlKind::kDropDownCombo:
+    case ui::ControlKind::kOwnerDrawCombo:
+      return true;
+    default:
+      return ShowsCaption(kind);
+  }
+}
+
+}  // namespace travik::i18n

@@ -1,0 +1,131 @@
+// travik-i18n: keeps translations/travik_<lang>.ts in step with the texts
+// the program shows: those of the resource tables, and those the dialogs show
+// at run time, gathered by a sweep of the scenarios into run_time_texts.tsv
+// beside the catalogue.
+//   travik-i18n update FILE.ts [SWEEP.tsv...]  merge the sweeps into the run-time
+//                      list; add new texts (unfinished), mark gone ones vanished
+//   travik-i18n check FILE.ts [SWEEP.tsv...]   fail on an untranslated, vanished or
+//                      stale entry, or a swept text the run-time list lacks
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <iostream>
+#include <sstream>
+
+#include "i18n/catalogue.h"
+#include "dialogs/shown_texts.h"
+
+namespace {
+
+using travik::i18n::Catalogue;
+using travik::i18n::Entry;
+using travik::i18n::State;
+
+std::optional<Catalogue> Load(const std::string& path, bool must_exist) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    if (must_exist) std::cerr << "travik-i18n: cannot read " << path << "\n";
+    return must_exist ? std::nullopt : std::optional<Catalogue>(Catalogue{});
+  }
+  std::stringstream text;
+  text << in.rdbuf();
+  std::string error;
+  auto c = Catalogue::Parse(text.str(), &error);
+  if (!c) std::cerr << "travik-i18n: " << path << ": " << error << "\n";
+  return c;
+}
+
+using Texts = std::set<std::pair<std::string, std::string>>;
+
+std::string RunTimeList(const std::string& ts_path) {
+  return (std::filesystem::path(ts_path).parent_path() / "run_time_texts.tsv").string();
+}
+
+// "context<TAB>text" lines; a missing file is an empty list.
+Texts ReadTexts(const std::string& path) {
+  Texts texts;
+  std::ifstream in(path);
+  std::string line;
+  while (std::getline(in, line)) {
+    const auto tab = line.find('\t');
+    if (tab == std::string::npos || line.empty() || line[0] == '#') continue;
+    texts.emplace(line.substr(0, tab), travik::i18n::UnescapeLine(line.substr(tab + 1)));
+  }
+  return texts;
+}
+
+std::string FormatTexts(const Texts& texts) {
+  std::string out =
+      "# Texts the dialogs show at run time (context TAB text), from a sweep of the\n"
+      "# scenarios: travik-i18n update. Sorted; one per line.\n";
+  for (const auto& [context, text] : texts)
+    out += context + "\t" + travik::i18n::EscapeLine(text) + "\n";
+  return out;
+}
+
+Catalogue Updated(const Catalogue& old, const Texts& run_time) {
+  Catalogue c = old;
+  std::vector<Entry> wanted = travik::i18n::ResourceTexts();
+  for (const auto& [context, text] : run_time)
+    if (!travik::i18n::IsLanguageNeutral(text)) wanted.push_back({context, text, {}, State::kUnfinished});
+  // The English main menu comes from menu 340 until a translator changes it.
+  for (const Entry& e : travik::i18n::EnglishMenuEntries())
+    if (!c.Find(e.context, e.source)) c.Put(e);
+  c.Merge(wanted);
+  return c;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3 || (std::string(argv[1]) != "update" && std::string(argv[1]) != "check")) {
+    std::cerr << "Usage: travik-i18n update|check FILE.ts [SWEEP.tsv...]\n";
+    return 2;
+  }
+  const std::string command = argv[1], path = argv[2];
+  auto old = Load(path, command == "check");
+  if (!old) return 1;
+  const std::string list_path = RunTimeList(path);
+  Texts run_time = ReadTexts(list_path), swept;
+  for (int i = 3; i < argc; ++i) {
+    Texts more = ReadTexts(argv[i]);
+    swept.insert(more.begin(), more.end());
+  }
+  int faults = 0;
+  if (command == "update") {
+    run_time.insert(swept.begin(), swept.end());
+    std::ofstream(list_path, std::ios::binary | std::ios::trunc) << FormatTexts(run_time);
+  } else {
+    for (const auto& [context, text] : swept) {
+      if (run_time.count({context, text}) || travik::i18n::IsLanguageNeutral(text)) continue;
+      std::cerr << list_path << ": shown but not listed: [" << context << "] \""
+                << travik::i18n::EscapeLine(text) << "\"\n";
+      ++faults;
+    }
+  }
+  Catalogue updated = Updated(*old, run_time);
+  if (command == "update") {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << updated.Write();
+    int unfinished = 0;
+    for (const auto& e : updated.Entries()) unfinished += e.state == State::kUnfinished;
+    std::cout << path << ": " << updated.Entries().size() << " entries, " << unfinished
+              << " to translate\n";
+    return out ? 0 : 1;
+  }
+  for (const auto& e : updated.Entries()) {
+    if (e.state == State::kUnfinished) {
+      std::cerr << path << ": no translation: [" << e.context << "] \"" << e.source << "\"\n";
+      ++faults;
+    } else if (e.state == State::kVanished) {
+      std::cerr << path << ": obsolete: [" << e.context << "] \"" << e.source << "\"\n";
+      ++faults;
+    }
+  }
+  if (faults == 0 && updated.Write() != old->Write()) {
+    std::cerr << path << ": not in step with the program; run the i18n-update target\n";
+    ++faults;
+  }
+  if (faults) std::cerr << faults << " fault(s); run the i18n-update target and translate\n";
+  return faults ? 1 : 0;
+}
