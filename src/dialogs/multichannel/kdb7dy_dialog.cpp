@@ -76,7 +76,7 @@ const MultiChannelDef& Kdb7dyDialogDef() {
                    .frequency_edit = 4036, .period_edit = 4039, .set_button = 4037},
         .word_defaults = {{35, 5}, {29, 10}, {30, 10}, {50, 1}, {51, 65534}, {68, 1}, {69, 1026},
                           {73, 1027}, {36, 0x222}, {37, 0x333}},
-        // Not offered: the group stays hidden, as on the device's own tool.
+        // Not offered: the group stays hidden; its handler is kept.
         .calibration_edit = kCalibrationValue,
         .calibration_button = kWriteCalibration,
         .limit_pairs = {{3881, 3882}, {3892, 3893}, {4056, 4053}, {4067, 4068}},
