@@ -806,6 +806,10 @@
         <source>CANCEL</source>
         <translation>CANCEL</translation>
     </message>
+    <message>
+        <source>Protokol:</source>
+        <translation>Report:</translation>
+    </message>
 </context>
 <context>
     <name>template 123</name>
@@ -5542,6 +5546,10 @@
     <message>
         <source>CANCEL</source>
         <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>Protokol:</source>
+        <translation>Report:</translation>
     </message>
 </context>
 <context>

@@ -179,10 +179,10 @@ int main(int argc, char** argv) {
   const travik::ui::QtTranslation translation(travik::i18n::ChooseLanguage(
       language, travik::G().Settings.Language, travik::i18n::EnvironmentLocale()));
   // Each calibration run leaves its report in the data folder; where it went
-  // is said on standard error and in the support log.
+  // is said in the dialog, on standard error and in the support log.
   travik::SetCalibrationEndSink([&](const travik::CalibrationReport& report) {
     const std::string folder = travik::DefaultReportFolder();
-    std::string line;
+    std::string line, where;
     if (folder.empty()) {
       line = "travik: no data folder for the calibration report (HOME is not set)";
     } else {
@@ -190,9 +190,11 @@ int main(int argc, char** argv) {
       const auto written =
           travik::SaveCalibrationReport(report, folder + "/" + travik::ReportBaseName(report), why);
       line = written.empty() ? "travik: " + why : "travik: calibration report " + written[0] + ", " + written[1];
+      if (!written.empty()) where = written[0];
     }
     std::cerr << line << '\n';
     if (log.is_open()) log.stream() << line << '\n';
+    return where;
   });
   const int code = travik::RunProgram(ui);
   travik::SetCalibrationEndSink(nullptr);

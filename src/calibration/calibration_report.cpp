@@ -74,19 +74,15 @@ void BeginCalibrationReport(bool outputs) {
 }
 
 namespace {
-std::function<void(const CalibrationReport&)>& EndSink() {
-  static std::function<void(const CalibrationReport&)> sink;
+CalibrationEndSink& EndSink() {
+  static CalibrationEndSink sink;
   return sink;
 }
 }  // namespace
 
-void SetCalibrationEndSink(std::function<void(const CalibrationReport&)> sink) {
-  EndSink() = std::move(sink);
-}
+void SetCalibrationEndSink(CalibrationEndSink sink) { EndSink() = std::move(sink); }
 
-void EndCalibrationReport() {
-  if (EndSink()) EndSink()(CurrentCalibration());
-}
+std::string EndCalibrationReport() { return EndSink() ? EndSink()(CurrentCalibration()) : std::string(); }
 
 long long ReadingError(const CalibrationPoint& p, std::uint32_t reading) {
   return static_cast<long long>(reading) - static_cast<long long>(p.nominal_counts);

@@ -46,9 +46,11 @@ void BeginCalibrationReport(bool outputs);
 
 // Called when a calibration run has ended, passed or not (all points stored,
 // or a point out of range): the window program saves the report there.
-// Nothing is called when none is set (tests, scenarios, travik-cli).
-void SetCalibrationEndSink(std::function<void(const CalibrationReport&)> sink);
-void EndCalibrationReport();
+// Nothing is called when none is set (tests, scenarios, travik-cli). The sink
+// returns where the report went ("" when it was not saved); the dialog shows it.
+using CalibrationEndSink = std::function<std::string(const CalibrationReport&)>;
+void SetCalibrationEndSink(CalibrationEndSink sink);
+std::string EndCalibrationReport();
 
 // Signed error of a reading in the nominal's counts.
 long long ReadingError(const CalibrationPoint& p, std::uint32_t reading);

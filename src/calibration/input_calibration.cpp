@@ -142,7 +142,7 @@ void WritePoint(ui::Dialog& d) {
     r.state = kIcIdle;
     ShowResult(d, "Calibartion Error :-(");
     CurrentCalibration().points.back().ended = true;  // refused: not passed
-    EndCalibrationReport();
+    d.SetText(kIcReport, EndCalibrationReport());
     d.MessageBox("Calibration error", kCalCaption, ui::Icon::kError);
     return;
   }
@@ -198,7 +198,7 @@ void Store(ui::Dialog& d) {
   CalibrationReport& report = CurrentCalibration();
   report.complete = !report.points.empty();
   for (const CalibrationPoint& point : report.points) report.complete &= point.passed;
-  EndCalibrationReport();
+  d.SetText(kIcReport, EndCalibrationReport());
   Delay(kIcResetSignal, 15);
 }
 

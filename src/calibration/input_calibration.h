@@ -21,6 +21,7 @@ inline constexpr int kIcPointName = 3857;
 inline constexpr int kIcNominal = 3854;
 inline constexpr int kIcDevice = 3855;
 inline constexpr int kIcCalibrate = 3856;
+inline constexpr int kIcReport = 3859;  // where the report went
 
 inline constexpr int kIcTimer = 1;
 inline constexpr int kIcTickMs = 20;

@@ -241,7 +241,7 @@ void RunPoint(ui::Dialog& d) {
           return;
         case Verdict::kOutOfRange:
           EndRecordedPoint(judged, false);
-          EndCalibrationReport();
+          d.SetText(kOcReport, EndCalibrationReport());
           OutOfRange(d);
           return;
       }
@@ -287,7 +287,7 @@ void Store(ui::Dialog& d) {
   CalibrationReport& report = CurrentCalibration();
   report.complete = !report.points.empty();
   for (const CalibrationPoint& point : report.points) report.complete &= point.passed;
-  EndCalibrationReport();
+  d.SetText(kOcReport, EndCalibrationReport());
   d.SetText(kOcPointName, "Kalibrace dokoncena");
   for (int id : {kOcSteps, kOcTransmitterProduct, kOcTransmitterId, kOcTransmitterFirmware})
     d.SetText(id, kBlank29);

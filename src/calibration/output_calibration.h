@@ -33,6 +33,7 @@ inline constexpr int kOcI2 = 1238;
 // Check box "Rychlá kalibrace": the fast search (fast_search.h) instead of
 // the successive approximation.
 inline constexpr int kOcFast = 1239;
+inline constexpr int kOcReport = 1241;  // where the report went
 
 inline constexpr int kOcTimer = 1;
 inline constexpr int kOcTickMs = 20;

@@ -32,7 +32,7 @@ ui::DialogTemplate OutputCalibrationTemplate() {
   t.number = kDlgOutputCalibration;
   t.caption = "Automaticka Kalibrace";
   t.w = 300;
-  t.h = 140;
+  t.h = 154;
   AddIdentificationRow(t.controls, {1221, 1224, 1222, 1225, 1223, 1226}, 7);
   AddIdentificationRow(t.controls, {1230, 1233, 1231, 1234, 1232, 1235}, 40);
   t.controls.insert(t.controls.end(), {
@@ -46,6 +46,9 @@ ui::DialogTemplate OutputCalibrationTemplate() {
       {1238, ControlKind::kButton, "I2", 177, 119, 30, 14, ui::kStyleHidden},
       {1239, ControlKind::kCheckBox, "Rychlá kalibrace", 75, 121, 100, 10},
       {ui::kIdCancel, ControlKind::kButton, "CANCEL", 233, 119, 60, 14},
+      // Where the run's report went (the window program saves one per run).
+      {1240, ControlKind::kStatic, "Protokol:", 7, 139, 40, 10},
+      {1241, ControlKind::kStatic, "", 47, 139, 246, 10},
   });
   return t;
 }
@@ -57,7 +60,7 @@ ui::DialogTemplate InputCalibrationTemplate() {
   t.number = kDlgInputCalibration;
   t.caption = "Analog Inputs: Auto calibration";
   t.w = 300;
-  t.h = 107;
+  t.h = 121;
   AddIdentificationRow(t.controls, {3845, 3842, 3843, 3846, 1223, 3844}, 7);
   t.controls.insert(t.controls.end(), {
       {3855, ControlKind::kEdit, "", 7, 42, 286, 14},
@@ -65,6 +68,8 @@ ui::DialogTemplate InputCalibrationTemplate() {
       {3854, ControlKind::kEdit, "", 193, 62, 100, 14},
       {3856, ControlKind::kButton, "Calibration", 7, 86, 60, 14},
       {ui::kIdCancel, ControlKind::kButton, "CANCEL", 233, 86, 60, 14},
+      {3858, ControlKind::kStatic, "Protokol:", 7, 106, 40, 10},
+      {3859, ControlKind::kStatic, "", 47, 106, 246, 10},
   });
   return t;
 }

@@ -2,6 +2,7 @@
 // the virtual clock.
 #include <gtest/gtest.h>
 
+#include "calibration/calibration_report.h"
 #include "calibration/input_calibration.h"
 #include "calibration_bench.h"
 
@@ -90,6 +91,18 @@ TEST(InputCalibration, N3tNTIsCalibratedPointByPointAndStored) {
   EXPECT_FALSE(b.cal->source_role());
   EXPECT_EQ(b.Story().back(), "cal set-feature C9 00 00 00 D4 71 3A 5C");
   EXPECT_EQ(G().DeviceOnline, 1);
+}
+
+TEST(InputCalibration, TheDialogSaysWhereTheReportWent) {
+  InputBench b;
+  SetCalibrationEndSink([](const CalibrationReport&) { return std::string("/reports/inputs.html"); });
+  b.Connect();
+  b.OpenCalibration(kDlg);
+  ASSERT_TRUE(b.RunUntil([&] { return b.Enabled(kDlg, kIcCalibrate); }, 2000));
+  b.Calibrate();
+  ASSERT_TRUE(b.RunUntil([&] { return b.Finished(); }, 60000));
+  SetCalibrationEndSink(nullptr);
+  EXPECT_EQ(b.Text(kIcReport), "/reports/inputs.html");
 }
 
 TEST(InputCalibration, DelaysBetweenTheSteps) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <map>
 
+#include "calibration/calibration_report.h"
 #include "calibration/calibrator.h"
 #include "calibration/output_calibration.h"
 #include "calibration_bench.h"
@@ -112,6 +113,31 @@ TEST(OutputCalibration, UnitWithGainAndOffsetErrorsIsCalibratedAndKeepsItsConsta
   ASSERT_EQ(b.ui().Click(kDlg, ui::kIdCancel), "");
   EXPECT_FALSE(b.ui().IsOpen(kDlg));
   EXPECT_TRUE(b.ui().Windows().front().visible);
+}
+
+// The window program saves a report when a run ends, passed or failed; the
+// dialog says where it went, and says nothing when nothing was saved.
+TEST(OutputCalibration, TheDialogSaysWhereTheReportWent) {
+  struct Row {
+    std::uint32_t volts;  // fixed reading: 10 V passes, 9 V is out of range
+    const char* where;
+  };
+  for (const Row& row : {Row{10000, "/reports/a.html"}, Row{9000, "/reports/b.html"}, Row{10000, ""}}) {
+    SCOPED_TRACE(std::to_string(row.volts) + " " + row.where);
+    OutputBench b;
+    b.FixAll(row.volts, 200000);
+    int ended = 0;
+    SetCalibrationEndSink([&](const CalibrationReport&) {
+      ++ended;
+      return std::string(row.where);
+    });
+    b.Ready();
+    EXPECT_EQ(b.Text(kOcReport), "");
+    b.Calibrate();
+    ASSERT_TRUE(b.RunUntil([&] { return ended > 0; }, 400000));
+    SetCalibrationEndSink(nullptr);
+    EXPECT_EQ(b.Text(kOcReport), row.where);
+  }
 }
 
 TEST(OutputCalibration, ReadingWithinTheAtOnceRangeTakesOneWriteAndEachWriteSettles100Ticks) {

@@ -466,7 +466,10 @@ TEST(BenchCalibrate, APointOutOfRangeFailsAndTheReportSaysSo) {
   bench.Transmitter(0).analog().SetError(0, sim::Terminal::kVoltage, sim::UnitError{1.3, 0});
   // The window program hears of every run's end to save its report.
   std::vector<CalibrationReport> ended;
-  SetCalibrationEndSink([&](const CalibrationReport& report) { ended.push_back(report); });
+  SetCalibrationEndSink([&](const CalibrationReport& report) {
+    ended.push_back(report);
+    return std::string();
+  });
   const Result r = bench.Run("calibrate", {"outputs", "--report", dir.File("r.html")});
   SetCalibrationEndSink(nullptr);
   ASSERT_EQ(ended.size(), 1u);
@@ -491,7 +494,10 @@ TEST(BenchCalibrate, FastTicksTheDialogsCheckBox) {
     Bench bench("NSC");
     bench.Transmitter(0).analog().SetError(0, sim::Terminal::kVoltage, sim::UnitError{1.04, -37});
     std::vector<CalibrationReport> ended;
-    SetCalibrationEndSink([&](const CalibrationReport& report) { ended.push_back(report); });
+    SetCalibrationEndSink([&](const CalibrationReport& report) {
+    ended.push_back(report);
+    return std::string();
+  });
     std::vector<std::string> args{"outputs", "--report", dir.File("r")};
     if (fast) args.push_back("--fast");
     const Result r = bench.Run("calibrate", args);
