@@ -14,16 +14,6 @@
 namespace travik {
 namespace {
 
-const char* RoleName(BenchDevice::Role role) {
-  return role == BenchDevice::Role::kTransmitter ? "transmitter" : "calibrator";
-}
-
-std::string Hex4(std::uint16_t v) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%04X", v);
-  return text;
-}
-
 bool Same(const UsbIds& ids, std::uint16_t vendor, std::uint16_t product) {
   return (ids.vendor & 0xFFFF) == vendor && (ids.product & 0xFFFF) == product;
 }
@@ -104,6 +94,16 @@ std::string OtherSerial(const std::string& id_text, int copy) {
     const auto end = text.find_last_not_of(' ');
     text.erase(std::max(end + 1, id_text.size()));
   }
+  return text;
+}
+
+const char* RoleName(BenchDevice::Role role) {
+  return role == BenchDevice::Role::kTransmitter ? "transmitter" : "calibrator";
+}
+
+std::string Hex4(std::uint16_t v) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%04X", v);
   return text;
 }
 

@@ -36,6 +36,11 @@ struct BenchDevice {
 // program state: call it before a program runs, never during.
 std::vector<BenchDevice> ProbeBench(HidBackend& backend);
 
+// "transmitter" or "calibrator", as the tables and --json name them.
+const char* RoleName(BenchDevice::Role role);
+// A USB identifier as four upper-case hex digits ("A600").
+std::string Hex4(std::uint16_t v);
+
 // The serial in an ID text: the word that begins with "SN" and goes on with a
 // digit ("SN10222"); "" when there is none.
 std::string SerialOfIdText(const std::string& id_text);

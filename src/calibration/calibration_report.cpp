@@ -80,6 +80,19 @@ CalibrationEndSink& EndSink() {
 }
 }  // namespace
 
+void RecordDevices(const std::string& calibrator_product, const std::string& calibrator_id,
+                   const std::string& calibrator_firmware, const std::string& transmitter_product,
+                   const std::string& transmitter_id, const std::string& transmitter_firmware) {
+  CalibrationReport& report = CurrentCalibration();
+  if (!report.points.empty()) return;
+  report.calibrator_product = TrimBlanks(calibrator_product);
+  report.calibrator_id = TrimBlanks(calibrator_id);
+  report.calibrator_firmware = TrimBlanks(calibrator_firmware);
+  report.transmitter_product = TrimBlanks(transmitter_product);
+  report.transmitter_id = TrimBlanks(transmitter_id);
+  report.transmitter_firmware = TrimBlanks(transmitter_firmware);
+}
+
 void SetCalibrationEndSink(CalibrationEndSink sink) { EndSink() = std::move(sink); }
 
 std::string EndCalibrationReport() { return EndSink() ? EndSink()(CurrentCalibration()) : std::string(); }

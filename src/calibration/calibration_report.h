@@ -43,6 +43,11 @@ struct CalibrationReport {
 // The run the dialogs record into. Begin starts a new one.
 CalibrationReport& CurrentCalibration();
 void BeginCalibrationReport(bool outputs);
+// The devices' fields of the run, once (with its first point), trimmed as
+// the report shows them (texts in UTF-8).
+void RecordDevices(const std::string& calibrator_product, const std::string& calibrator_id,
+                   const std::string& calibrator_firmware, const std::string& transmitter_product,
+                   const std::string& transmitter_id, const std::string& transmitter_firmware);
 
 // Called when a calibration run has ended, passed or not (all points stored,
 // or a point out of range): the window program saves the report there.

@@ -113,15 +113,9 @@ void ShowResult(ui::Dialog& d, const char* result) {
 // The report: the devices' fields with the first point, then each point as
 // it is written; the transmitter's "ready" passes it.
 void RecordPoint(ui::Dialog& d, const SignalCode& signal) {
+  RecordDevices(d.GetText(kIcCalibratorProduct), d.GetText(kIcCalibratorId), d.GetText(kIcCalibratorFirmware),
+                d.GetText(kIcDevice), Cp1250ToUtf8(G().DeviceIdText.data()), G().FirmwareText.data());
   CalibrationReport& report = CurrentCalibration();
-  if (report.points.empty()) {
-    report.calibrator_product = TrimBlanks(d.GetText(kIcCalibratorProduct));
-    report.calibrator_id = TrimBlanks(d.GetText(kIcCalibratorId));
-    report.calibrator_firmware = TrimBlanks(d.GetText(kIcCalibratorFirmware));
-    report.transmitter_product = TrimBlanks(d.GetText(kIcDevice));
-    report.transmitter_id = Cp1250ToUtf8(TrimBlanks(G().DeviceIdText.data()));
-    report.transmitter_firmware = TrimBlanks(G().FirmwareText.data());
-  }
   CalibrationPoint point;
   point.name = signal.name;
   point.nominal = signal.nominal;

@@ -161,15 +161,10 @@ void OutOfRange(ui::Dialog& d) {
 // The report: each point as it starts (the devices' fields with the first),
 // each step's constant and reading, and how the point ended.
 void RecordPoint(ui::Dialog& d, const OutputPoint& p) {
+  RecordDevices(d.GetText(kOcCalibratorProduct), d.GetText(kOcCalibratorId), d.GetText(kOcCalibratorFirmware),
+                d.GetText(kOcTransmitterProduct), d.GetText(kOcTransmitterId),
+                d.GetText(kOcTransmitterFirmware));
   CalibrationReport& report = CurrentCalibration();
-  if (report.points.empty()) {
-    report.calibrator_product = TrimBlanks(d.GetText(kOcCalibratorProduct));
-    report.calibrator_id = TrimBlanks(d.GetText(kOcCalibratorId));
-    report.calibrator_firmware = TrimBlanks(d.GetText(kOcCalibratorFirmware));
-    report.transmitter_product = TrimBlanks(d.GetText(kOcTransmitterProduct));
-    report.transmitter_id = TrimBlanks(d.GetText(kOcTransmitterId));
-    report.transmitter_firmware = TrimBlanks(d.GetText(kOcTransmitterFirmware));
-  }
   CalibrationPoint point;
   point.name = p.title;
   point.measured = true;

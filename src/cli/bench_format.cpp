@@ -14,16 +14,6 @@
 namespace travik::cli {
 namespace {
 
-const char* RoleName(BenchDevice::Role role) {
-  return role == BenchDevice::Role::kTransmitter ? "transmitter" : "calibrator";
-}
-
-std::string Hex4(std::uint16_t v) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%04X", v);
-  return text;
-}
-
 std::string Seconds(std::int64_t ms) {
   char text[32];
   std::snprintf(text, sizeof text, "%.1f s", static_cast<double>(ms) / 1000.0);
