@@ -20,10 +20,8 @@ class CompactQuirksTest : public testing::ConnectedTest {
 
   // Opens a model's dialog connected, after its read at opening.
   void Open(const char* model, int dialog, const char* firmware = nullptr) {
-    Connect(model, firmware);
     dlg_ = dialog;
-    ASSERT_EQ(ui().Click(res::kMainWindow, res::kButtonConfig), "");
-    ASSERT_TRUE(ui().AdvanceUntil([&] { return ui().TopTemplate() == dialog; }, 10000));
+    ConnectAndOpen(model, dialog, firmware);
   }
   // Opens a type's dialog through OFF LINE.
   void OpenOffline(int offline_button, int dialog) {

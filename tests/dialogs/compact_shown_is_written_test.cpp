@@ -18,10 +18,8 @@ namespace {
 class ShownIsWrittenTest : public testing::ConnectedTest {
  protected:
   void Open(const char* model, int dialog, const char* firmware = nullptr) {
-    Connect(model, firmware);
     dlg_ = dialog;
-    ASSERT_EQ(ui().Click(res::kMainWindow, res::kButtonConfig), "");
-    ASSERT_TRUE(ui().AdvanceUntil([&] { return ui().TopTemplate() == dialog; }, 10000));
+    ConnectAndOpen(model, dialog, firmware);
   }
   const DialogDef& Def() { return *FindCompactDialogDef(dlg_); }
   // Lets the checks run with the focus on the text field, as after a click

@@ -47,6 +47,14 @@ class ConnectedTest : public ::testing::Test {
     ASSERT_EQ(ui().TopTemplate(), expected_template);
   }
 
+  // Connects the model and opens its dialog, after the dialog's read at
+  // opening.
+  void ConnectAndOpen(const char* model, int dialog, const char* firmware = nullptr) {
+    Connect(model, firmware);
+    ASSERT_EQ(ui().Click(res::kMainWindow, res::kButtonConfig), "");
+    ASSERT_TRUE(ui().AdvanceUntil([&] { return ui().TopTemplate() == dialog; }, 10000));
+  }
+
   std::string Text(int window, int id) {
     auto c = ui().Control(window, id);
     return c ? c->text : "<no control>";
