@@ -43,4 +43,28 @@ int ShotsAbout(const std::vector<std::string>& args) {
 
 travik::driver::Register reg("shots-about", "DIR", ShotsAbout);
 
+
+// shots-language DIR: the "Jazyk / Language" choice, reached from the menu.
+int ShotsLanguage(const std::vector<std::string>& args) {
+  if (args.empty()) {
+    std::fprintf(stderr, "usage: travik-gui-driver shots-language DIR\n");
+    return 2;
+  }
+  const std::string dir = args[0];
+  sim::SimBackend sim;
+  sim.UseRealClock();
+  SetCurrentHidBackend(&sim);
+  ui::QtBackend ui;
+  ui.After(800, [&] { ui.AcceptMessageBox(); });  // no device
+  ui.After(1000, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuLanguage); });
+  ui.After(1400, [&] { ui.GrabWindow(res::kDlgLanguage, dir + "/dialog_950_language.png"); });
+  ui.After(1500, [&] { ui.Click(res::kDlgLanguage, ui::kIdCancel); });
+  ui.After(1700, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
+  const int code = RunProgram(ui);
+  SetCurrentHidBackend(nullptr);
+  return code;
+}
+
+travik::driver::Register lang_reg("shots-language", "DIR", ShotsLanguage);
+
 }  // namespace
