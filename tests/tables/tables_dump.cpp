@@ -180,6 +180,7 @@ void DumpMultiChannelDef(std::ostream& out, const MultiChannelDef& m) {
   out << "  host-transfer " << m.host_transfer << " menu-message " << Quoted(m.write_menu_message) << "\n";
   for (const auto& w : m.word_defaults) out << "  word-default " << w.word << " = " << w.value << "\n";
   out << "  calibration-value " << m.calibration_edit << " " << m.calibration_button << "\n";
+  for (const auto& l : m.limit_pairs) out << "  limit-pair " << l.lower << " " << l.upper << "\n";
 }
 
 std::string ProcName(int template_number) {
