@@ -36,11 +36,7 @@ ui::DialogTemplate TemplateFromLayout(const DialogDef& def) {
     y = group.Bottom();
   }
   const int y = *std::max_element(bottom.begin(), bottom.end()) + 4;
-  layout::DeviceButtons(b,
-                        {.open = def.open_button, .read = def.read_button, .save = def.save_button,
-                         .write = def.write_button, .preset = def.preset_button,
-                         .cancel = def.cancel_button},
-                        ButtonName(def), y);
+  layout::ButtonRows(b, def.buttons, ButtonName(def), y);
   b.Get().h = y + 36 + 4;
   return b.Build();
 }

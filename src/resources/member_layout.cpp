@@ -149,7 +149,7 @@ std::array<int, 16> Sixteen(int first, int step) {
   return ids;
 }
 
-void DeviceButtons(ui::TemplateBuilder& b, const Buttons& ids, const std::string& model, int y) {
+void ButtonRows(ui::TemplateBuilder& b, const DeviceButtons& ids, const std::string& model, int y) {
   b.Add(ids.read, ControlKind::kButton, "Načíst " + model, 7, y, 80, 14);
   b.Add(ids.write, ControlKind::kButton, "Zapsat " + model, 97, y, 80, 14);
   b.Add(ids.cancel, ControlKind::kButton, "Cancel", 187, y, 80, 14);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/device_buttons.h"
 #include "ui/builder.h"
 
 namespace travik::res::layout {
@@ -114,10 +115,7 @@ int GroupsBottom(ui::TemplateBuilder& b);
 // 16 consecutive identifiers from first (step 1 or 2).
 std::array<int, 16> Sixteen(int first, int step = 1);
 
-// The six buttons in two rows at the bottom, from the left edge.
-struct Buttons {
-  int open, read, save, write, preset, cancel;
-};
-void DeviceButtons(ui::TemplateBuilder& b, const Buttons& ids, const std::string& model, int y);
+// The six device buttons in two rows at the bottom, from the left edge.
+void ButtonRows(ui::TemplateBuilder& b, const DeviceButtons& ids, const std::string& model, int y);
 
 }  // namespace travik::res::layout

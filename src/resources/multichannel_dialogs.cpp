@@ -108,7 +108,9 @@ ui::DialogTemplate Kdb7dy() {
   my = NamedModeGroup(b, {3974, "Režim 3", 3975, 3976, 3977, 3978, 3980, 2}, x4, my, 3) + 4;
 
   // Buttons in two rows under the first three columns.
-  DeviceButtons(b, {.open = 4040, .read = 4043, .save = 4041, .write = 4044, .preset = 4042, .cancel = 4045}, "KDB7DY", 371);
+  ButtonRows(
+      b, {.open = 4040, .read = 4043, .save = 4041, .write = 4044, .preset = 4042, .cancel = 4045},
+      "KDB7DY", 371);
   (void)my;
   return b.Build();
 }

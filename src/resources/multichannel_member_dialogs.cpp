@@ -29,7 +29,7 @@ struct LcdMemberIds {
   int colours[5] = {};  // left, centre, right, temperature, humidity
   int menu;
   DigitalOutput output;
-  Buttons buttons;
+  DeviceButtons buttons;
 };
 
 ui::DialogTemplate LcdMember(const LcdMemberIds& m) {
@@ -93,7 +93,7 @@ ui::DialogTemplate LcdMember(const LcdMemberIds& m) {
   for (int i = 0; i < 3; ++i)
     modes_bottom = ModeGroup(b, {captions[i], m.links[i], m.counts[i], Sixteen(m.symbols[i])},
                              7 + i * (kModeWidth + kGap), bottom);
-  DeviceButtons(b, m.buttons, m.model, modes_bottom + 2);
+  ButtonRows(b, m.buttons, m.model, modes_bottom + 2);
   b.Get().w = std::max(right, 7 + 3 * kModeWidth + 2 * kGap) + 7;
   b.Get().h = modes_bottom + 40;
   return b.Build();
@@ -119,7 +119,9 @@ ui::DialogTemplate Bbh7h() {
   key.radio_b_text = "Ano";
   const int c = ModeGroup(b, key, x, 7, 4075);
   const int bottom = std::max({a, bd, c});
-  DeviceButtons(b, {.open = 2090, .read = 2091, .save = 2092, .write = 2093, .preset = 2094, .cancel = 2095}, "BBH7H", bottom + 2);
+  ButtonRows(
+      b, {.open = 2090, .read = 2091, .save = 2092, .write = 2093, .preset = 2094, .cancel = 2095},
+      "BBH7H", bottom + 2);
   b.Get().w = x + key.Width() + 7;
   b.Get().h = bottom + 40;
   return b.Build();
@@ -134,7 +136,9 @@ ui::DialogTemplate Bbh8l() {
   const int bd = DigitalOutputGroup(b, {2217, 2218, 2220, 2223, 2224, 2225}, 7 + kCol + kGap, 7,
                                     kCol + 30);
   const int bottom = std::max(a, bd);
-  DeviceButtons(b, {.open = 2226, .read = 2227, .save = 2228, .write = 2229, .preset = 2230, .cancel = 2231}, "BBH8L", bottom + 2);
+  ButtonRows(
+      b, {.open = 2226, .read = 2227, .save = 2228, .write = 2229, .preset = 2230, .cancel = 2231},
+      "BBH8L", bottom + 2);
   b.Get().h = bottom + 40;
   return b.Build();
 }

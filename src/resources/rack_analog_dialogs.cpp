@@ -40,7 +40,7 @@ struct AnalogIds {
   int indication_lo = 0, indication_hi = 0;
   int cal_group = 0, cal_label = 0, cal_edit = 0, cal_button = 0;
   int set = 0, lo = 0, hi = 0, bargraph = 0, kind = 0;  // UC-MXH's temperature group
-  Buttons buttons;
+  DeviceButtons buttons;
 };
 
 int OutputGroup(ui::TemplateBuilder& b, const char* caption, const OutputIds& o, int x, int y) {
@@ -116,7 +116,7 @@ ui::DialogTemplate Analog(const AnalogIds& m) {
                  {{"Spodní limit", m.switch_lo, ControlKind::kEdit, m.switch_lo_label},
                   {"Horní limit", m.switch_hi, ControlKind::kEdit, m.switch_hi_label}});
   bottom = std::max(bottom, y);
-  DeviceButtons(b, m.buttons, m.header, bottom + 2);
+  ButtonRows(b, m.buttons, m.header, bottom + 2);
   b.Get().w = x + kCol + (m.switch_group != 0 ? 40 : 0) + 7;
   b.Get().h = bottom + 40;
   return b.Build();

@@ -110,7 +110,9 @@ ui::DialogTemplate RackLcd(const RackLcdIds& m) {
   for (int i = 0; i < 4; ++i)
     bottom = ModeGroup(b, {captions[i], links[i], counts[i], Sixteen(firsts[i])},
                        7 + i * (kModeWidth + kGap), modes_y);
-  DeviceButtons(b, {.open = 3019, .read = 3020, .save = 3021, .write = 3022, .preset = 3023, .cancel = 3024}, m.header, bottom + 2);
+  ButtonRows(
+      b, {.open = 3019, .read = 3020, .save = 3021, .write = 3022, .preset = 3023, .cancel = 3024},
+      m.header, bottom + 2);
   b.Get().w = std::max(x + kCol, 7 + 4 * kModeWidth + 3 * kGap) + 7;
   b.Get().h = bottom + 40;
   return b.Build();
@@ -130,7 +132,9 @@ ui::DialogTemplate UcRgjH() {
                {{"Spodní limit", 3465}, {"Horní limit", 3466}});
   const int c = CalibrationGroup(b, 3480, 3481, 3482, 3484, "Zapsat kalibraci", x, y, kCol);
   const int bottom = std::max({a, bd, c});
-  DeviceButtons(b, {.open = 3486, .read = 3487, .save = 3488, .write = 3489, .preset = 3490, .cancel = 3491}, "UC-RGJ-H", bottom + 2);
+  ButtonRows(
+      b, {.open = 3486, .read = 3487, .save = 3488, .write = 3489, .preset = 3490, .cancel = 3491},
+      "UC-RGJ-H", bottom + 2);
   b.Get().h = bottom + 40;
   return b.Build();
 }

@@ -7,19 +7,14 @@ namespace travik::members {
 using F = FieldFormat;
 using C = CheckKind;
 
-DialogDef Frame(int number, const char* title, const char* header, const res::layout::Buttons& b, int text,
+DialogDef Frame(int number, const char* title, const char* header, const DeviceButtons& b, int text,
                 const char* text_initial, const char* text_preset, int speed, int parity,
                 int timer_ms) {
   DialogDef d;
   d.template_number = number;
   d.title = title;
   d.header_name = header;
-  d.open_button = b.open;
-  d.read_button = b.read;
-  d.save_button = b.save;
-  d.write_button = b.write;
-  d.preset_button = b.preset;
-  d.cancel_button = b.cancel;
+  d.buttons = b;
   d.text_control = text;
   d.text_initial = text_initial;
   d.text_preset = text_preset;

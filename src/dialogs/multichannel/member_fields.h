@@ -9,7 +9,7 @@ namespace travik::members {
 
 // Template, names, the six device buttons (as their template places them), text field and serial line (speed 0: none; parity
 // 0: no parity list) at the given timer period; read at opening.
-DialogDef Frame(int number, const char* title, const char* header, const res::layout::Buttons& b, int text,
+DialogDef Frame(int number, const char* title, const char* header, const DeviceButtons& b, int text,
                 const char* text_initial, const char* text_preset, int speed, int parity,
                 int timer_ms);
 

@@ -251,7 +251,7 @@ void MultiChannelDialog::ShowDigitalOutput(ui::Dialog& d) {
 // --- Commands ----------------------------------------------------------------
 
 void MultiChannelDialog::OnCommand(ui::Dialog& d, int id, ui::Notify code) {
-  if (code == ui::Notify::kClicked && id == def_.open_button) serial_before_load_ = Serial();
+  if (code == ui::Notify::kClicked && id == def_.buttons.open) serial_before_load_ = Serial();
   if (code == ui::Notify::kSelChange && OnSelection(d, id)) return;
   if (code == ui::Notify::kClicked) {
     if (OnClick(d, id)) return;

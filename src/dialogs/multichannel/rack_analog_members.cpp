@@ -42,7 +42,7 @@ struct MemberLayout {
   int template_number = 0;
   const char* title = "";
   const char* header = "";
-  res::layout::Buttons buttons{};
+  DeviceButtons buttons{};
   int text = 0;
   const char* text_preset = "";
   int shift_t = 0, shift_h = 0, shift_co2 = 0;
