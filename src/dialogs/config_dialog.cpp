@@ -50,8 +50,8 @@ std::string ControlNumber(const ui::Dialog& d, int id) {
 
 }  // namespace
 
-std::string ReadButtonText(const DialogDef& def) { return std::string("Načíst ") + ButtonName(def); }
-std::string WriteButtonText(const DialogDef& def) { return std::string("Zapsat ") + ButtonName(def); }
+std::string ReadButtonText(const DialogDef& def) { return kReadCaption + std::string(ButtonName(def)); }
+std::string WriteButtonText(const DialogDef& def) { return kWriteCaption + std::string(ButtonName(def)); }
 
 std::vector<ControlText> DialogCaptions(const DialogDef& def) {
   std::vector<ControlText> texts;
@@ -67,10 +67,10 @@ std::vector<ControlText> DialogCaptions(const DialogDef& def) {
       }
     }
   }
-  texts.push_back({def.buttons.open, "Otevřít Nastavení"});
-  texts.push_back({def.buttons.save, "Uložit Nastavení"});
-  texts.push_back({def.buttons.preset, "Přednastavení"});
-  texts.push_back({def.buttons.cancel, "Cancel"});
+  texts.push_back({def.buttons.open, kOpenCaption});
+  texts.push_back({def.buttons.save, kSaveCaption});
+  texts.push_back({def.buttons.preset, kPresetCaption});
+  texts.push_back({def.buttons.cancel, kCancelCaption});
   return texts;
 }
 

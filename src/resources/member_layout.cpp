@@ -150,12 +150,12 @@ std::array<int, 16> Sixteen(int first, int step) {
 }
 
 void ButtonRows(ui::TemplateBuilder& b, const DeviceButtons& ids, const std::string& model, int y) {
-  b.Add(ids.read, ControlKind::kButton, "Načíst " + model, 7, y, 80, 14);
-  b.Add(ids.write, ControlKind::kButton, "Zapsat " + model, 97, y, 80, 14);
-  b.Add(ids.cancel, ControlKind::kButton, "Cancel", 187, y, 80, 14);
-  b.Add(ids.open, ControlKind::kButton, "Otevřít Nastavení", 7, y + 18, 80, 14);
-  b.Add(ids.save, ControlKind::kButton, "Uložit Nastavení", 97, y + 18, 80, 14);
-  b.Add(ids.preset, ControlKind::kButton, "Přednastavení", 187, y + 18, 80, 14);
+  b.Add(ids.read, ControlKind::kButton, kReadCaption + model, 7, y, 80, 14);
+  b.Add(ids.write, ControlKind::kButton, kWriteCaption + model, 97, y, 80, 14);
+  b.Add(ids.cancel, ControlKind::kButton, kCancelCaption, 187, y, 80, 14);
+  b.Add(ids.open, ControlKind::kButton, kOpenCaption, 7, y + 18, 80, 14);
+  b.Add(ids.save, ControlKind::kButton, kSaveCaption, 97, y + 18, 80, 14);
+  b.Add(ids.preset, ControlKind::kButton, kPresetCaption, 187, y + 18, 80, 14);
 }
 
 }  // namespace travik::res::layout

@@ -9,13 +9,13 @@ namespace travik::res {
 
 using ui::ControlKind;
 
-namespace {
-
 using namespace layout;
 
+namespace {
 constexpr int kRow = 16;
+}  // namespace
 
-ui::DialogTemplate Kdb7dy() {
+ui::DialogTemplate Kdb7dyTemplate() {
   ui::TemplateBuilder b(kDlgKdb7dy, "KDB7DY", 682, 412);
   // Column 1: shifts, screen saver, text, network, menu, quick select.
   const int x1 = 7, w1 = 135;
@@ -115,8 +115,6 @@ ui::DialogTemplate Kdb7dy() {
   return b.Build();
 }
 
-}  // namespace
-
-std::vector<ui::DialogTemplate> MultiChannelTemplates() { return {Kdb7dy()}; }
+std::vector<ui::DialogTemplate> MultiChannelTemplates() { return {Kdb7dyTemplate()}; }
 
 }  // namespace travik::res
