@@ -45,19 +45,29 @@ ui::DialogTemplate Kdb7dyTemplate() {
   // Column 2: the three channels.
   const int x2 = x1 + w1 + 5, w2 = 155;
   ChannelGroup(b,
-               {"Teplota - konfigurační parametry", "[°C]", 3881, 3882, 3883, 3884, 3885,
-                "Korekce Teploty", "Žádaná Teplota", 3887, 3898, "Relativní", 3877, 3878, 3879,
-                3880, 3886, true},
+               {.caption = "Teplota - konfigurační parametry", .unit = "[°C]", .lower = 3881,
+                .upper = 3882, .setpoint = 3883, .correction_radio = 3884, .setpoint_radio = 3885,
+                .correction_text = "Korekce Teploty", .setpoint_text = "Žádaná Teplota",
+                .bargraph = 3887, .kind_text = 3898, .kind_default = "Relativní", .group = 3877,
+                .lower_label = 3878, .upper_label = 3879, .setpoint_label = 3880,
+                .bargraph_label = 3886, .kind_beside = true},
                x2, 7, w2);
   ChannelGroup(b,
-               {"Vlhkost - konfigurační parametry", "[%RH]", 3892, 3893, 3894, 3895, 3896,
-                "Korekce Vlhkosti", "Žádaná Vlhkosti", 3900, 3899, "Absolutní", 3888, 3889, 3890,
-                3891, 3897, true},
+               {.caption = "Vlhkost - konfigurační parametry", .unit = "[%RH]", .lower = 3892,
+                .upper = 3893, .setpoint = 3894, .correction_radio = 3895, .setpoint_radio = 3896,
+                .correction_text = "Korekce Vlhkosti", .setpoint_text = "Žádaná Vlhkosti",
+                .bargraph = 3900, .kind_text = 3899, .kind_default = "Absolutní", .group = 3888,
+                .lower_label = 3889, .upper_label = 3890, .setpoint_label = 3891,
+                .bargraph_label = 3897, .kind_beside = true},
                x2, 7 + 112, w2);
   ChannelGroup(b,
-               {"Koncentrace CO2 - konfigurační parametry", "[%ppm]", 4056, 4053, 4052, 4061, 4062,
-                "Korekce Konc. CO2", "Žádaná Konc. CO2", 4058, 4063, "Konstatní", 4060, 4057,
-                4055, 4054, 4059, true},
+               {.caption = "Koncentrace CO2 - konfigurační parametry", .unit = "[%ppm]",
+                .lower = 4056, .upper = 4053, .setpoint = 4052, .correction_radio = 4061,
+                .setpoint_radio = 4062, .correction_text = "Korekce Konc. CO2",
+                .setpoint_text = "Žádaná Konc. CO2", .bargraph = 4058, .kind_text = 4063,
+                .kind_default = "Konstatní", .group = 4060, .lower_label = 4057,
+                .upper_label = 4055, .setpoint_label = 4054, .bargraph_label = 4059,
+                .kind_beside = true},
                x2, 7 + 224, w2);
 
   // Column 3: CO2 limits and calibration, digital output, colours.
@@ -103,9 +113,15 @@ ui::DialogTemplate Kdb7dyTemplate() {
   // Column 4: the display modes.
   const int x4 = x3 + w3 + 5;
   int my = 7;
-  my = NamedModeGroup(b, {3901, "Režim 1", 3902, 4049, 3903, 3904, 3906, 2}, x4, my, 3) + 4;
-  my = NamedModeGroup(b, {3937, "Režim 2", 3938, 3939, 3940, 3941, 3943, 2}, x4, my, 3) + 4;
-  my = NamedModeGroup(b, {3974, "Režim 3", 3975, 3976, 3977, 3978, 3980, 2}, x4, my, 3) + 4;
+  my = NamedModeGroup(b, {.group = 3901, .caption = "Režim 1", .link_label = 3902, .link = 4049,
+                          .states_label = 3903, .states = 3904, .first_symbol = 3906,
+                          .symbol_step = 2}, x4, my, 3) + 4;
+  my = NamedModeGroup(b, {.group = 3937, .caption = "Režim 2", .link_label = 3938, .link = 3939,
+                          .states_label = 3940, .states = 3941, .first_symbol = 3943,
+                          .symbol_step = 2}, x4, my, 3) + 4;
+  my = NamedModeGroup(b, {.group = 3974, .caption = "Režim 3", .link_label = 3975, .link = 3976,
+                          .states_label = 3977, .states = 3978, .first_symbol = 3980,
+                          .symbol_step = 2}, x4, my, 3) + 4;
 
   // Buttons in two rows under the first three columns.
   ButtonRows(

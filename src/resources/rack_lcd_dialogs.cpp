@@ -51,29 +51,34 @@ ui::DialogTemplate RackLcd(const RackLcdIds& m) {
   // Column B: the measured quantities' parameters.
   x += kCol + kGap;
   y = ChannelGroup(b,
-                   {"Teplota - konfigurační parametry", "[°C]", m.t_lo, m.t_hi, m.t_set, 0, 0, "",
-                    "", 2981, 2980, "Relativní"},
+                   {.caption = "Teplota - konfigurační parametry", .unit = "[°C]", .lower = m.t_lo,
+                    .upper = m.t_hi, .setpoint = m.t_set, .bargraph = 2981, .kind_text = 2980,
+                    .kind_default = "Relativní"},
                    x, 7, kCol);
   if (m.humidity)
     ChannelGroup(b,
-                 {"Vlhkost - konfigurační parametry", "[%RH]", m.h_lo, m.h_hi, m.h_set, 0, 0, "",
-                  "", 2993, 2992, "Absolutní"},
+                 {.caption = "Vlhkost - konfigurační parametry", .unit = "[%RH]", .lower = m.h_lo,
+                  .upper = m.h_hi, .setpoint = m.h_set, .bargraph = 2993, .kind_text = 2992,
+                  .kind_default = "Absolutní"},
                  x, y, kCol);
 
   // Column C: CO2 or TVOC.
   x += kCol + kGap;
   if (co2) {
     y = ChannelGroup(b,
-                     {"Koncentrace CO2 - konfigurační parametry", "[ppm]", m.third_lo, m.third_hi,
-                      m.third_set, 0, 0, "", "", m.third_bargraph, 3188, "Konstantní"},
+                     {.caption = "Koncentrace CO2 - konfigurační parametry", .unit = "[ppm]",
+                      .lower = m.third_lo, .upper = m.third_hi, .setpoint = m.third_set,
+                      .bargraph = m.third_bargraph, .kind_text = 3188,
+                      .kind_default = "Konstantní"},
                      x, 7, kCol + 30);
     y = RowGroup(b, kNoLabel, "Limity indikace CO2", x, y, kCol + 30,
                  {{"Spodní limit", 3191}, {"Horní limit", 3193}});
     CalibrationGroup(b, 3194, 3196, 3195, 3197, "Zapsat kalibraci", x, y, kCol + 30);
   } else if (tvoc) {
     ChannelGroup(b,
-                 {"TVOC - konfigurační parametry", "[ppb]", m.third_lo, m.third_hi, m.third_set, 0,
-                  0, "", "", m.third_bargraph, 3188, "Konstantní"},
+                 {.caption = "TVOC - konfigurační parametry", .unit = "[ppb]", .lower = m.third_lo,
+                  .upper = m.third_hi, .setpoint = m.third_set, .bargraph = m.third_bargraph,
+                  .kind_text = 3188, .kind_default = "Konstantní"},
                  x, 7, kCol + 30);
   }
 
@@ -87,7 +92,8 @@ ui::DialogTemplate RackLcd(const RackLcdIds& m) {
       .End();
   y = RowGroup(b, kNoLabel, "Nastevení limitů pro přepínání podsvícení", x, saver.Bottom() + kGap,
                kWideCol, {{"Spodní limit", m.switch_lo}, {"Horní limit", m.switch_hi}});
-  DigitalOutputGroup(b, {2997, 2998, 3001, 3003, 3005, 2999}, x, y, kWideCol);
+  DigitalOutputGroup(b, {.two_state = 2997, .pwm = 2998, .steps = 3001, .frequency = 3003,
+                         .period = 3005, .set = 2999}, x, y, kWideCol);
 
   // Column E: colours.
   x += kWideCol + kGap;
@@ -108,7 +114,8 @@ ui::DialogTemplate RackLcd(const RackLcdIds& m) {
   const char* captions[] = {"Režim 1", "Režim 2", "Režim 3", "Režim 4"};
   int bottom = 0;
   for (int i = 0; i < 4; ++i)
-    bottom = ModeGroup(b, {captions[i], links[i], counts[i], Sixteen(firsts[i])},
+    bottom = ModeGroup(b, {.caption = captions[i], .link = links[i], .count = counts[i],
+                           .states = Sixteen(firsts[i])},
                        7 + i * (kModeWidth + kGap), modes_y);
   ButtonRows(
       b, {.open = 3019, .read = 3020, .save = 3021, .write = 3022, .preset = 3023, .cancel = 3024},
@@ -126,7 +133,9 @@ ui::DialogTemplate UcRgjH() {
   y = TextGroup(b, 3456, x, y, kCol);
   const int a = NetworkGroup(b, 3460, 3461, 3462, x, y, kCol);
   x += kCol + kGap;
-  const int bd = DigitalOutputGroup(b, {3469, 3470, 3472, 3473, 3475, 3476}, x, 7, kCol);
+  const int bd = DigitalOutputGroup(b, {.two_state = 3469, .pwm = 3470, .steps = 3472,
+                                        .frequency = 3473, .period = 3475, .set = 3476},
+                                    x, 7, kCol);
   x += kCol + kGap;
   y = RowGroup(b, kNoLabel, "Limity indikace CO2", x, 7, kCol,
                {{"Spodní limit", 3465}, {"Horní limit", 3466}});
