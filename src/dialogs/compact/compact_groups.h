@@ -3,8 +3,6 @@
 // controls.
 #pragma once
 
-#include <array>
-
 #include "dialogs/config_dialog.h"
 
 namespace travik::compact {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "dialogs/config_dialog.h"
-#include "resources/member_layout.h"
 
 namespace travik::members {
 
