@@ -36,14 +36,12 @@ ui::DialogTemplate LcdMember(const LcdMemberIds& m) {
   ui::TemplateBuilder b(m.number, m.model, 100, 100);
 
   int x = 7;
-  std::vector<Row> shifts = {{"Teplota [°C]", m.shift_t}};
-  if (m.shift_h != 0) shifts.push_back({"Vlhkost [%RH]", m.shift_h});
-  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", x, 7, kCol, shifts);
+  int y = ShiftGroup(b, {.temperature = m.shift_t, .humidity = m.shift_h}, x, 7, kCol);
   y = TextGroup(b, m.text, x, y, kCol);
-  y = NetworkGroup(b, m.address, m.baud, m.parity, x, y, kCol);
+  y = NetworkGroup(b, {.address = m.address, .speed = m.baud, .parity = m.parity}, x, y, kCol);
   if (m.contrast != 0)
     y = RowGroup(b, kNoLabel, "Kontrast LCD", x, y, kCol, {{"Kontrast", m.contrast}});
-  int bottom = CheckGroup(b, "Povolení Menu", m.menu, "Menu nepřístupné", x, y, kCol);
+  int bottom = MenuGroup(b, m.menu, x, y, kCol);
 
   x += kCol + kGap;
   y = ChannelGroup(b,
@@ -73,9 +71,7 @@ ui::DialogTemplate LcdMember(const LcdMemberIds& m) {
         .End();
     y = saver.Bottom() + kGap;
   }
-  y = RowGroup(b, kNoLabel, "Rychlá volba", x, y, kWide,
-               {{"Prostřední tlačítko", m.quick_middle, ControlKind::kDropDownList, kNoLabel, 56},
-                {"Spodní tlačítko", m.quick_bottom, ControlKind::kDropDownList, kNoLabel, 56}});
+  y = QuickSelectGroup(b, {.middle = m.quick_middle, .bottom = m.quick_bottom}, x, y, kWide);
   y = DigitalOutputGroup(b, m.output, x, y, kWide);
   bottom = std::max(bottom, y);
   int right = x + kWide;
@@ -107,12 +103,11 @@ ui::DialogTemplate LcdMember(const LcdMemberIds& m) {
 ui::DialogTemplate Bbh7h() {
   ui::TemplateBuilder b(138, "BBH7H", 100, 100);
   int x = 7;
-  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", x, 7, kCol,
-                   {{"Teplota [°C]", 2052}, {"Vlhkost [%RH]", 2053}});
+  int y = ShiftGroup(b, {.temperature = 2052, .humidity = 2053}, x, 7, kCol);
   y = TextGroup(b, 2055, x, y, kCol);
-  y = NetworkGroup(b, 2059, 2060, 2062, x, y, kCol);
-  const int a = RowGroup(b, kNoLabel, "Potenciometr - konfigurační parametry", x, y, kCol + 40,
-                         {{"Spodní limit", 2067}, {"Horní limit", 2068}});
+  y = NetworkGroup(b, {.address = 2059, .speed = 2060, .parity = 2062}, x, y, kCol);
+  const int a = LimitsGroup(b, "Potenciometr - konfigurační parametry",
+                            {.lower = 2067, .upper = 2068}, x, y, kCol + 40);
   x += kCol + 40 + kGap;
   const int bd = DigitalOutputGroup(b, {.two_state = 2072, .pwm = 2073, .steps = 2075,
                                         .frequency = 2077, .period = 2080, .set = 2078},
@@ -137,10 +132,9 @@ ui::DialogTemplate Bbh7h() {
 
 ui::DialogTemplate Bbh8l() {
   ui::TemplateBuilder b(145, "BBH8L", 2 * kCol + kGap + 30 + 14, 100);
-  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", 7, 7, kCol,
-                   {{"Teplota [°C]", 2206}, {"Vlhkost [%RH]", 2207}});
+  int y = ShiftGroup(b, {.temperature = 2206, .humidity = 2207}, 7, 7, kCol);
   y = TextGroup(b, 2232, 7, y, kCol);
-  const int a = NetworkGroup(b, 2213, 2214, 2215, 7, y, kCol);
+  const int a = NetworkGroup(b, {.address = 2213, .speed = 2214, .parity = 2215}, 7, y, kCol);
   const int bd = DigitalOutputGroup(b, {.two_state = 2217, .pwm = 2218, .steps = 2220,
                                         .frequency = 2223, .period = 2224, .set = 2225},
                                     7 + kCol + kGap, 7, kCol + 30);

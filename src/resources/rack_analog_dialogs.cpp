@@ -63,13 +63,11 @@ int OutputGroup(ui::TemplateBuilder& b, const char* caption, const OutputIds& o,
 ui::DialogTemplate Analog(const AnalogIds& m) {
   ui::TemplateBuilder b(m.number, m.title, 100, 100);
   int x = 7;
-  std::vector<Row> shifts = {{"Teplota [°C]", m.shift_t}};
-  if (m.shift_h != 0) shifts.push_back({"Vlhkost [%RH]", m.shift_h});
-  if (m.shift_co2 != 0) shifts.push_back({"Konc. CO2 [ppm]", m.shift_co2});
-  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", x, 7, kCol, shifts);
+  int y = ShiftGroup(b, {.temperature = m.shift_t, .humidity = m.shift_h, .co2 = m.shift_co2}, x,
+                     7, kCol);
   y = TextGroup(b, m.text, x, y, kCol);
   if (m.lcd) {
-    y = CheckGroup(b, "LCD", m.menu, "Menu nepřístupné", x, y, kCol);
+    y = CheckGroup(b, "LCD", m.menu, kMenuLockedText, x, y, kCol);
     // "Podsvícení neaktivní LCD" and "Čas aktivního LCD" are groups of their
     // own inside the saver's group.
     auto saver = b.Group(kNoLabel, "Nastavení šetřiče LCD", x, y, kCol);
@@ -105,17 +103,18 @@ ui::DialogTemplate Analog(const AnalogIds& m) {
     y = RowGroup(b, kNoLabel, "Nastavení barev", x, y, kCol, colours);
   }
   if (m.indication_lo != 0)
-    y = RowGroup(b, kNoLabel, "Limity indikace CO2", x, y, kCol,
-                 {{"Spodní limit", m.indication_lo}, {"Horní limit", m.indication_hi}});
+    y = LimitsGroup(b, kCo2IndicationCaption, {.lower = m.indication_lo, .upper = m.indication_hi},
+                    x, y, kCol);
   // Service controls: the dialog hides them at opening (its table lists them),
   // but they stay in the template so their identifiers remain taken.
   if (m.cal_group != 0)
     y = CalibrationGroup(b, m.cal_group, m.cal_label, m.cal_edit, m.cal_button, "Zápsat kalibraci",
                          x, y, kCol);
   if (m.switch_group != 0)
-    y = RowGroup(b, m.switch_group, "Nastevení limitů pro přepínání podsvícení", x, y, kCol + 40,
-                 {{"Spodní limit", m.switch_lo, ControlKind::kEdit, m.switch_lo_label},
-                  {"Horní limit", m.switch_hi, ControlKind::kEdit, m.switch_hi_label}});
+    y = LimitsGroup(b, kSwitchingCaption,
+                    {.lower = m.switch_lo, .upper = m.switch_hi, .group = m.switch_group,
+                     .lower_label = m.switch_lo_label, .upper_label = m.switch_hi_label},
+                    x, y, kCol + 40);
   bottom = std::max(bottom, y);
   ButtonRows(b, m.buttons, m.header, bottom + 2);
   b.Get().w = x + kCol + (m.switch_group != 0 ? 40 : 0) + 7;

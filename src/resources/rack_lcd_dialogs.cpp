@@ -40,13 +40,14 @@ ui::DialogTemplate RackLcd(const RackLcdIds& m) {
 
   // Column A: shifts, text, network, menu.
   int x = 7;
-  std::vector<Row> shifts = {{"Teplota [°C]", m.shift_t}};
-  if (m.humidity) shifts.push_back({"Vlhkost [%RH]", m.shift_h});
-  if (co2) shifts.push_back({"Konc. CO2 [ppm]", m.shift_third});
-  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", x, 7, kCol, shifts);
+  int y = ShiftGroup(b,
+                     {.temperature = m.shift_t, .humidity = m.humidity ? m.shift_h : 0,
+                      .co2 = co2 ? m.shift_third : 0},
+                     x, 7, kCol);
   y = TextGroup(b, 2959, x, y, kCol);
-  y = NetworkGroup(b, m.address, 2969, 3186, x, y, kCol, 2990);
-  CheckGroup(b, "Povolení Menu", 2995, "Menu nepřístupné", x, y, kCol);
+  y = NetworkGroup(b, {.address = m.address, .speed = 2969, .parity = 3186, .parity_label = 2990},
+                   x, y, kCol);
+  MenuGroup(b, 2995, x, y, kCol);
 
   // Column B: the measured quantities' parameters.
   x += kCol + kGap;
@@ -71,8 +72,7 @@ ui::DialogTemplate RackLcd(const RackLcdIds& m) {
                       .bargraph = m.third_bargraph, .kind_text = 3188,
                       .kind_default = "Konstantní"},
                      x, 7, kCol + 30);
-    y = RowGroup(b, kNoLabel, "Limity indikace CO2", x, y, kCol + 30,
-                 {{"Spodní limit", 3191}, {"Horní limit", 3193}});
+    y = LimitsGroup(b, kCo2IndicationCaption, {.lower = 3191, .upper = 3193}, x, y, kCol + 30);
     CalibrationGroup(b, 3194, 3196, 3195, 3197, "Zapsat kalibraci", x, y, kCol + 30);
   } else if (tvoc) {
     ChannelGroup(b,
@@ -90,8 +90,8 @@ ui::DialogTemplate RackLcd(const RackLcdIds& m) {
       .Row(kNoLabel, "V noci", m.night, ControlKind::kEdit)
       .Row(kNoLabel, "Čas aktivního displeje [s]", m.time, ControlKind::kDropDownList, 40)
       .End();
-  y = RowGroup(b, kNoLabel, "Nastevení limitů pro přepínání podsvícení", x, saver.Bottom() + kGap,
-               kWideCol, {{"Spodní limit", m.switch_lo}, {"Horní limit", m.switch_hi}});
+  y = LimitsGroup(b, kSwitchingCaption, {.lower = m.switch_lo, .upper = m.switch_hi}, x,
+                  saver.Bottom() + kGap, kWideCol);
   DigitalOutputGroup(b, {.two_state = 2997, .pwm = 2998, .steps = 3001, .frequency = 3003,
                          .period = 3005, .set = 2999}, x, y, kWideCol);
 
@@ -128,17 +128,15 @@ ui::DialogTemplate RackLcd(const RackLcdIds& m) {
 ui::DialogTemplate UcRgjH() {
   ui::TemplateBuilder b(158, "UC-RGJ-H", 3 * kCol + 2 * kGap + 14, 230);
   int x = 7;
-  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", x, 7, kCol,
-                   {{"Teplota [°C]", 3452}, {"Vlhkost [%RH]", 3453}, {"Konc. CO2 [ppm]", 3454}});
+  int y = ShiftGroup(b, {.temperature = 3452, .humidity = 3453, .co2 = 3454}, x, 7, kCol);
   y = TextGroup(b, 3456, x, y, kCol);
-  const int a = NetworkGroup(b, 3460, 3461, 3462, x, y, kCol);
+  const int a = NetworkGroup(b, {.address = 3460, .speed = 3461, .parity = 3462}, x, y, kCol);
   x += kCol + kGap;
   const int bd = DigitalOutputGroup(b, {.two_state = 3469, .pwm = 3470, .steps = 3472,
                                         .frequency = 3473, .period = 3475, .set = 3476},
                                     x, 7, kCol);
   x += kCol + kGap;
-  y = RowGroup(b, kNoLabel, "Limity indikace CO2", x, 7, kCol,
-               {{"Spodní limit", 3465}, {"Horní limit", 3466}});
+  y = LimitsGroup(b, kCo2IndicationCaption, {.lower = 3465, .upper = 3466}, x, 7, kCol);
   const int c = CalibrationGroup(b, 3480, 3481, 3482, 3484, "Zapsat kalibraci", x, y, kCol);
   const int bottom = std::max({a, bd, c});
   ButtonRows(
