@@ -40,14 +40,14 @@ int CompactShot(const std::vector<std::string>& args) {
   int code = 0;
   // Opening reads most models at once; the others are read by their button.
   ui.After(1500, [&] { ui.Click(res::kMainWindow, res::kButtonConfig); });
-  ui.After(4000, [&] { ui.Click(dlg, def->read_button); });
+  ui.After(4000, [&] { ui.Click(dlg, def->buttons.read); });
   ui.After(6500, [&] {
     if (!ui.GrabWindow(dlg, path)) {
       std::fprintf(stderr, "no window %d\n", dlg);
       code = 1;
     }
   });
-  ui.After(6600, [&] { ui.Click(dlg, def->cancel_button); });
+  ui.After(6600, [&] { ui.Click(dlg, def->buttons.cancel); });
   ui.After(6800, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   RunProgram(ui);
   SetCurrentHidBackend(nullptr);

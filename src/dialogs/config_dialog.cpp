@@ -50,8 +50,8 @@ std::string ControlNumber(const ui::Dialog& d, int id) {
 
 }  // namespace
 
-std::string ReadButtonText(const DialogDef& def) { return std::string("Načíst ") + ButtonName(def); }
-std::string WriteButtonText(const DialogDef& def) { return std::string("Zapsat ") + ButtonName(def); }
+std::string ReadButtonText(const DialogDef& def) { return kReadCaption + std::string(ButtonName(def)); }
+std::string WriteButtonText(const DialogDef& def) { return kWriteCaption + std::string(ButtonName(def)); }
 
 std::vector<ControlText> DialogCaptions(const DialogDef& def) {
   std::vector<ControlText> texts;
@@ -67,10 +67,10 @@ std::vector<ControlText> DialogCaptions(const DialogDef& def) {
       }
     }
   }
-  texts.push_back({def.open_button, "Otevřít Nastavení"});
-  texts.push_back({def.save_button, "Uložit Nastavení"});
-  texts.push_back({def.preset_button, "Přednastavení"});
-  texts.push_back({def.cancel_button, "Cancel"});
+  texts.push_back({def.buttons.open, kOpenCaption});
+  texts.push_back({def.buttons.save, kSaveCaption});
+  texts.push_back({def.buttons.preset, kPresetCaption});
+  texts.push_back({def.buttons.cancel, kCancelCaption});
   return texts;
 }
 
@@ -188,8 +188,8 @@ void ConfigDialog::OnInit(ui::Dialog& d) {
   const bool online = G().DeviceOnline == 1;
   const bool old_firmware = online && FirmwareGroup() <= def_.old_firmware_group;
   if (!online) {
-    d.Enable(def_.read_button, false);
-    d.Enable(def_.write_button, false);
+    d.Enable(def_.buttons.read, false);
+    d.Enable(def_.buttons.write, false);
     for (int id : def_.offline_disabled) d.Enable(id, false);
   }
   if (old_firmware)
@@ -200,8 +200,8 @@ void ConfigDialog::OnInit(ui::Dialog& d) {
   OnOpening(d);
   if (!def_.labels_from_template) {
     for (const auto& l : DialogCaptions(def_)) d.SetText(l.id, l.text);
-    d.SetText(def_.read_button, ReadButtonText(def_));
-    d.SetText(def_.write_button, WriteButtonText(def_));
+    d.SetText(def_.buttons.read, ReadButtonText(def_));
+    d.SetText(def_.buttons.write, WriteButtonText(def_));
     for (std::size_t k = 0; k < def_.outputs.size(); ++k) ShowOutput(d, k);
   }
   for (const AnalogOutput& o : def_.outputs)
@@ -279,7 +279,7 @@ void ConfigDialog::OnCommand(ui::Dialog& d, int id, ui::Notify code) {
   if (code != ui::Notify::kClicked) return OnOtherCommand(d, id, code);
   // Esc arrives as the platform's cancel command: these dialogs close only on
   // their Cancel button and the close box.
-  if (id == ui::kIdCancel && def_.cancel_button != ui::kIdCancel) return;
+  if (id == ui::kIdCancel && def_.buttons.cancel != ui::kIdCancel) return;
   for (std::size_t k = 0; k < def_.outputs.size(); ++k) {
     const AnalogOutput& o = def_.outputs[k];
     if (id != o.current_radio && id != o.voltage_radio) continue;
@@ -292,12 +292,12 @@ void ConfigDialog::OnCommand(ui::Dialog& d, int id, ui::Notify code) {
     choice_values_[k] = d.IsChecked(id) ? c.mask : 0;
     return ShowChoice(d, k);
   }
-  if (id == def_.read_button) return Read(d);
-  if (id == def_.write_button) return Write(d);
-  if (id == def_.save_button) return Save(d);
-  if (id == def_.open_button) return Load(d);
-  if (id == def_.preset_button) return SetDefaults(d, true);
-  if (id == def_.cancel_button) return OnClose(d);
+  if (id == def_.buttons.read) return Read(d);
+  if (id == def_.buttons.write) return Write(d);
+  if (id == def_.buttons.save) return Save(d);
+  if (id == def_.buttons.open) return Load(d);
+  if (id == def_.buttons.preset) return SetDefaults(d, true);
+  if (id == def_.buttons.cancel) return OnClose(d);
   OnOtherCommand(d, id, code);
 }
 

@@ -10,6 +10,7 @@
 
 #include "config/config_file.h"
 #include "config/fields.h"
+#include "resources/device_buttons.h"
 #include "ui/ui.h"
 
 namespace travik {
@@ -90,8 +91,7 @@ struct DialogDef {
   const char* header_name = "";   // file header and the load check
   const char* message_name = nullptr;  // load message; nullptr: header_name
   const char* button_name = nullptr;   // "Načíst "/"Zapsat " + it; nullptr: header_name
-  int read_button = 0, write_button = 0, cancel_button = 0;
-  int open_button = 0, save_button = 0, preset_button = 0;
+  DeviceButtons buttons{};
   int text_control = 0;
   const char* text_initial = "";  // cut to 16 characters
   const char* text_preset = "";

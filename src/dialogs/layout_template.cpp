@@ -4,6 +4,7 @@
 
 #include "resources/member_layout.h"
 #include "ui/builder.h"
+#include "ui/translated_kinds.h"
 
 namespace travik::res {
 
@@ -36,13 +37,20 @@ ui::DialogTemplate TemplateFromLayout(const DialogDef& def) {
     y = group.Bottom();
   }
   const int y = *std::max_element(bottom.begin(), bottom.end()) + 4;
-  layout::DeviceButtons(b,
-                        {.open = def.open_button, .read = def.read_button, .save = def.save_button,
-                         .write = def.write_button, .preset = def.preset_button,
-                         .cancel = def.cancel_button},
-                        ButtonName(def), y);
+  layout::ButtonRows(b, def.buttons, ButtonName(def), y);
   b.Get().h = y + 36 + 4;
   return b.Build();
+}
+
+std::vector<ControlText> TemplateCaptions(const ui::DialogTemplate& t, const DeviceButtons& device) {
+  const int skipped[] = {device.open, device.read, device.save, device.write, device.preset, device.cancel};
+  std::vector<ControlText> texts;
+  for (const auto& c : t.controls) {
+    if (c.id == layout::kNoLabel || c.caption.empty() || !i18n::ShowsCaption(c.kind)) continue;
+    if (std::find(std::begin(skipped), std::end(skipped), c.id) != std::end(skipped)) continue;
+    texts.push_back({c.id, c.caption.c_str()});
+  }
+  return texts;
 }
 
 }  // namespace travik::res

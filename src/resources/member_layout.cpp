@@ -14,18 +14,41 @@ int RowGroup(ui::TemplateBuilder& b, int id, const char* caption, int x, int y, 
   return g.Bottom() + kGap;
 }
 
-int TextGroup(ui::TemplateBuilder& b, int edit, int x, int y, int w) {
-  auto g = b.Group(kNoLabel, "Textové pole", x, y, w);
+int ShiftGroup(ui::TemplateBuilder& b, const Shifts& s, int x, int y, int w) {
+  std::vector<Row> rows;
+  if (s.temperature != 0)
+    rows.push_back({"Teplota [°C]", s.temperature, ControlKind::kEdit, s.temperature_label});
+  if (s.humidity != 0)
+    rows.push_back({"Vlhkost [%RH]", s.humidity, ControlKind::kEdit, s.humidity_label});
+  if (s.co2 != 0) rows.push_back({"Konc. CO2 [ppm]", s.co2, ControlKind::kEdit, s.co2_label});
+  return RowGroup(b, s.group, "Posuv měřené hodnoty", x, y, w, rows);
+}
+
+int TextGroup(ui::TemplateBuilder& b, int edit, int x, int y, int w, int group) {
+  auto g = b.Group(group, "Textové pole", x, y, w);
   g.Full(edit, ControlKind::kEdit).End();
   return g.Bottom() + kGap;
 }
 
-int NetworkGroup(ui::TemplateBuilder& b, int address, int baud, int parity, int x, int y, int w,
-                 int parity_label) {
-  std::vector<Row> rows = {{"Adresa", address},
-                           {"Rychlost", baud, ControlKind::kDropDownList, kNoLabel, 50}};
-  if (parity != 0) rows.push_back({"Parita", parity, ControlKind::kDropDownList, parity_label, 50});
-  return RowGroup(b, kNoLabel, "Síťové nastavení", x, y, w, rows);
+int NetworkGroup(ui::TemplateBuilder& b, const Network& n, int x, int y, int w) {
+  std::vector<Row> rows = {{"Adresa", n.address, ControlKind::kEdit, n.address_label},
+                           {"Rychlost", n.speed, n.speed_kind, n.speed_label, 50}};
+  if (n.parity != 0)
+    rows.push_back({"Parita", n.parity, ControlKind::kDropDownList, n.parity_label, 50});
+  return RowGroup(b, n.group, "Síťové nastavení", x, y, w, rows);
+}
+
+int LimitsGroup(ui::TemplateBuilder& b, const char* caption, const Limits& l, int x, int y, int w) {
+  return RowGroup(b, l.group, caption, x, y, w,
+                  {{"Spodní limit", l.lower, ControlKind::kEdit, l.lower_label},
+                   {"Horní limit", l.upper, ControlKind::kEdit, l.upper_label}});
+}
+
+int QuickSelectGroup(ui::TemplateBuilder& b, const QuickSelect& q, int x, int y, int w) {
+  return RowGroup(
+      b, q.group, "Rychlá volba", x, y, w,
+      {{"Prostřední tlačítko", q.middle, ControlKind::kDropDownList, q.middle_label, q.field_w},
+       {"Spodní tlačítko", q.bottom, ControlKind::kDropDownList, q.bottom_label, q.field_w}});
 }
 
 int ChannelGroup(ui::TemplateBuilder& b, const Channel& c, int x, int y, int w) {
@@ -53,22 +76,26 @@ int ChannelGroup(ui::TemplateBuilder& b, const Channel& c, int x, int y, int w) 
 }
 
 int DigitalOutputGroup(ui::TemplateBuilder& b, const DigitalOutput& ids, int x, int y, int w) {
-  auto g = b.Group(kNoLabel, "Digitální výstup", x, y, w);
+  auto g = b.Group(ids.group, "Digitální výstup", x, y, w);
   g.Full(ids.two_state, ControlKind::kRadio, "Dvojstavový", 10)
       .Full(ids.pwm, ControlKind::kRadio, "PWM výstup", 10)
-      .Row(kNoLabel, "Počet kroků", ids.steps, ControlKind::kEdit, 50)
-      .Row(kNoLabel, "Frekvence [Hz]", ids.frequency, ControlKind::kEdit, 50)
-      .Row(kNoLabel, "Perioda [ms]", ids.period, ControlKind::kReadOnlyEdit, 50)
+      .Row(ids.steps_label, "Počet kroků", ids.steps, ControlKind::kEdit, ids.field_w)
+      .Row(ids.frequency_label, "Frekvence [Hz]", ids.frequency, ControlKind::kEdit, ids.field_w)
+      .Row(ids.period_label, "Perioda [ms]", ids.period, ControlKind::kReadOnlyEdit, ids.field_w)
       .Full(ids.set, ControlKind::kButton, "Nastavit", 14)
       .End();
   return g.Bottom() + kGap;
 }
 
 int CheckGroup(ui::TemplateBuilder& b, const char* caption, int check, const char* text, int x,
-               int y, int w) {
-  auto g = b.Group(kNoLabel, caption, x, y, w);
+               int y, int w, int group) {
+  auto g = b.Group(group, caption, x, y, w);
   g.Full(check, ControlKind::kCheckBox, text, 10).End();
   return g.Bottom() + kGap;
+}
+
+int MenuGroup(ui::TemplateBuilder& b, int check, int x, int y, int w, int group) {
+  return CheckGroup(b, "Povolení Menu", check, kMenuLockedText, x, y, w, group);
 }
 
 int CalibrationGroup(ui::TemplateBuilder& b, int group, int label, int edit, int button,
@@ -149,13 +176,13 @@ std::array<int, 16> Sixteen(int first, int step) {
   return ids;
 }
 
-void DeviceButtons(ui::TemplateBuilder& b, const Buttons& ids, const std::string& model, int y) {
-  b.Add(ids.read, ControlKind::kButton, "Načíst " + model, 7, y, 80, 14);
-  b.Add(ids.write, ControlKind::kButton, "Zapsat " + model, 97, y, 80, 14);
-  b.Add(ids.cancel, ControlKind::kButton, "Cancel", 187, y, 80, 14);
-  b.Add(ids.open, ControlKind::kButton, "Otevřít Nastavení", 7, y + 18, 80, 14);
-  b.Add(ids.save, ControlKind::kButton, "Uložit Nastavení", 97, y + 18, 80, 14);
-  b.Add(ids.preset, ControlKind::kButton, "Přednastavení", 187, y + 18, 80, 14);
+void ButtonRows(ui::TemplateBuilder& b, const DeviceButtons& ids, const std::string& model, int y) {
+  b.Add(ids.read, ControlKind::kButton, kReadCaption + model, 7, y, 80, 14);
+  b.Add(ids.write, ControlKind::kButton, kWriteCaption + model, 97, y, 80, 14);
+  b.Add(ids.cancel, ControlKind::kButton, kCancelCaption, 187, y, 80, 14);
+  b.Add(ids.open, ControlKind::kButton, kOpenCaption, 7, y + 18, 80, 14);
+  b.Add(ids.save, ControlKind::kButton, kSaveCaption, 97, y + 18, 80, 14);
+  b.Add(ids.preset, ControlKind::kButton, kPresetCaption, 187, y + 18, 80, 14);
 }
 
 }  // namespace travik::res::layout

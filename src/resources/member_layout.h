@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/device_buttons.h"
 #include "ui/builder.h"
 
 namespace travik::res::layout {
@@ -31,12 +32,44 @@ struct Row {
 int RowGroup(ui::TemplateBuilder& b, int id, const char* caption, int x, int y, int w,
              const std::vector<Row>& rows);
 
-// "Textové pole": one edit across the group.
-int TextGroup(ui::TemplateBuilder& b, int edit, int x, int y, int w);
+// "Posuv měřené hodnoty": a row per shift the member has (a 0 edit is left
+// out). Group and label identifiers for the dialogs whose code names them.
+struct Shifts {
+  int temperature = 0, humidity = 0, co2 = 0;
+  int group = kNoLabel;
+  int temperature_label = kNoLabel, humidity_label = kNoLabel, co2_label = kNoLabel;
+};
+int ShiftGroup(ui::TemplateBuilder& b, const Shifts& s, int x, int y, int w);
 
-// "Síťové nastavení": address, baud and (when parity != 0) parity.
-int NetworkGroup(ui::TemplateBuilder& b, int address, int baud, int parity, int x, int y, int w,
-                 int parity_label = kNoLabel);
+// "Textové pole": one edit across the group.
+int TextGroup(ui::TemplateBuilder& b, int edit, int x, int y, int w, int group = kNoLabel);
+
+// "Síťové nastavení": address, speed and (when parity != 0) parity.
+struct Network {
+  int address = 0, speed = 0, parity = 0;
+  ui::ControlKind speed_kind = ui::ControlKind::kDropDownList;
+  int group = kNoLabel;
+  int address_label = kNoLabel, speed_label = kNoLabel, parity_label = kNoLabel;
+};
+int NetworkGroup(ui::TemplateBuilder& b, const Network& n, int x, int y, int w);
+
+// A lower and an upper limit ("Spodní limit", "Horní limit") under a caption
+// of their own (CO2 indication, backlight switching, potentiometer).
+struct Limits {
+  int lower = 0, upper = 0;
+  int group = kNoLabel, lower_label = kNoLabel, upper_label = kNoLabel;
+};
+inline constexpr const char* kCo2IndicationCaption = "Limity indikace CO2";
+inline constexpr const char* kSwitchingCaption = "Nastevení limitů pro přepínání podsvícení";
+int LimitsGroup(ui::TemplateBuilder& b, const char* caption, const Limits& l, int x, int y, int w);
+
+// "Rychlá volba": the lists of the middle and the bottom key.
+struct QuickSelect {
+  int middle = 0, bottom = 0;
+  int field_w = 56;
+  int group = kNoLabel, middle_label = kNoLabel, bottom_label = kNoLabel;
+};
+int QuickSelectGroup(ui::TemplateBuilder& b, const QuickSelect& q, int x, int y, int w);
 
 // One measured quantity: limits and setpoint (a 0 control is left out),
 // optional "Korekce"/"Žádaná" radios, a bargraph combo with its kind text
@@ -59,13 +92,20 @@ struct Channel {
 int ChannelGroup(ui::TemplateBuilder& b, const Channel& c, int x, int y, int w);
 
 struct DigitalOutput {
-  int two_state, pwm, steps, frequency, period, set;
+  int two_state = 0, pwm = 0, steps = 0, frequency = 0, period = 0, set = 0;
+  int field_w = 50;
+  int group = kNoLabel, steps_label = kNoLabel, frequency_label = kNoLabel,
+      period_label = kNoLabel;
 };
 int DigitalOutputGroup(ui::TemplateBuilder& b, const DigitalOutput& ids, int x, int y, int w);
 
-// A check box alone in its group ("Povolení Menu" / "Menu nepřístupné").
+// A check box alone in its group.
 int CheckGroup(ui::TemplateBuilder& b, const char* caption, int check, const char* text, int x,
-               int y, int w);
+               int y, int w, int group = kNoLabel);
+// The user menu's lock, bit 0 of word 39: "Menu nepřístupné", in "Povolení
+// Menu" or in a group of the member's own.
+inline constexpr const char* kMenuLockedText = "Menu nepřístupné";
+int MenuGroup(ui::TemplateBuilder& b, int check, int x, int y, int w, int group = kNoLabel);
 
 // "Zápis kalibrační hodnoty": value edit and its button.
 int CalibrationGroup(ui::TemplateBuilder& b, int group, int label, int edit, int button,
@@ -114,10 +154,7 @@ int GroupsBottom(ui::TemplateBuilder& b);
 // 16 consecutive identifiers from first (step 1 or 2).
 std::array<int, 16> Sixteen(int first, int step = 1);
 
-// The six buttons in two rows at the bottom, from the left edge.
-struct Buttons {
-  int open, read, save, write, preset, cancel;
-};
-void DeviceButtons(ui::TemplateBuilder& b, const Buttons& ids, const std::string& model, int y);
+// The six device buttons in two rows at the bottom, from the left edge.
+void ButtonRows(ui::TemplateBuilder& b, const DeviceButtons& ids, const std::string& model, int y);
 
 }  // namespace travik::res::layout

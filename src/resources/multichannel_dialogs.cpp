@@ -9,74 +9,84 @@ namespace travik::res {
 
 using ui::ControlKind;
 
-namespace {
-
 using namespace layout;
 
+namespace {
 constexpr int kRow = 16;
+}  // namespace
 
-ui::DialogTemplate Kdb7dy() {
+ui::DialogTemplate Kdb7dyTemplate() {
   ui::TemplateBuilder b(kDlgKdb7dy, "KDB7DY", 682, 412);
-  // Column 1: shifts, screen saver, text, network, menu, quick select.
+  // Column 1: shifts, screen saver, text, network, menu, quick select. The
+  // groups of this dialog touch: each starts at the bottom of the one above,
+  // without the blocks' gap.
   const int x1 = 7, w1 = 135;
-  auto shifts = b.Group(3858, "Posuv měřené hodnoty", x1, 7, w1);
-  shifts.Row(3859, "Teplota [°C]", 3861, ControlKind::kEdit)
-      .Row(3860, "Vlhkost [%RH]", 3862, ControlKind::kEdit)
-      .Row(4050, "Konc. CO2 [ppm]", 4051, ControlKind::kEdit)
-      .End();
-  auto saver = b.Group(3863, "Nastavení šetřiče LCD", x1, shifts.Bottom(), w1);
+  int y1 = ShiftGroup(b,
+                      {.temperature = 3861, .humidity = 3862, .co2 = 4051, .group = 3858,
+                       .temperature_label = 3859, .humidity_label = 3860, .co2_label = 4050},
+                      x1, 7, w1) -
+           kGap;
+  auto saver = b.Group(3863, "Nastavení šetřiče LCD", x1, y1, w1);
   saver.Row(3864, "Podsvícení neaktivní LCD", 3866, ControlKind::kEdit, 28)
       .Row(3865, "Čas aktivního LCD", 3867, ControlKind::kDropDownList, 40)
       .End();
-  auto text = b.Group(3868, "Textové pole", x1, saver.Bottom(), w1);
-  text.Full(3869, ControlKind::kEdit).End();
-  auto net = b.Group(3870, "Síťové nastavení", x1, text.Bottom(), w1);
-  net.Row(3871, "Adresa", 3874, ControlKind::kEdit)
-      .Row(3872, "Rychlost", 3875, ControlKind::kSortedCombo, 50)
-      .Row(3873, "Parita", 3876, ControlKind::kDropDownList, 50)
-      .End();
-  auto menu = b.Group(4023, "Povolení Menu", x1, net.Bottom(), w1);
-  menu.Full(4024, ControlKind::kCheckBox, "Menu nepřístupné", 10).End();
-  auto quick = b.Group(4025, "Rychlá volba", x1, menu.Bottom(), w1);
-  quick.Row(4026, "Prostřední tlačítko", 4027, ControlKind::kDropDownList, 62)
-      .Row(4028, "Spodní tlačítko", 4029, ControlKind::kDropDownList, 62)
-      .End();
+  y1 = TextGroup(b, 3869, x1, saver.Bottom(), w1, 3868) - kGap;
+  y1 = NetworkGroup(b,
+                    {.address = 3874, .speed = 3875, .parity = 3876,
+                     .speed_kind = ControlKind::kSortedCombo, .group = 3870, .address_label = 3871,
+                     .speed_label = 3872, .parity_label = 3873},
+                    x1, y1, w1) -
+       kGap;
+  y1 = MenuGroup(b, 4024, x1, y1, w1, 4023) - kGap;
+  QuickSelectGroup(b,
+                   {.middle = 4027, .bottom = 4029, .field_w = 62, .group = 4025,
+                    .middle_label = 4026, .bottom_label = 4028},
+                   x1, y1, w1);
 
   // Column 2: the three channels.
   const int x2 = x1 + w1 + 5, w2 = 155;
   ChannelGroup(b,
-               {"Teplota - konfigurační parametry", "[°C]", 3881, 3882, 3883, 3884, 3885,
-                "Korekce Teploty", "Žádaná Teplota", 3887, 3898, "Relativní", 3877, 3878, 3879,
-                3880, 3886, true},
+               {.caption = "Teplota - konfigurační parametry", .unit = "[°C]", .lower = 3881,
+                .upper = 3882, .setpoint = 3883, .correction_radio = 3884, .setpoint_radio = 3885,
+                .correction_text = "Korekce Teploty", .setpoint_text = "Žádaná Teplota",
+                .bargraph = 3887, .kind_text = 3898, .kind_default = "Relativní", .group = 3877,
+                .lower_label = 3878, .upper_label = 3879, .setpoint_label = 3880,
+                .bargraph_label = 3886, .kind_beside = true},
                x2, 7, w2);
   ChannelGroup(b,
-               {"Vlhkost - konfigurační parametry", "[%RH]", 3892, 3893, 3894, 3895, 3896,
-                "Korekce Vlhkosti", "Žádaná Vlhkosti", 3900, 3899, "Absolutní", 3888, 3889, 3890,
-                3891, 3897, true},
+               {.caption = "Vlhkost - konfigurační parametry", .unit = "[%RH]", .lower = 3892,
+                .upper = 3893, .setpoint = 3894, .correction_radio = 3895, .setpoint_radio = 3896,
+                .correction_text = "Korekce Vlhkosti", .setpoint_text = "Žádaná Vlhkosti",
+                .bargraph = 3900, .kind_text = 3899, .kind_default = "Absolutní", .group = 3888,
+                .lower_label = 3889, .upper_label = 3890, .setpoint_label = 3891,
+                .bargraph_label = 3897, .kind_beside = true},
                x2, 7 + 112, w2);
   ChannelGroup(b,
-               {"Koncentrace CO2 - konfigurační parametry", "[%ppm]", 4056, 4053, 4052, 4061, 4062,
-                "Korekce Konc. CO2", "Žádaná Konc. CO2", 4058, 4063, "Konstatní", 4060, 4057,
-                4055, 4054, 4059, true},
+               {.caption = "Koncentrace CO2 - konfigurační parametry", .unit = "[%ppm]",
+                .lower = 4056, .upper = 4053, .setpoint = 4052, .correction_radio = 4061,
+                .setpoint_radio = 4062, .correction_text = "Korekce Konc. CO2",
+                .setpoint_text = "Žádaná Konc. CO2", .bargraph = 4058, .kind_text = 4063,
+                .kind_default = "Konstatní", .group = 4060, .lower_label = 4057,
+                .upper_label = 4055, .setpoint_label = 4054, .bargraph_label = 4059,
+                .kind_beside = true},
                x2, 7 + 224, w2);
 
   // Column 3: CO2 limits and calibration, digital output, colours.
   const int x3 = x2 + w2 + 5, w3 = 145;
-  auto limits = b.Group(4064, "Limity indikace CO2", x3, 7, w3);
-  limits.Row(4065, "Spodní limit", 4067, ControlKind::kEdit)
-      .Row(4066, "Horní limit", 4068, ControlKind::kEdit)
-      .End();
-  auto co2cal = b.Group(4069, "Kalibrace CO2", x3, limits.Bottom(), w3);
-  co2cal.Full(4070, ControlKind::kCheckBox, "Zákázat automatickou kalibraci", 10).End();
-  auto output = b.Group(4030, "Digitální výstup", x3, co2cal.Bottom(), w3);
-  output.Full(4031, ControlKind::kRadio, "Dvojstavový", 10)
-      .Full(4032, ControlKind::kRadio, "PWM výstup", 10)
-      .Row(4033, "Počet kroků", 4034, ControlKind::kEdit, 56)
-      .Row(4035, "Frekvence [Hz]", 4036, ControlKind::kEdit, 56)
-      .Row(4038, "Perioda [ms]", 4039, ControlKind::kReadOnlyEdit, 56)
-      .Full(4037, ControlKind::kButton, "Nastavit", 14)
-      .End();
-  const int cy = output.Bottom();
+  int y3 = LimitsGroup(b, kCo2IndicationCaption,
+                       {.lower = 4067, .upper = 4068, .group = 4064, .lower_label = 4065,
+                        .upper_label = 4066},
+                       x3, 7, w3) -
+           kGap;
+  y3 = CheckGroup(b, "Kalibrace CO2", 4070, "Zákázat automatickou kalibraci", x3, y3, w3, 4069) -
+       kGap;
+  const int cy = DigitalOutputGroup(b,
+                                    {.two_state = 4031, .pwm = 4032, .steps = 4034,
+                                     .frequency = 4036, .period = 4039, .set = 4037, .field_w = 56,
+                                     .group = 4030, .steps_label = 4033, .frequency_label = 4035,
+                                     .period_label = 4038},
+                                    x3, y3, w3) -
+                 kGap;
   auto colours = b.Group(4011, "Nastavení barev", x3, cy, w3);
   b.Add(4012, ControlKind::kStatic, "Symboly", x3 + 6, cy + 12, 66, 8);
   b.Add(4016, ControlKind::kStatic, "Měřená", x3 + 78, cy + 12, 60, 8);
@@ -103,18 +113,24 @@ ui::DialogTemplate Kdb7dy() {
   // Column 4: the display modes.
   const int x4 = x3 + w3 + 5;
   int my = 7;
-  my = NamedModeGroup(b, {3901, "Režim 1", 3902, 4049, 3903, 3904, 3906, 2}, x4, my, 3) + 4;
-  my = NamedModeGroup(b, {3937, "Režim 2", 3938, 3939, 3940, 3941, 3943, 2}, x4, my, 3) + 4;
-  my = NamedModeGroup(b, {3974, "Režim 3", 3975, 3976, 3977, 3978, 3980, 2}, x4, my, 3) + 4;
+  my = NamedModeGroup(b, {.group = 3901, .caption = "Režim 1", .link_label = 3902, .link = 4049,
+                          .states_label = 3903, .states = 3904, .first_symbol = 3906,
+                          .symbol_step = 2}, x4, my, 3) + 4;
+  my = NamedModeGroup(b, {.group = 3937, .caption = "Režim 2", .link_label = 3938, .link = 3939,
+                          .states_label = 3940, .states = 3941, .first_symbol = 3943,
+                          .symbol_step = 2}, x4, my, 3) + 4;
+  my = NamedModeGroup(b, {.group = 3974, .caption = "Režim 3", .link_label = 3975, .link = 3976,
+                          .states_label = 3977, .states = 3978, .first_symbol = 3980,
+                          .symbol_step = 2}, x4, my, 3) + 4;
 
   // Buttons in two rows under the first three columns.
-  DeviceButtons(b, {.open = 4040, .read = 4043, .save = 4041, .write = 4044, .preset = 4042, .cancel = 4045}, "KDB7DY", 371);
+  ButtonRows(
+      b, {.open = 4040, .read = 4043, .save = 4041, .write = 4044, .preset = 4042, .cancel = 4045},
+      "KDB7DY", 371);
   (void)my;
   return b.Build();
 }
 
-}  // namespace
-
-std::vector<ui::DialogTemplate> MultiChannelTemplates() { return {Kdb7dy()}; }
+std::vector<ui::DialogTemplate> MultiChannelTemplates() { return {Kdb7dyTemplate()}; }
 
 }  // namespace travik::res

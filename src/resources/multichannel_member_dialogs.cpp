@@ -29,33 +29,35 @@ struct LcdMemberIds {
   int colours[5] = {};  // left, centre, right, temperature, humidity
   int menu;
   DigitalOutput output;
-  Buttons buttons;
+  DeviceButtons buttons;
 };
 
 ui::DialogTemplate LcdMember(const LcdMemberIds& m) {
   ui::TemplateBuilder b(m.number, m.model, 100, 100);
 
   int x = 7;
-  std::vector<Row> shifts = {{"Teplota [°C]", m.shift_t}};
-  if (m.shift_h != 0) shifts.push_back({"Vlhkost [%RH]", m.shift_h});
-  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", x, 7, kCol, shifts);
+  int y = ShiftGroup(b, {.temperature = m.shift_t, .humidity = m.shift_h}, x, 7, kCol);
   y = TextGroup(b, m.text, x, y, kCol);
-  y = NetworkGroup(b, m.address, m.baud, m.parity, x, y, kCol);
+  y = NetworkGroup(b, {.address = m.address, .speed = m.baud, .parity = m.parity}, x, y, kCol);
   if (m.contrast != 0)
     y = RowGroup(b, kNoLabel, "Kontrast LCD", x, y, kCol, {{"Kontrast", m.contrast}});
-  int bottom = CheckGroup(b, "Povolení Menu", m.menu, "Menu nepřístupné", x, y, kCol);
+  int bottom = MenuGroup(b, m.menu, x, y, kCol);
 
   x += kCol + kGap;
   y = ChannelGroup(b,
-                   {"Teplota - konfigurační parametry", "[°C]", m.t_lo, m.t_hi, m.t_set,
-                    m.t_correction, m.t_setpoint, "Korekce Teploty", "Žádaná Teplota",
-                    m.t_bargraph, m.t_kind, "Relativní"},
+                   {.caption = "Teplota - konfigurační parametry", .unit = "[°C]", .lower = m.t_lo,
+                    .upper = m.t_hi, .setpoint = m.t_set, .correction_radio = m.t_correction,
+                    .setpoint_radio = m.t_setpoint, .correction_text = "Korekce Teploty",
+                    .setpoint_text = "Žádaná Teplota", .bargraph = m.t_bargraph,
+                    .kind_text = m.t_kind, .kind_default = "Relativní"},
                    x, 7, kCol);
   if (m.h_lo != 0)
     y = ChannelGroup(b,
-                     {"Vlhkost - konfigurační parametry", "[%RH]", m.h_lo, m.h_hi, m.h_set,
-                      m.h_correction, m.h_setpoint, "Korekce Vlhkosti", "Žádaná Vlhkosti",
-                      m.h_bargraph, m.h_kind, "Absolutní"},
+                     {.caption = "Vlhkost - konfigurační parametry", .unit = "[%RH]",
+                      .lower = m.h_lo, .upper = m.h_hi, .setpoint = m.h_set,
+                      .correction_radio = m.h_correction, .setpoint_radio = m.h_setpoint,
+                      .correction_text = "Korekce Vlhkosti", .setpoint_text = "Žádaná Vlhkosti",
+                      .bargraph = m.h_bargraph, .kind_text = m.h_kind, .kind_default = "Absolutní"},
                      x, y, kCol);
   bottom = std::max(bottom, y);
 
@@ -69,9 +71,7 @@ ui::DialogTemplate LcdMember(const LcdMemberIds& m) {
         .End();
     y = saver.Bottom() + kGap;
   }
-  y = RowGroup(b, kNoLabel, "Rychlá volba", x, y, kWide,
-               {{"Prostřední tlačítko", m.quick_middle, ControlKind::kDropDownList, kNoLabel, 56},
-                {"Spodní tlačítko", m.quick_bottom, ControlKind::kDropDownList, kNoLabel, 56}});
+  y = QuickSelectGroup(b, {.middle = m.quick_middle, .bottom = m.quick_bottom}, x, y, kWide);
   y = DigitalOutputGroup(b, m.output, x, y, kWide);
   bottom = std::max(bottom, y);
   int right = x + kWide;
@@ -91,9 +91,10 @@ ui::DialogTemplate LcdMember(const LcdMemberIds& m) {
   const char* captions[] = {"Režim 1", "Režim 2", "Režim 3"};
   int modes_bottom = 0;
   for (int i = 0; i < 3; ++i)
-    modes_bottom = ModeGroup(b, {captions[i], m.links[i], m.counts[i], Sixteen(m.symbols[i])},
+    modes_bottom = ModeGroup(b, {.caption = captions[i], .link = m.links[i], .count = m.counts[i],
+                                 .states = Sixteen(m.symbols[i])},
                              7 + i * (kModeWidth + kGap), bottom);
-  DeviceButtons(b, m.buttons, m.model, modes_bottom + 2);
+  ButtonRows(b, m.buttons, m.model, modes_bottom + 2);
   b.Get().w = std::max(right, 7 + 3 * kModeWidth + 2 * kGap) + 7;
   b.Get().h = modes_bottom + 40;
   return b.Build();
@@ -102,16 +103,18 @@ ui::DialogTemplate LcdMember(const LcdMemberIds& m) {
 ui::DialogTemplate Bbh7h() {
   ui::TemplateBuilder b(138, "BBH7H", 100, 100);
   int x = 7;
-  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", x, 7, kCol,
-                   {{"Teplota [°C]", 2052}, {"Vlhkost [%RH]", 2053}});
+  int y = ShiftGroup(b, {.temperature = 2052, .humidity = 2053}, x, 7, kCol);
   y = TextGroup(b, 2055, x, y, kCol);
-  y = NetworkGroup(b, 2059, 2060, 2062, x, y, kCol);
-  const int a = RowGroup(b, kNoLabel, "Potenciometr - konfigurační parametry", x, y, kCol + 40,
-                         {{"Spodní limit", 2067}, {"Horní limit", 2068}});
+  y = NetworkGroup(b, {.address = 2059, .speed = 2060, .parity = 2062}, x, y, kCol);
+  const int a = LimitsGroup(b, "Potenciometr - konfigurační parametry",
+                            {.lower = 2067, .upper = 2068}, x, y, kCol + 40);
   x += kCol + 40 + kGap;
-  const int bd = DigitalOutputGroup(b, {2072, 2073, 2075, 2077, 2080, 2078}, x, 7, kCol);
+  const int bd = DigitalOutputGroup(b, {.two_state = 2072, .pwm = 2073, .steps = 2075,
+                                        .frequency = 2077, .period = 2080, .set = 2078},
+                                    x, 7, kCol);
   x += kCol + kGap;
-  Mode key{"Tlačítko 1", 0, 4079, Sixteen(4096), "Stav", ControlKind::kDropDownList, 112, 2};
+  Mode key{.caption = "Tlačítko 1", .count = 4079, .states = Sixteen(4096), .state_label = "Stav",
+           .state_kind = ControlKind::kDropDownList, .state_w = 112, .columns = 2};
   key.radio_label = "Propojení s LED";
   key.radio_a = 2087;
   key.radio_b = 2088;
@@ -119,7 +122,9 @@ ui::DialogTemplate Bbh7h() {
   key.radio_b_text = "Ano";
   const int c = ModeGroup(b, key, x, 7, 4075);
   const int bottom = std::max({a, bd, c});
-  DeviceButtons(b, {.open = 2090, .read = 2091, .save = 2092, .write = 2093, .preset = 2094, .cancel = 2095}, "BBH7H", bottom + 2);
+  ButtonRows(
+      b, {.open = 2090, .read = 2091, .save = 2092, .write = 2093, .preset = 2094, .cancel = 2095},
+      "BBH7H", bottom + 2);
   b.Get().w = x + key.Width() + 7;
   b.Get().h = bottom + 40;
   return b.Build();
@@ -127,14 +132,16 @@ ui::DialogTemplate Bbh7h() {
 
 ui::DialogTemplate Bbh8l() {
   ui::TemplateBuilder b(145, "BBH8L", 2 * kCol + kGap + 30 + 14, 100);
-  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", 7, 7, kCol,
-                   {{"Teplota [°C]", 2206}, {"Vlhkost [%RH]", 2207}});
+  int y = ShiftGroup(b, {.temperature = 2206, .humidity = 2207}, 7, 7, kCol);
   y = TextGroup(b, 2232, 7, y, kCol);
-  const int a = NetworkGroup(b, 2213, 2214, 2215, 7, y, kCol);
-  const int bd = DigitalOutputGroup(b, {2217, 2218, 2220, 2223, 2224, 2225}, 7 + kCol + kGap, 7,
-                                    kCol + 30);
+  const int a = NetworkGroup(b, {.address = 2213, .speed = 2214, .parity = 2215}, 7, y, kCol);
+  const int bd = DigitalOutputGroup(b, {.two_state = 2217, .pwm = 2218, .steps = 2220,
+                                        .frequency = 2223, .period = 2224, .set = 2225},
+                                    7 + kCol + kGap, 7, kCol + 30);
   const int bottom = std::max(a, bd);
-  DeviceButtons(b, {.open = 2226, .read = 2227, .save = 2228, .write = 2229, .preset = 2230, .cancel = 2231}, "BBH8L", bottom + 2);
+  ButtonRows(
+      b, {.open = 2226, .read = 2227, .save = 2228, .write = 2229, .preset = 2230, .cancel = 2231},
+      "BBH8L", bottom + 2);
   b.Get().h = bottom + 40;
   return b.Build();
 }
@@ -151,8 +158,10 @@ std::vector<ui::DialogTemplate> MultiChannelMemberTemplates() {
       .quick_middle = 2499, .quick_bottom = 2501, .links = {2374, 2410, 2447},
       .counts = {2375, 2412, 2449}, .symbols = {2377, 2414, 2451},
       .colours = {2470, 2471, 2472, 2473, 2474}, .menu = 2496,
-      .output = {2503, 2504, 2506, 2508, 2511, 2509},
-      .buttons = {.open = 2512, .read = 2515, .save = 2513, .write = 2516, .preset = 2514, .cancel = 2517}};
+      .output = {.two_state = 2503, .pwm = 2504, .steps = 2506, .frequency = 2508, .period = 2511,
+                 .set = 2509},
+      .buttons = {.open = 2512, .read = 2515, .save = 2513, .write = 2516,
+                  .preset = 2514, .cancel = 2517}};
   const LcdMemberIds bbh7t{
       .number = 133, .model = "BBH7T", .shift_t = 1385, .shift_h = 1386, .text = 1391,
       .address = 1395, .baud = 1396, .parity = 0, .contrast = 1389, .t_lo = 1527, .t_hi = 1525,
@@ -160,16 +169,20 @@ std::vector<ui::DialogTemplate> MultiChannelMemberTemplates() {
       .h_lo = 1533, .h_hi = 1530, .h_set = 1529, .h_correction = 1548, .h_setpoint = 1549,
       .h_bargraph = 1540, .h_kind = 1542, .quick_middle = 1511, .quick_bottom = 1512,
       .links = {1494, 1499, 1504}, .counts = {1545, 1546, 1547}, .symbols = {1400, 1420, 1440},
-      .menu = 1556, .output = {1518, 1535, 1557, 1536, 1553, 1520},
-      .buttons = {.open = 1509, .read = 1515, .save = 1510, .write = 1516, .preset = 1514, .cancel = 1517}};
+      .menu = 1556, .output = {.two_state = 1518, .pwm = 1535, .steps = 1557, .frequency = 1536,
+                               .period = 1553, .set = 1520},
+      .buttons = {.open = 1509, .read = 1515, .save = 1510, .write = 1516,
+                  .preset = 1514, .cancel = 1517}};
   const LcdMemberIds jbc3s{
       .number = 135, .model = "JBC3S", .shift_t = 1559, .shift_h = 0, .text = 1564,
       .address = 1568, .baud = 1569, .parity = 0, .contrast = 1562, .t_lo = 1576, .t_hi = 1574,
       .t_set = 1572, .t_correction = 1577, .t_setpoint = 1578, .t_bargraph = 1581, .t_kind = 1582,
       .quick_middle = 1587, .quick_bottom = 1588, .links = {1612, 1613, 1614},
       .counts = {1618, 1619, 1620}, .symbols = {1622, 1640, 1660}, .menu = 1583,
-      .output = {1590, 1591, 1717, 1599, 1595, 1718},
-      .buttons = {.open = 1600, .read = 1603, .save = 1601, .write = 1604, .preset = 1602, .cancel = 1605}};
+      .output = {.two_state = 1590, .pwm = 1591, .steps = 1717, .frequency = 1599, .period = 1595,
+                 .set = 1718},
+      .buttons = {.open = 1600, .read = 1603, .save = 1601, .write = 1604,
+                  .preset = 1602, .cancel = 1605}};
   return {LcdMember(bbh7qs), LcdMember(bbh7t), LcdMember(jbc3s), Bbh7h(), Bbh8l()};
 }
 

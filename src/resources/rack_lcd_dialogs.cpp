@@ -40,40 +40,45 @@ ui::DialogTemplate RackLcd(const RackLcdIds& m) {
 
   // Column A: shifts, text, network, menu.
   int x = 7;
-  std::vector<Row> shifts = {{"Teplota [°C]", m.shift_t}};
-  if (m.humidity) shifts.push_back({"Vlhkost [%RH]", m.shift_h});
-  if (co2) shifts.push_back({"Konc. CO2 [ppm]", m.shift_third});
-  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", x, 7, kCol, shifts);
+  int y = ShiftGroup(b,
+                     {.temperature = m.shift_t, .humidity = m.humidity ? m.shift_h : 0,
+                      .co2 = co2 ? m.shift_third : 0},
+                     x, 7, kCol);
   y = TextGroup(b, 2959, x, y, kCol);
-  y = NetworkGroup(b, m.address, 2969, 3186, x, y, kCol, 2990);
-  CheckGroup(b, "Povolení Menu", 2995, "Menu nepřístupné", x, y, kCol);
+  y = NetworkGroup(b, {.address = m.address, .speed = 2969, .parity = 3186, .parity_label = 2990},
+                   x, y, kCol);
+  MenuGroup(b, 2995, x, y, kCol);
 
   // Column B: the measured quantities' parameters.
   x += kCol + kGap;
   y = ChannelGroup(b,
-                   {"Teplota - konfigurační parametry", "[°C]", m.t_lo, m.t_hi, m.t_set, 0, 0, "",
-                    "", 2981, 2980, "Relativní"},
+                   {.caption = "Teplota - konfigurační parametry", .unit = "[°C]", .lower = m.t_lo,
+                    .upper = m.t_hi, .setpoint = m.t_set, .bargraph = 2981, .kind_text = 2980,
+                    .kind_default = "Relativní"},
                    x, 7, kCol);
   if (m.humidity)
     ChannelGroup(b,
-                 {"Vlhkost - konfigurační parametry", "[%RH]", m.h_lo, m.h_hi, m.h_set, 0, 0, "",
-                  "", 2993, 2992, "Absolutní"},
+                 {.caption = "Vlhkost - konfigurační parametry", .unit = "[%RH]", .lower = m.h_lo,
+                  .upper = m.h_hi, .setpoint = m.h_set, .bargraph = 2993, .kind_text = 2992,
+                  .kind_default = "Absolutní"},
                  x, y, kCol);
 
   // Column C: CO2 or TVOC.
   x += kCol + kGap;
   if (co2) {
     y = ChannelGroup(b,
-                     {"Koncentrace CO2 - konfigurační parametry", "[ppm]", m.third_lo, m.third_hi,
-                      m.third_set, 0, 0, "", "", m.third_bargraph, 3188, "Konstantní"},
+                     {.caption = "Koncentrace CO2 - konfigurační parametry", .unit = "[ppm]",
+                      .lower = m.third_lo, .upper = m.third_hi, .setpoint = m.third_set,
+                      .bargraph = m.third_bargraph, .kind_text = 3188,
+                      .kind_default = "Konstantní"},
                      x, 7, kCol + 30);
-    y = RowGroup(b, kNoLabel, "Limity indikace CO2", x, y, kCol + 30,
-                 {{"Spodní limit", 3191}, {"Horní limit", 3193}});
+    y = LimitsGroup(b, kCo2IndicationCaption, {.lower = 3191, .upper = 3193}, x, y, kCol + 30);
     CalibrationGroup(b, 3194, 3196, 3195, 3197, "Zapsat kalibraci", x, y, kCol + 30);
   } else if (tvoc) {
     ChannelGroup(b,
-                 {"TVOC - konfigurační parametry", "[ppb]", m.third_lo, m.third_hi, m.third_set, 0,
-                  0, "", "", m.third_bargraph, 3188, "Konstantní"},
+                 {.caption = "TVOC - konfigurační parametry", .unit = "[ppb]", .lower = m.third_lo,
+                  .upper = m.third_hi, .setpoint = m.third_set, .bargraph = m.third_bargraph,
+                  .kind_text = 3188, .kind_default = "Konstantní"},
                  x, 7, kCol + 30);
   }
 
@@ -85,9 +90,10 @@ ui::DialogTemplate RackLcd(const RackLcdIds& m) {
       .Row(kNoLabel, "V noci", m.night, ControlKind::kEdit)
       .Row(kNoLabel, "Čas aktivního displeje [s]", m.time, ControlKind::kDropDownList, 40)
       .End();
-  y = RowGroup(b, kNoLabel, "Nastevení limitů pro přepínání podsvícení", x, saver.Bottom() + kGap,
-               kWideCol, {{"Spodní limit", m.switch_lo}, {"Horní limit", m.switch_hi}});
-  DigitalOutputGroup(b, {2997, 2998, 3001, 3003, 3005, 2999}, x, y, kWideCol);
+  y = LimitsGroup(b, kSwitchingCaption, {.lower = m.switch_lo, .upper = m.switch_hi}, x,
+                  saver.Bottom() + kGap, kWideCol);
+  DigitalOutputGroup(b, {.two_state = 2997, .pwm = 2998, .steps = 3001, .frequency = 3003,
+                         .period = 3005, .set = 2999}, x, y, kWideCol);
 
   // Column E: colours.
   x += kWideCol + kGap;
@@ -108,9 +114,12 @@ ui::DialogTemplate RackLcd(const RackLcdIds& m) {
   const char* captions[] = {"Režim 1", "Režim 2", "Režim 3", "Režim 4"};
   int bottom = 0;
   for (int i = 0; i < 4; ++i)
-    bottom = ModeGroup(b, {captions[i], links[i], counts[i], Sixteen(firsts[i])},
+    bottom = ModeGroup(b, {.caption = captions[i], .link = links[i], .count = counts[i],
+                           .states = Sixteen(firsts[i])},
                        7 + i * (kModeWidth + kGap), modes_y);
-  DeviceButtons(b, {.open = 3019, .read = 3020, .save = 3021, .write = 3022, .preset = 3023, .cancel = 3024}, m.header, bottom + 2);
+  ButtonRows(
+      b, {.open = 3019, .read = 3020, .save = 3021, .write = 3022, .preset = 3023, .cancel = 3024},
+      m.header, bottom + 2);
   b.Get().w = std::max(x + kCol, 7 + 4 * kModeWidth + 3 * kGap) + 7;
   b.Get().h = bottom + 40;
   return b.Build();
@@ -119,18 +128,20 @@ ui::DialogTemplate RackLcd(const RackLcdIds& m) {
 ui::DialogTemplate UcRgjH() {
   ui::TemplateBuilder b(158, "UC-RGJ-H", 3 * kCol + 2 * kGap + 14, 230);
   int x = 7;
-  int y = RowGroup(b, kNoLabel, "Posuv měřené hodnoty", x, 7, kCol,
-                   {{"Teplota [°C]", 3452}, {"Vlhkost [%RH]", 3453}, {"Konc. CO2 [ppm]", 3454}});
+  int y = ShiftGroup(b, {.temperature = 3452, .humidity = 3453, .co2 = 3454}, x, 7, kCol);
   y = TextGroup(b, 3456, x, y, kCol);
-  const int a = NetworkGroup(b, 3460, 3461, 3462, x, y, kCol);
+  const int a = NetworkGroup(b, {.address = 3460, .speed = 3461, .parity = 3462}, x, y, kCol);
   x += kCol + kGap;
-  const int bd = DigitalOutputGroup(b, {3469, 3470, 3472, 3473, 3475, 3476}, x, 7, kCol);
+  const int bd = DigitalOutputGroup(b, {.two_state = 3469, .pwm = 3470, .steps = 3472,
+                                        .frequency = 3473, .period = 3475, .set = 3476},
+                                    x, 7, kCol);
   x += kCol + kGap;
-  y = RowGroup(b, kNoLabel, "Limity indikace CO2", x, 7, kCol,
-               {{"Spodní limit", 3465}, {"Horní limit", 3466}});
+  y = LimitsGroup(b, kCo2IndicationCaption, {.lower = 3465, .upper = 3466}, x, 7, kCol);
   const int c = CalibrationGroup(b, 3480, 3481, 3482, 3484, "Zapsat kalibraci", x, y, kCol);
   const int bottom = std::max({a, bd, c});
-  DeviceButtons(b, {.open = 3486, .read = 3487, .save = 3488, .write = 3489, .preset = 3490, .cancel = 3491}, "UC-RGJ-H", bottom + 2);
+  ButtonRows(
+      b, {.open = 3486, .read = 3487, .save = 3488, .write = 3489, .preset = 3490, .cancel = 3491},
+      "UC-RGJ-H", bottom + 2);
   b.Get().h = bottom + 40;
   return b.Build();
 }

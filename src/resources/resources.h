@@ -56,6 +56,8 @@ std::vector<ui::DialogTemplate> FirmwareTemplates();
 std::vector<ui::DialogTemplate> ValuesTemplates();
 std::vector<ui::DialogTemplate> CalibrationTemplates();
 std::vector<ui::DialogTemplate> MultiChannelTemplates();
+// KDB7DY's alone: its dialog sets the template's captions again at opening.
+ui::DialogTemplate Kdb7dyTemplate();
 std::vector<ui::DialogTemplate> RackLcdTemplates();
 std::vector<ui::DialogTemplate> RackAnalogTemplates();
 std::vector<ui::DialogTemplate> MultiChannelMemberTemplates();

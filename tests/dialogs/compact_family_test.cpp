@@ -173,7 +173,7 @@ TEST_P(CompactFamilyTest, WordsFieldsWritesAndFilesRoundTrip) {
   // Most members read at opening; reading again is harmless for those.
   ASSERT_EQ(ui().Click(res::kMainWindow, res::kButtonConfig), "");
   ASSERT_TRUE(ui().AdvanceUntil([&] { return ui().TopTemplate() == dlg; }, 10000));
-  ASSERT_EQ(ui().Click(dlg, def.read_button), "");
+  ASSERT_EQ(ui().Click(dlg, def.buttons.read), "");
   RunUntilClosed(109);
   ui().Advance(20);
   for (const Row& r : m.rows) {
@@ -184,7 +184,7 @@ TEST_P(CompactFamilyTest, WordsFieldsWritesAndFilesRoundTrip) {
   }
   ASSERT_EQ(ui().Focus(dlg, def.text_control), "");
   ui().Advance(20);
-  ASSERT_EQ(ui().Click(dlg, def.write_button), "");
+  ASSERT_EQ(ui().Click(dlg, def.buttons.write), "");
   RunUntilClosed(108);
 
   std::set<int> edited(m.edited.begin(), m.edited.end());
@@ -209,18 +209,18 @@ TEST_P(CompactFamilyTest, WordsFieldsWritesAndFilesRoundTrip) {
   const auto saved = snapshot();
   const std::string path = (dir_.path() / "settings.kvc").string();
   ui().QueueFileAnswer(path);
-  ASSERT_EQ(ui().Click(dlg, def.save_button), "");
+  ASSERT_EQ(ui().Click(dlg, def.buttons.save), "");
   ASSERT_EQ(std::filesystem::file_size(path), 2608u);
-  ASSERT_EQ(ui().Click(dlg, def.preset_button), "");
+  ASSERT_EQ(ui().Click(dlg, def.buttons.preset), "");
   for (const Row& r : m.rows) {
     if (r.control != 0) {
       ASSERT_EQ(ui().Type(dlg, r.control, "7"), "");
     }
   }
   ui().QueueFileAnswer(path);
-  ASSERT_EQ(ui().Click(dlg, def.open_button), "");
+  ASSERT_EQ(ui().Click(dlg, def.buttons.open), "");
   EXPECT_EQ(snapshot(), saved);
-  ASSERT_EQ(ui().Click(dlg, def.cancel_button), "");
+  ASSERT_EQ(ui().Click(dlg, def.buttons.cancel), "");
   EXPECT_EQ(ui().TopTemplate(), res::kMainWindow);
 }
 
@@ -245,8 +245,8 @@ TEST(CompactTemplates, HoldEveryControlTheirTablesNameWithoutOverlap) {
     SCOPED_TRACE(def->header_name);
     const ui::DialogTemplate* t = ProgramTemplate(def->template_number);
     ASSERT_NE(t, nullptr);
-    std::vector<int> named = {def->read_button, def->write_button, def->cancel_button,
-                              def->open_button, def->save_button,  def->preset_button,
+    std::vector<int> named = {def->buttons.read, def->buttons.write, def->buttons.cancel,
+                              def->buttons.open, def->buttons.save,  def->buttons.preset,
                               def->text_control};
     if (def->speed_combo != 0) named.push_back(def->speed_combo);
     if (def->parity_combo != 0) named.push_back(def->parity_combo);

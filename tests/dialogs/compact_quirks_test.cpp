@@ -35,20 +35,20 @@ class CompactQuirksTest : public testing::ConnectedTest {
   const DialogDef& Def() { return *FindCompactDialogDef(dlg_); }
   void Tick() { ui().Advance(20); }
   void Read() {
-    ASSERT_EQ(ui().Click(dlg_, Def().read_button), "");
+    ASSERT_EQ(ui().Click(dlg_, Def().buttons.read), "");
     RunUntilClosed(109);
   }
   void Write() {
-    ASSERT_EQ(ui().Click(dlg_, Def().write_button), "");
+    ASSERT_EQ(ui().Click(dlg_, Def().buttons.write), "");
     RunUntilClosed(108);
   }
   void Save(const std::string& path) {
     ui().QueueFileAnswer(path);
-    ASSERT_EQ(ui().Click(dlg_, Def().save_button), "");
+    ASSERT_EQ(ui().Click(dlg_, Def().buttons.save), "");
   }
   void Load(const std::string& path) {
     ui().QueueFileAnswer(path);
-    ASSERT_EQ(ui().Click(dlg_, Def().open_button), "");
+    ASSERT_EQ(ui().Click(dlg_, Def().buttons.open), "");
   }
   std::string T(int id) { return Text(dlg_, id); }
   bool Checked(int id) { return ui().Control(dlg_, id)->checked; }
@@ -109,12 +109,12 @@ TEST_F(CompactQuirksTest, OutputLimitsAndLabelsFollowTheSignalKind) {
 TEST_F(CompactQuirksTest, ParityAndSpeedShareWord49) {
   OpenOffline(20, 141);  // E-GET9
   EXPECT_EQ(T(2157), "none");
-  EXPECT_EQ(T(Def().read_button), "Načíst EHDQ8");
+  EXPECT_EQ(T(Def().buttons.read), "Načíst EHDQ8");
   ASSERT_EQ(ui().Select(dlg_, 2157, 2), "");
   ASSERT_EQ(ui().Select(dlg_, 2150, 3), "");
   Save(Path("eget9.kvc"));
   EXPECT_EQ(Record(Path("eget9.kvc"), 49), "0203  ");
-  ASSERT_EQ(ui().Click(dlg_, Def().preset_button), "");
+  ASSERT_EQ(ui().Click(dlg_, Def().buttons.preset), "");
   EXPECT_EQ(T(2157), "none");
   EXPECT_EQ(T(2150), "19200Bd");
   Load(Path("eget9.kvc"));
@@ -131,7 +131,7 @@ TEST_F(CompactQuirksTest, Type48AcceptsThreeFormsOfRecord49AndSelectsByPosition)
   OpenOffline(40, 164);
   EXPECT_EQ(T(3836), "Pt1000, 3850ppm");
   EXPECT_EQ(T(3834), "none");
-  EXPECT_EQ(T(Def().write_button), "Zapsat N3TNT");
+  EXPECT_EQ(T(Def().buttons.write), "Zapsat N3TNT");
   ASSERT_EQ(ui().Select(dlg_, 3836, 2), "");
   Save(Path("n3.kvc"));
   EXPECT_EQ(Record(Path("n3.kvc"), 68), "2     ");
@@ -317,8 +317,8 @@ TEST_F(CompactQuirksTest, OffLineReachesEveryCompactDialog) {
     ASSERT_EQ(ui().Click(res::kMainWindow, res::kButtonConfig), "");
     ASSERT_EQ(ui().Click(res::kDlgOffline, id), "");
     ASSERT_EQ(ui().TopTemplate(), def->template_number);
-    EXPECT_FALSE(Enabled(def->template_number, def->read_button));
-    ASSERT_EQ(ui().Click(def->template_number, def->cancel_button), "");
+    EXPECT_FALSE(Enabled(def->template_number, def->buttons.read));
+    ASSERT_EQ(ui().Click(def->template_number, def->buttons.cancel), "");
     ASSERT_EQ(ui().TopTemplate(), res::kMainWindow);
     ++reached;
   }

@@ -30,20 +30,20 @@ class ShownIsWrittenTest : public testing::ConnectedTest {
   }
   void Click(int id) { ASSERT_EQ(ui().Click(dlg_, id), ""); }
   void Read() {
-    Click(Def().read_button);
+    Click(Def().buttons.read);
     RunUntilClosed(109);
   }
   void Write() {
-    Click(Def().write_button);
+    Click(Def().buttons.write);
     RunUntilClosed(108);
   }
   void Save(const std::string& path) {
     ui().QueueFileAnswer(path);
-    Click(Def().save_button);
+    Click(Def().buttons.save);
   }
   void Load(const std::string& path) {
     ui().QueueFileAnswer(path);
-    Click(Def().open_button);
+    Click(Def().buttons.open);
   }
   void PutRecord(const std::string& path, int k, std::string value) {
     value.resize(6, ' ');
@@ -179,7 +179,7 @@ TEST_F(ShownIsWrittenTest, Word49HighByteKeptWithoutParityList) {
   Load(path);
   ASSERT_NO_FATAL_FAILURE(Write());
   EXPECT_EQ(Word(49), 0x0203);
-  Click(Def().preset_button);
+  Click(Def().buttons.preset);
   ASSERT_NO_FATAL_FAILURE(Write());
   EXPECT_EQ(Word(49), 0x0204);
   // The four-character form of the parity dialogs is read as their speed.
@@ -243,7 +243,7 @@ TEST(SerialRecordForm, FourCharactersWithoutAParityList) {
     fake::FakeDialog d;
     proc.OnInit(d);
     d.save_path = dir.File("nsf.kvc");
-    proc.OnCommand(d, def.save_button, ui::Notify::kClicked);
+    proc.OnCommand(d, def.buttons.save, ui::Notify::kClicked);
     EXPECT_EQ(testing::ReadFile(*d.save_path).substr(32 + 16 * 49 + 8, 6), c.record);
   }
 }

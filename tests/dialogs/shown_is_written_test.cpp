@@ -266,7 +266,7 @@ class ShownIsWritten : public testing::ConnectedTest,
   // Lets the checks run with the focus on a control no rule waits for.
   void Settle() {
     if (D().text_control != 0) ui().Focus(Tpl(), D().text_control);
-    else ui().Focus(Tpl(), D().cancel_button);
+    else ui().Focus(Tpl(), D().buttons.cancel);
     ui().Advance(std::max(200, 10 * D().timer_ms));
   }
 
@@ -386,7 +386,7 @@ void ShownIsWritten::TypeFields(int round) {
 void ShownIsWritten::LoadChangedFile(int round) {
   const std::string path = dir_.File("round" + std::to_string(round) + ".kvc");
   ui().QueueFileAnswer(path);
-  ASSERT_EQ(ui().Click(Tpl(), D().save_button), "");
+  ASSERT_EQ(ui().Click(Tpl(), D().buttons.save), "");
   std::string bytes = testing::ReadFile(path);
   ASSERT_EQ(bytes.size(), kConfigFileSize);
   ConfigFile file;
@@ -410,7 +410,7 @@ void ShownIsWritten::LoadChangedFile(int round) {
   }
   std::ofstream(path, std::ios::binary).write(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
   ui().QueueFileAnswer(path);
-  ASSERT_EQ(ui().Click(Tpl(), D().open_button), "");
+  ASSERT_EQ(ui().Click(Tpl(), D().buttons.open), "");
   // Each control is named by the record of its word.
   auto note = [&](int control, int record) {
     if (auto it = changed.find(record); it != changed.end())
@@ -609,13 +609,13 @@ void ShownIsWritten::Round() {
     return Fail(0, round_name_ + ": the dialog closed after the calibration value");
   }
   word49_before_ = Word(kWordSpeed);
-  if (!Transfer(D().write_button)) {
+  if (!Transfer(D().buttons.write)) {
     lost_ = true;
     return Fail(0, round_name_ + ": the write did not come back to the dialog");
   }
   CheckWritten(shown);
   const std::size_t messages = ui().Messages().size();
-  if (!Transfer(D().read_button)) {
+  if (!Transfer(D().buttons.read)) {
     lost_ = true;
     return Fail(0, round_name_ + ": the read did not come back to the dialog");
   }
@@ -662,7 +662,7 @@ TEST_P(ShownIsWritten, AfterTypingFilesAndPreset) {
     if (lost_ || theirs == own || !theirs.starts_with(own)) continue;
     const std::string path = dir_.File("sibling.kvc");
     ui().QueueFileAnswer(path);
-    ASSERT_EQ(ui().Click(Tpl(), D().save_button), "");
+    ASSERT_EQ(ui().Click(Tpl(), D().buttons.save), "");
     std::string bytes = testing::ReadFile(path);
     ASSERT_EQ(bytes.size(), kConfigFileSize);
     ConfigFile file;
@@ -673,7 +673,7 @@ TEST_P(ShownIsWritten, AfterTypingFilesAndPreset) {
     const std::string sibling = dir_.Write("sibling-" + theirs + ".kvc", bytes);
     const Snapshot before = Capture();
     ui().QueueFileAnswer(sibling);
-    ASSERT_EQ(ui().Click(Tpl(), D().open_button), "");
+    ASSERT_EQ(ui().Click(Tpl(), D().buttons.open), "");
     const Snapshot after = Capture();
     for (int id : controls_)
       if (before[id].text != after[id].text || before[id].selection != after[id].selection)
@@ -684,7 +684,7 @@ TEST_P(ShownIsWritten, AfterTypingFilesAndPreset) {
     inputs_.clear();
     round_name_ = "Přednastavení";
     for (int id : controls_) inputs_[id] = "Přednastavení";
-    ASSERT_EQ(ui().Click(Tpl(), D().preset_button), "");
+    ASSERT_EQ(ui().Click(Tpl(), D().buttons.preset), "");
     // Every field the table gives a default shows it again.
     const Snapshot preset = Capture();
     for (const Field& f : D().fields) {

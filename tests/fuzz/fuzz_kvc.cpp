@@ -52,9 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   d.template_number = def->template_number;
   proc->OnInit(d);
   d.open_path = in;
-  proc->OnCommand(d, def->open_button, ui::Notify::kClicked);
+  proc->OnCommand(d, def->buttons.open, ui::Notify::kClicked);
   proc->OnTimer(d, 1);
   d.save_path = ScratchDir() + "/out.kvc";
-  proc->OnCommand(d, def->save_button, ui::Notify::kClicked);
+  proc->OnCommand(d, def->buttons.save, ui::Notify::kClicked);
   return 0;
 }

@@ -104,9 +104,11 @@ void AddConfigurationDialogs(std::vector<Procedure>& rows) {
       ASSERT_TRUE(r.ui().AdvanceUntil([&] { return r.ui().TopTemplate() == def->template_number; }, 10000));
     };
     for (const bool write : {false, true}) {
-      const int button = write ? def->write_button : def->read_button;
+      const int button = write ? def->buttons.write : def->buttons.read;
       rows.push_back({m.name + (write ? " write" : " read"), open,
-                      [def, button](Rig& r) { Transfer(r, def->template_number, button, def->cancel_button); },
+                      [def, button](Rig& r) {
+                        Transfer(r, def->template_number, button, def->buttons.cancel);
+                      },
                       kTransferMessages, true, m.name.c_str(), 7, k++});
     }
   }

@@ -126,8 +126,9 @@ void DumpField(std::ostream& out, const Field& f) {
 void DumpDialogDef(std::ostream& out, const DialogDef& d) {
   out << "dialog " << d.template_number << " title " << Quoted(d.title) << " header " << Quoted(d.header_name)
       << " message " << Quoted(d.message_name) << " button " << Quoted(d.button_name) << "\n";
-  out << "  buttons read " << d.read_button << " write " << d.write_button << " cancel " << d.cancel_button
-      << " open " << d.open_button << " save " << d.save_button << " preset " << d.preset_button << "\n";
+  const DeviceButtons& b = d.buttons;
+  out << "  buttons read " << b.read << " write " << b.write << " cancel " << b.cancel << " open " << b.open
+      << " save " << b.save << " preset " << b.preset << "\n";
   out << "  text " << d.text_control << " initial " << Quoted(d.text_initial) << " preset "
       << Quoted(d.text_preset) << "\n";
   out << "  serial speed " << d.speed_combo << " parity " << d.parity_combo << " " << Texts(d.parity_items)
@@ -180,6 +181,7 @@ void DumpMultiChannelDef(std::ostream& out, const MultiChannelDef& m) {
   out << "  host-transfer " << m.host_transfer << " menu-message " << Quoted(m.write_menu_message) << "\n";
   for (const auto& w : m.word_defaults) out << "  word-default " << w.word << " = " << w.value << "\n";
   out << "  calibration-value " << m.calibration_edit << " " << m.calibration_button << "\n";
+  for (const auto& l : m.limit_pairs) out << "  limit-pair " << l.lower << " " << l.upper << "\n";
 }
 
 std::string ProcName(int template_number) {

@@ -50,7 +50,7 @@ void AddCo2(DialogDef& d, const Co2Ids& ids, bool check_limits) {
                        {.text = "Zápsat kalibraci", .control = c[3], .kind = ControlKind::kButton}}});
 }
 
-DialogDef Co2Base(int number, const char* model, std::array<int, 6> buttons, int text,
+DialogDef Co2Base(int number, const char* model, const DeviceButtons& buttons, int text,
                   const char* text_initial, const char* text_preset, int address, int speed,
                   int network_group, int address_label, int speed_label) {
   DialogDef d = MemberBase(number, model, buttons, text, text_initial, text_preset);
@@ -65,8 +65,10 @@ DialogDef Co2Base(int number, const char* model, std::array<int, 6> buttons, int
 
 const DialogDef& KdbDialogDef() {
   static const DialogDef def = [] {
-    DialogDef d = Co2Base(kDlgKdb, "KDB", {1345, 1347, 1349, 1344, 1346, 1348}, 1338,
-                          "KDB Kolvar      ", "KDB Kolvar s.r.o", 1341, 1343, 1339, 1340, 1342);
+    DialogDef d = Co2Base(
+        kDlgKdb, "KDB",
+        {.open = 1344, .read = 1345, .save = 1346, .write = 1347, .preset = 1348, .cancel = 1349},
+        1338, "KDB Kolvar      ", "KDB Kolvar s.r.o", 1341, 1343, 1339, 1340, 1342);
     d.layout.front().id = 1337;
     AddCo2(d, {.lo = 2326, .hi = 2325, .co2 = 1336, .temp = 1332, .hum = 1334,
                .limit_group = 2322, .lo_label = 2324, .hi_label = 2323,
@@ -84,8 +86,10 @@ namespace compact {
 
 const DialogDef& NrxuDef() {
   static const DialogDef def = [] {
-    DialogDef d = Co2Base(123, "NRXU", {1252, 1253, 1255, 1256, 1257, 1258}, 1246,
-                          "NRXU            ", "NRXU Kolvar     ", 1250, 1251, 12304, 12341, 12342);
+    DialogDef d = Co2Base(
+        123, "NRXU",
+        {.open = 1256, .read = 1252, .save = 1257, .write = 1253, .preset = 1258, .cancel = 1255},
+        1246, "NRXU            ", "NRXU Kolvar     ", 1250, 1251, 12304, 12341, 12342);
     AddCo2(d, {.lo = 1265, .hi = 1259, .co2 = 1242, .temp = 1240, .hum = 1241,
                .limit_group = 12302, .lo_label = 12321, .hi_label = 12322,
                .shift_group = 12301, .temp_label = 12311, .hum_label = 12312, .co2_label = 12313},
@@ -98,7 +102,7 @@ const DialogDef& NrxuDef() {
 }
 
 namespace {
-DialogDef Co2Only(int number, const char* model, std::array<int, 6> buttons, int text,
+DialogDef Co2Only(int number, const char* model, const DeviceButtons& buttons, int text,
                   const char* text_default, int address, int speed, int co2, int lo, int hi) {
   const int b = number * 100;
   DialogDef d = Co2Base(number, model, buttons, text, text_default, text_default, address, speed,
@@ -114,14 +118,18 @@ DialogDef Co2Only(int number, const char* model, std::array<int, 6> buttons, int
 }  // namespace
 
 const DialogDef& NrgnDef() {
-  static const DialogDef def = Co2Only(131, "NRGN", {1365, 1364, 1363, 1360, 1361, 1362}, 1354,
-                                       "NRGN Kolvar     ", 1357, 1359, 1351, 1368, 1367);
+  static const DialogDef def = Co2Only(
+      131, "NRGN",
+      {.open = 1360, .read = 1365, .save = 1361, .write = 1364, .preset = 1362, .cancel = 1363},
+      1354, "NRGN Kolvar     ", 1357, 1359, 1351, 1368, 1367);
   return def;
 }
 
 const DialogDef& KfxDef() {
-  static const DialogDef def = Co2Only(132, "KFX", {1381, 1380, 1379, 1376, 1377, 1378}, 1370,
-                                       "KFX Kolvar s.r.o", 1373, 1375, 1368, 1384, 1383);
+  static const DialogDef def = Co2Only(
+      132, "KFX",
+      {.open = 1376, .read = 1381, .save = 1377, .write = 1380, .preset = 1378, .cancel = 1379},
+      1370, "KFX Kolvar s.r.o", 1373, 1375, 1368, 1384, 1383);
   return def;
 }
 

@@ -6,12 +6,15 @@ using F = FieldFormat;
 using C = CheckKind;
 using ui::ControlKind;
 
-DialogDef MemberBase(int number, const char* model, std::array<int, 6> buttons, int text,
+DialogDef MemberBase(int number, const char* model, const DeviceButtons& buttons, int text,
                      const char* text_initial, const char* text_preset) {
-  return {.template_number = number, .title = model, .header_name = model,
-          .read_button = buttons[0], .write_button = buttons[1], .cancel_button = buttons[2],
-          .open_button = buttons[3], .save_button = buttons[4], .preset_button = buttons[5],
-          .text_control = text, .text_initial = text_initial, .text_preset = text_preset};
+  return {.template_number = number,
+          .title = model,
+          .header_name = model,
+          .buttons = buttons,
+          .text_control = text,
+          .text_initial = text_initial,
+          .text_preset = text_preset};
 }
 
 // Hundredths checked with the tenths rule: ±20.0 as typed.

@@ -3,17 +3,15 @@
 // controls.
 #pragma once
 
-#include <array>
-
 #include "dialogs/config_dialog.h"
 
 namespace travik::compact {
 
 inline constexpr const char* kBlank16 = "                ";
 
-// A member's table with its model name, its six buttons (read, write, cancel,
-// open, save, defaults) and its text field; the rest is filled by the member.
-DialogDef MemberBase(int number, const char* model, std::array<int, 6> buttons, int text,
+// A member's table with its model name, its six buttons and its text field;
+// the rest is filled by the member.
+DialogDef MemberBase(int number, const char* model, const DeviceButtons& buttons, int text,
                      const char* text_initial, const char* text_preset);
 
 Field AirSpeedShift(int control);                   // word 82, ±20.00 m/s

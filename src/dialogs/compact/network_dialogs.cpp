@@ -20,7 +20,7 @@ struct Shift {
 
 // Shifts in the left column, text field and network settings in the right;
 // labels and groups at 100 × template + n.
-DialogDef Member(int number, const char* model, std::array<int, 6> buttons, int text,
+DialogDef Member(int number, const char* model, const DeviceButtons& buttons, int text,
                  const char* text_initial, const char* text_preset, int address, int speed,
                  std::vector<Shift> shifts, bool contrast_110) {
   const int b = number * 100;
@@ -95,8 +95,10 @@ std::unique_ptr<ui::DialogProc> CreateFanDialog(const DialogDef& def, int fan_bu
 
 const DialogDef& NsfDef() {
   static const DialogDef def = [] {
-    DialogDef d = Member(110, "NSF", {1043, 1044, 1046, 1047, 1048, 1045}, 1042, kBlank16,
-                         "NSF Kolvar s.r.o", 1035, 1038, {Temperature(1039), Humidity(1040)}, false);
+    DialogDef d = Member(
+        110, "NSF",
+        {.open = 1047, .read = 1043, .save = 1048, .write = 1044, .preset = 1045, .cancel = 1046},
+        1042, kBlank16, "NSF Kolvar s.r.o", 1035, 1038, {Temperature(1039), Humidity(1040)}, false);
     AddContrast(d, 1041);
     return d;
   }();
@@ -105,9 +107,11 @@ const DialogDef& NsfDef() {
 
 const DialogDef& NwytDef() {
   static const DialogDef def = [] {
-    DialogDef d = Member(125, "NWYT", {1274, 1276, 1278, 1273, 1275, 1277}, 1267,
-                         "Kolvar NWYT     ", "NWYT Kolvar s.r.o", 1271, 1272,
-                         {{AirSpeedShift(1264), "Proudění [m/s]"}}, false);
+    DialogDef d = Member(
+        125, "NWYT",
+        {.open = 1273, .read = 1274, .save = 1275, .write = 1276, .preset = 1277, .cancel = 1278},
+        1267, "Kolvar NWYT     ", "NWYT Kolvar s.r.o", 1271, 1272,
+        {{AirSpeedShift(1264), "Proudění [m/s]"}}, false);
     AddContrast(d, 1265);
     d.labels_from_template = true;
     return d;
@@ -118,11 +122,13 @@ const DialogDef& NwytDef() {
 const DialogDef& NdeulDef() {
   static const DialogDef def = [] {
     constexpr int kTransparency = 12713;
-    DialogDef d = Member(127, "NDEUL", {1322, 1323, 1324, 1319, 1320, 1321}, 1314,
-                         "Kolvar NDEUL    ", "NDEUL Kolvar    ", 1317, 1318,
-                         {{IlluminanceShift(1312, 78), "Osvětlení [lx]"},
-                          {Transparency(kTransparency), "Korekce Transparence"}},
-                         true);
+    DialogDef d = Member(
+        127, "NDEUL",
+        {.open = 1319, .read = 1322, .save = 1320, .write = 1323, .preset = 1321, .cancel = 1324},
+        1314, "Kolvar NDEUL    ", "NDEUL Kolvar    ", 1317, 1318,
+        {{IlluminanceShift(1312, 78), "Osvětlení [lx]"},
+         {Transparency(kTransparency), "Korekce Transparence"}},
+        true);
     d.hidden = {12712, kTransparency};
     for (auto [control, word, initial] : {std::tuple{1313, 56, "0"}, {1326, 57, "65535"}})
       d.fields.push_back({.control = control, .word = word, .format = F::kUnsigned,
@@ -139,9 +145,11 @@ const DialogDef& NdeulDef() {
 
 const DialogDef& Eget9Def() {
   static const DialogDef def = [] {
-    DialogDef d = Member(141, "E-GET9", {2154, 2155, 2156, 2151, 2152, 2153}, 2145,
-                         "Kolvar E-GET9    ", "E-GET9 Kolvar   ", 2148, 2150,
-                         {{CurrentShift(2143), "Proud [mA]"}}, false);
+    DialogDef d = Member(
+        141, "E-GET9",
+        {.open = 2151, .read = 2154, .save = 2152, .write = 2155, .preset = 2153, .cancel = 2156},
+        2145, "Kolvar E-GET9    ", "E-GET9 Kolvar   ", 2148, 2150,
+        {{CurrentShift(2143), "Proud [mA]"}}, false);
     d.message_name = "EHD82";
     d.button_name = "EHDQ8";
     d.read_at_open = ReadAtOpen::kNo;
@@ -152,42 +160,53 @@ const DialogDef& Eget9Def() {
 }
 
 const DialogDef& NqazDef() {
-  static const DialogDef def =
-      Member(146, "NQAZ", {2250, 2251, 2252, 2247, 2248, 2249}, 2242, "NQAZ            ",
-             "NQAZ Kolvar     ", 2245, 2246, {Temperature(2237), Humidity(2238)}, true);
+  static const DialogDef def = Member(
+      146, "NQAZ",
+      {.open = 2247, .read = 2250, .save = 2248, .write = 2251, .preset = 2249, .cancel = 2252},
+      2242, "NQAZ            ", "NQAZ Kolvar     ", 2245, 2246, {Temperature(2237), Humidity(2238)},
+      true);
   return def;
 }
 
 const DialogDef& MzpDef() {
-  static const DialogDef def =
-      Member(147, "MZP", {2270, 2271, 2272, 2267, 2268, 2269}, 2262, "MZP             ",
-             "MZP Kolvar      ", 2265, 2266, {Temperature(2257), Humidity(2258)}, true);
+  static const DialogDef def = Member(
+      147, "MZP",
+      {.open = 2267, .read = 2270, .save = 2268, .write = 2271, .preset = 2269, .cancel = 2272},
+      2262, "MZP             ", "MZP Kolvar      ", 2265, 2266, {Temperature(2257), Humidity(2258)},
+      true);
   return def;
 }
 
 const DialogDef& NqkzDef() {
-  static const DialogDef def = Member(155, "NQKZ", {3186, 3184, 3185, 3181, 3182, 3183}, 3175,
-                                     "NQKZ            ", "NQKZ Kolvar     ", 3179, 3180, {}, true);
+  static const DialogDef def = Member(
+      155, "NQKZ",
+      {.open = 3181, .read = 3186, .save = 3182, .write = 3184, .preset = 3183, .cancel = 3185},
+      3175, "NQKZ            ", "NQKZ Kolvar     ", 3179, 3180, {}, true);
   return def;
 }
 
 const DialogDef& MjdDef() {
-  static const DialogDef def = Member(156, "MJD", {3197, 3198, 3199, 3194, 3195, 3196}, 3188,
-                                      "MJD             ", "MJD Kolvar      ", 3192, 3193, {}, true);
+  static const DialogDef def = Member(
+      156, "MJD",
+      {.open = 3194, .read = 3197, .save = 3195, .write = 3198, .preset = 3196, .cancel = 3199},
+      3188, "MJD             ", "MJD Kolvar      ", 3192, 3193, {}, true);
   return def;
 }
 
 const DialogDef& LdrsDef() {
-  static const DialogDef def =
-      Member(148, "LDRS", {2288, 2289, 2290, 2285, 2286, 2287}, 2279, kBlank16, "LDRS Kolvar     ",
-             2283, 2284, {Temperature(2276), Humidity(2277)}, false);
+  static const DialogDef def = Member(
+      148, "LDRS",
+      {.open = 2285, .read = 2288, .save = 2286, .write = 2289, .preset = 2287, .cancel = 2290},
+      2279, kBlank16, "LDRS Kolvar     ", 2283, 2284, {Temperature(2276), Humidity(2277)}, false);
   return def;
 }
 
 const DialogDef& NbbszDef() {
   static const DialogDef def = [] {
-    DialogDef d = Member(149, "NBBSZ", {2306, 2307, 2308, 2303, 2304, 2305}, 2297, kBlank16,
-                         "NBBSZ Kolvar    ", 2301, 2302, {Temperature(2294), Humidity(2295)}, true);
+    DialogDef d = Member(
+        149, "NBBSZ",
+        {.open = 2303, .read = 2306, .save = 2304, .write = 2307, .preset = 2305, .cancel = 2308},
+        2297, kBlank16, "NBBSZ Kolvar    ", 2301, 2302, {Temperature(2294), Humidity(2295)}, true);
     AddFan(d, kNbbszFanButton);
     return d;
   }();
@@ -196,8 +215,10 @@ const DialogDef& NbbszDef() {
 
 const DialogDef& NbbvkDef() {
   static const DialogDef def = [] {
-    DialogDef d = Member(150, "NBBVK", {2319, 2320, 2321, 2316, 2317, 2318}, 2310, kBlank16,
-                         "NBBVK Kolvar    ", 2314, 2315, {}, true);
+    DialogDef d = Member(
+        150, "NBBVK",
+        {.open = 2316, .read = 2319, .save = 2317, .write = 2320, .preset = 2318, .cancel = 2321},
+        2310, kBlank16, "NBBVK Kolvar    ", 2314, 2315, {}, true);
     AddFan(d, kNbbvkFanButton);
     return d;
   }();
@@ -206,8 +227,10 @@ const DialogDef& NbbvkDef() {
 
 const DialogDef& N3tntDef() {
   static const DialogDef def = [] {
-    DialogDef d = Member(164, "N3tNT", {3828, 3830, 3831, 3827, 3829, 3832}, 3821, kBlank16,
-                         "N3tNT Kolvar    ", 3824, 3826, {Temperature(3837)}, false);
+    DialogDef d = Member(
+        164, "N3tNT",
+        {.open = 3827, .read = 3828, .save = 3829, .write = 3830, .preset = 3832, .cancel = 3831},
+        3821, kBlank16, "N3tNT Kolvar    ", 3824, 3826, {Temperature(3837)}, false);
     d.message_name = "N3TNT";
     d.button_name = "N3TNT";
     AddContrast(d, 3819);

@@ -38,8 +38,13 @@ OutputControls Out(int b, int k, int current, int voltage, int in_lo, int in_hi,
 
 const DialogDef& NscDef() {
   static const DialogDef def = ThermoHygro(
-      MemberBase(105, "NSC", {1009, 1010, 1024, 1028, 1035, 1023}, 1034, kBlank16, "NSC Kolvar s.r.o"),
-      {.contrast = 1029, .temp = 1007, .hum = 1008,
+      MemberBase(
+          105, "NSC",
+          {.open = 1028, .read = 1009, .save = 1035, .write = 1010, .preset = 1023, .cancel = 1024},
+          1034, kBlank16, "NSC Kolvar s.r.o"),
+      {.contrast = 1029,
+       .temp = 1007,
+       .hum = 1008,
        .out1 = Out(10500, 1, 1011, 1012, 1013, 1014, 1015, 1016, 1032),
        .out2 = Out(10500, 2, 1017, 1018, 1019, 1020, 1021, 1022, 1030)});
   return def;
@@ -47,8 +52,13 @@ const DialogDef& NscDef() {
 
 const DialogDef& BbaDef() {
   static const DialogDef def = ThermoHygro(
-      MemberBase(111, "BBA", {1074, 1075, 1077, 1109, 1110, 1111}, 1098, kBlank16, "BBA Kolvar s.r.o"),
-      {.contrast = 1097, .temp = 1095, .hum = 1096,
+      MemberBase(
+          111, "BBA",
+          {.open = 1109, .read = 1074, .save = 1110, .write = 1075, .preset = 1111, .cancel = 1077},
+          1098, kBlank16, "BBA Kolvar s.r.o"),
+      {.contrast = 1097,
+       .temp = 1095,
+       .hum = 1096,
        .out1 = Out(11100, 1, 1091, 1092, 1099, 1100, 1103, 1104, 1107),
        .out2 = Out(11100, 2, 1093, 1094, 1101, 1102, 1105, 1106, 1108)});
   return def;
@@ -56,8 +66,10 @@ const DialogDef& BbaDef() {
 
 const DialogDef& Eha9Def() {
   static const DialogDef def = [] {
-    DialogDef d = MemberBase(112, "EHA9", {1114, 1115, 1117, 1119, 1120, 1131}, 1134, "E-GQ6  Kolvar  ",
-                       "E-GQ6  Kolvar  ");
+    DialogDef d = MemberBase(
+        112, "EHA9",
+        {.open = 1119, .read = 1114, .save = 1120, .write = 1115, .preset = 1131, .cancel = 1117},
+        1134, "E-GQ6  Kolvar  ", "E-GQ6  Kolvar  ");
     d.speed_combo = 1151;
     d.fields = {
         Address(1150),
@@ -81,8 +93,10 @@ const DialogDef& Eha9Def() {
 
 const DialogDef& Uu5Def() {
   static const DialogDef def = [] {
-    DialogDef d = MemberBase(113, "UU5", {1185, 1186, 1188, 1189, 1190, 1187}, 1158, "UU5 Kolvar s.r.o",
-                       "UU5 Kolvar s.r.o");
+    DialogDef d = MemberBase(
+        113, "UU5",
+        {.open = 1189, .read = 1185, .save = 1190, .write = 1186, .preset = 1187, .cancel = 1188},
+        1158, "UU5 Kolvar s.r.o", "UU5 Kolvar s.r.o");
     AddOutput(d, 1, Out(11300, 1, 1161, 1162, 1169, 1170, 1177, 1178, 1183), &kFrequencyInput, 0);
     AddOutput(d, 2, Out(11300, 2, 1163, 1164, 1171, 1172, 1179, 1180, 1184), &kFrequencyInput, 1);
     d.layout.push_back(TextGroup(11305, 1158, 0));
@@ -93,8 +107,10 @@ const DialogDef& Uu5Def() {
 
 const DialogDef& NwyjDef() {
   static const DialogDef def = [] {
-    DialogDef d = MemberBase(126, "NWYJ", {1303, 1304, 1302, 1299, 1300, 1301}, 1285, "Kolvar NWYJ     ",
-                       "NWYJ Kolvar     ");
+    DialogDef d = MemberBase(
+        126, "NWYJ",
+        {.open = 1299, .read = 1303, .save = 1300, .write = 1304, .preset = 1301, .cancel = 1302},
+        1285, "Kolvar NWYJ     ", "NWYJ Kolvar     ");
     d.fields = {AirSpeedShift(1305), ContrastField(1283)};
     AddOutput(d, 1, Out(12600, 1, 1287, 1288, 1291, 1292, 1295, 1296, 1298), &kAirSpeedInput, 0);
     d.layout.push_back(Shifts(12603, {{12631, "Proudění [m/s]", 1305}}, 1));
@@ -107,8 +123,10 @@ const DialogDef& NwyjDef() {
 
 const DialogDef& NdeupDef() {
   static const DialogDef def = [] {
-    DialogDef d = MemberBase(142, "NDEUP", {2198, 2199, 2200, 2195, 2196, 2197}, 2168, kBlank16,
-                       "NDEUP Kolvar    ");
+    DialogDef d = MemberBase(
+        142, "NDEUP",
+        {.open = 2195, .read = 2198, .save = 2196, .write = 2199, .preset = 2197, .cancel = 2200},
+        2168, kBlank16, "NDEUP Kolvar    ");
     constexpr int kTransparency = 14236;
     d.fields = {IlluminanceShift(2162, 76), ContrastField(2166), Transparency(kTransparency)};
     AddOutput(d, 1, Out(14200, 1, 2170, 2171, 2174, 2175, 2178, 2179, 2181), &kIlluminanceInput, 0);

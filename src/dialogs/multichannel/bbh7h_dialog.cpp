@@ -32,7 +32,7 @@ void Bbh7hDialog::OnCommand(ui::Dialog& d, int id, ui::Notify code) {
   }
   // "Přednastavení" puts the link back to "Ne" with the family's words.
   MultiChannelDialog::OnCommand(d, id, code);
-  if (code == ui::Notify::kClicked && id == def_.preset_button) ShowLink(d);
+  if (code == ui::Notify::kClicked && id == def_.buttons.preset) ShowLink(d);
 }
 
 void Bbh7hDialog::CrossFieldRules(ui::Dialog& d) {

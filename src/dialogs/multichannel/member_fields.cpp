@@ -7,26 +7,19 @@ namespace travik::members {
 using F = FieldFormat;
 using C = CheckKind;
 
-DialogDef Frame(int number, const char* title, const char* header, const res::layout::Buttons& b, int text,
-                const char* text_initial, const char* text_preset, int speed, int parity,
-                int timer_ms) {
+DialogDef Frame(const MemberFrame& f) {
   DialogDef d;
-  d.template_number = number;
-  d.title = title;
-  d.header_name = header;
-  d.open_button = b.open;
-  d.read_button = b.read;
-  d.save_button = b.save;
-  d.write_button = b.write;
-  d.preset_button = b.preset;
-  d.cancel_button = b.cancel;
-  d.text_control = text;
-  d.text_initial = text_initial;
-  d.text_preset = text_preset;
-  d.speed_combo = speed;
-  d.parity_combo = parity;
-  if (parity != 0) d.parity_items = {"none", " odd", "even"};
-  d.timer_ms = timer_ms;
+  d.template_number = f.number;
+  d.title = f.title;
+  d.header_name = f.header;
+  d.buttons = f.buttons;
+  d.text_control = f.text;
+  d.text_initial = f.text_initial;
+  d.text_preset = f.text_preset;
+  d.speed_combo = f.speed;
+  d.parity_combo = f.parity;
+  if (f.parity != 0) d.parity_items = {"none", " odd", "even"};
+  d.timer_ms = f.timer_ms;
   // The family's defaults clear the menu lock on "Přednastavení" too.
   d.preset_resets_choices = true;
   return d;

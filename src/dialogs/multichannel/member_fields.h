@@ -3,15 +3,25 @@
 #pragma once
 
 #include "dialogs/config_dialog.h"
-#include "resources/member_layout.h"
 
 namespace travik::members {
 
-// Template, names, the six device buttons (as their template places them), text field and serial line (speed 0: none; parity
-// 0: no parity list) at the given timer period; read at opening.
-DialogDef Frame(int number, const char* title, const char* header, const res::layout::Buttons& b, int text,
-                const char* text_initial, const char* text_preset, int speed, int parity,
-                int timer_ms);
+// A member's frame: template, names, the six device buttons (as the template
+// places them), text field and serial line, at its timer period.
+struct MemberFrame {
+  int number = 0;
+  const char* title = "";
+  const char* header = "";
+  DeviceButtons buttons{};
+  int text = 0;
+  const char* text_initial = "";
+  const char* text_preset = "";
+  int speed = 0;   // 0: no serial line
+  int parity = 0;  // 0: no parity list
+  int timer_ms = 20;
+};
+// The table of the frame, read at opening.
+DialogDef Frame(const MemberFrame& f);
 
 // Backlight in percent, 0 to 100.
 Field Percent(int control, int word, const char* initial, int record = kRecordOfWord);

@@ -26,21 +26,35 @@ Field WholeCo2Shift(int control) {
 
 // Rack LCD line: the UC-RGJ's controls, each member's own where it has them.
 struct RackIds {
-  int shift_t, shift_h, day, night, switch_lo, switch_hi, address;
-  int t_lo, t_hi, t_set, h_lo, h_hi, h_set;
-  int day_record;  // 33 (UC-RGJ, UC-BCN) or 34 (UC-VWW, UC-MXB)
+  int number = 0;
+  const char* model = "";
+  const char* header = "";
+  int shift_t = 0, shift_h = 0;  // shift_h 0: no humidity
+  int day = 0, night = 0, switch_lo = 0, switch_hi = 0, address = 0;
+  int t_lo = 0, t_hi = 0, t_set = 0;
+  int h_lo = 0, h_hi = 0, h_set = 0;
+  int day_record = 33;  // 33 (UC-RGJ, UC-BCN) or 34 (UC-VWW, UC-MXB)
 };
 
-DialogDef RackLcd(int number, const char* model, const char* header, const RackIds& r,
-                  bool humidity) {
-  const std::string name = model;
+DialogDef RackLcd(const RackIds& r) {
+  const bool humidity = r.shift_h != 0;
+  const std::string name = r.model;
   static std::deque<std::string> texts;  // the members' default texts, alive for the run
   std::string opening = "Kolvar " + name;
   opening.resize(16, ' ');
   const char* initial = texts.emplace_back(opening).c_str();
   const char* preset = texts.emplace_back(name + " Kolvar     ").c_str();
-  DialogDef d = Frame(number, model, header, {.open = 3019, .read = 3020, .save = 3021, .write = 3022, .preset = 3023, .cancel = 3024}, 2959, initial,
-                     preset, 2969, 3186, 5);
+  DialogDef d = Frame({.number = r.number,
+                       .title = r.model,
+                       .header = r.header,
+                       .buttons = {.open = 3019, .read = 3020, .save = 3021, .write = 3022,
+                                   .preset = 3023, .cancel = 3024},
+                       .text = 2959,
+                       .text_initial = initial,
+                       .text_preset = preset,
+                       .speed = 2969,
+                       .parity = 3186,
+                       .timer_ms = 5});
   auto& f = d.fields;
   f.push_back(TemperatureShift(r.shift_t));
   if (humidity) f.push_back(HumidityShift(r.shift_h));
@@ -68,9 +82,10 @@ constexpr std::uint16_t kTwoStateS = 1, kTwoStateP = 65534;
 // Zero for every word of the modes: unlinked, no states, blank symbols.
 void ModeDefaults(MultiChannelDef& m) {
   for (const auto& mode : m.modes) {
-    if (mode.link_word != 0) m.word_defaults.push_back({mode.link_word, 0});
-    m.word_defaults.push_back({mode.states_word, 0});
-    for (int k = 0; k < mc::kModeSymbols; ++k) m.word_defaults.push_back({mode.first_symbol_word + k, 0});
+    if (mode.link_word != 0) m.word_defaults.push_back({.word = mode.link_word, .value = 0});
+    m.word_defaults.push_back({.word = mode.states_word, .value = 0});
+    for (int k = 0; k < mc::kModeSymbols; ++k)
+      m.word_defaults.push_back({.word = mode.first_symbol_word + k, .value = 0});
   }
 }
 
@@ -111,10 +126,16 @@ MultiChannelDef RackLcdMc(DialogDef base, int time, std::vector<McChannel> chann
   m.symbol_bitmaps = std::span(res::kSymbolBitmapList).first(res::kSmallSymbolCount);
   m.colour_bitmaps = std::span(res::kColourBitmapList).first(kRackColours);
   m.write_menu_message = "Nelze zapsat data pokud je aktivní uživatelské menu.";
-  for (int n = 0; n < 4; ++n) m.colours.push_back({n == 3 ? 3018 : 3008 + 2 * n, 37, n});
-  m.word_defaults = {{35, 5}, {36, 0x222}, {37, 0x3333}, {50, kTwoStateS}, {51, kTwoStateP}};
+  for (int n = 0; n < 4; ++n)
+    m.colours.push_back({.control = n == 3 ? 3018 : 3008 + 2 * n, .word = 37, .nibble = n});
+  m.word_defaults = {{.word = 35, .value = 5},
+                     {.word = 36, .value = 0x222},
+                     {.word = 37, .value = 0x3333},
+                     {.word = 50, .value = kTwoStateS},
+                     {.word = 51, .value = kTwoStateP}};
   const std::uint16_t flags[] = {1, 1026, 1027};
-  for (std::size_t c = 0; c < m.channels.size(); ++c) m.word_defaults.push_back({m.channels[c].word, flags[c]});
+  for (std::size_t c = 0; c < m.channels.size(); ++c)
+    m.word_defaults.push_back({.word = m.channels[c].word, .value = flags[c]});
   ModeDefaults(m);
   return m;
 }
@@ -125,25 +146,36 @@ MultiChannelDef OutputOnly(DialogDef base, McDigitalOutput output) {
   m.dialog = std::move(base);
   m.output = output;
   m.host_transfer = false;
-  m.word_defaults = {{50, kTwoStateS}, {51, kTwoStateP}};
+  m.word_defaults = {{.word = 50, .value = kTwoStateS}, {.word = 51, .value = kTwoStateP}};
   return m;
 }
 
-// The LCD members BBH7QS, BBH7T, JBC3S: quick-select keys, channels, three modes.
-MultiChannelDef LcdMc(DialogDef base, std::vector<McQuickSelect> quick,
-                      std::vector<McChannel> channels, std::array<int, 3> links,
-                      std::array<int, 3> states, std::array<int, 3> symbols, McDigitalOutput output,
-                      bool colour_lcd) {
+// What the LCD members BBH7QS, BBH7T, JBC3S have of the family: quick-select
+// keys, channels, three modes (symbols one apart), the digital output.
+struct LcdParts {
+  std::vector<McQuickSelect> quick_select;
+  std::vector<McChannel> channels;
+  std::vector<McModeControls> modes;
+  McDigitalOutput output;
+  bool colour_lcd = false;  // all 152 symbols, not the first 64
+};
+
+MultiChannelDef LcdMc(DialogDef base, LcdParts parts) {
   MultiChannelDef m;
   m.dialog = std::move(base);
-  m.quick_select = std::move(quick);
-  m.channels = std::move(channels);
-  m.output = output;
-  for (int k = 0; k < 3; ++k) m.modes.push_back(StandardMode(k, links[k], states[k], symbols[k], 1));
-  if (!colour_lcd) m.symbol_bitmaps = std::span(res::kSymbolBitmapList).first(res::kSmallSymbolCount);
-  m.word_defaults = {{29, 10}, {30, 10}, {50, kTwoStateS}, {51, kTwoStateP}};
+  m.quick_select = std::move(parts.quick_select);
+  m.channels = std::move(parts.channels);
+  m.output = parts.output;
+  m.modes = StandardModes(parts.modes);
+  if (!parts.colour_lcd)
+    m.symbol_bitmaps = std::span(res::kSymbolBitmapList).first(res::kSmallSymbolCount);
+  m.word_defaults = {{.word = 29, .value = 10},
+                     {.word = 30, .value = 10},
+                     {.word = 50, .value = kTwoStateS},
+                     {.word = 51, .value = kTwoStateP}};
   const std::uint16_t flags[] = {1, 1026};
-  for (std::size_t c = 0; c < m.channels.size(); ++c) m.word_defaults.push_back({m.channels[c].word, flags[c]});
+  for (std::size_t c = 0; c < m.channels.size(); ++c)
+    m.word_defaults.push_back({.word = m.channels[c].word, .value = flags[c]});
   ModeDefaults(m);
   return m;
 }
@@ -166,10 +198,11 @@ constexpr std::array<std::string_view, 13> kLedPatterns = {
 
 const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
   static const MultiChannelDef rgj = [] {
-    DialogDef d = RackLcd(154, "UC-RGJ", "UCRGJ6Y",
-                          {2956, 2957, 2963, 2977, 3208, 3210, 2968, 2974, 2975, 2976, 2986, 2987,
-                           2988, 33},
-                          true);
+    DialogDef d = RackLcd({.number = 154, .model = "UC-RGJ", .header = "UCRGJ6Y",
+                           .shift_t = 2956, .shift_h = 2957, .day = 2963, .night = 2977,
+                           .switch_lo = 3208, .switch_hi = 3210, .address = 2968,
+                           .t_lo = 2974, .t_hi = 2975, .t_set = 2976,
+                           .h_lo = 2986, .h_hi = 2987, .h_set = 2988, .day_record = 33});
     d.fields.insert(d.fields.begin() + 2, WholeCo2Shift(3175));
     for (auto [control, word, initial] : {std::tuple{3181, 62, "800"}, std::tuple{3178, 63, "2000"},
                                           std::tuple{3177, 13, "1000"}, std::tuple{3191, 64, "1000"},
@@ -178,48 +211,74 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     d.fields.push_back(CalibrationValue(3195));
     d.offline_disabled = {3195, 3197};
     MultiChannelDef m =
-        RackLcdMc(std::move(d), 2964, {{.word = 68, .bargraph_combo = 2981, .kind_text = 2980},
-                                       {.word = 69, .bargraph_combo = 2993, .kind_text = 2992},
-                                       {.word = 73, .bargraph_combo = 3183, .kind_text = 3188}},
-                  {{.control = 3014, .word = 36, .nibble = 0}, {.control = 3016, .word = 36, .nibble = 1},
+        RackLcdMc(std::move(d), 2964,
+                  {{.word = 68, .bargraph_combo = 2981, .kind_text = 2980},
+                   {.word = 69, .bargraph_combo = 2993, .kind_text = 2992},
+                   {.word = 73, .bargraph_combo = 3183, .kind_text = 3188}},
+                  {{.control = 3014, .word = 36, .nibble = 0},
+                   {.control = 3016, .word = 36, .nibble = 1},
                    {.control = 3173, .word = 36, .nibble = 2}});
     m.calibration_edit = 3195;
     m.calibration_button = 3197;
-    m.limit_pairs = {{2974, 2975}, {2986, 2987}, {3181, 3178}, {3191, 3193}};
+    m.limit_pairs = {{.lower = 2974, .upper = 2975},
+                     {.lower = 2986, .upper = 2987},
+                     {.lower = 3181, .upper = 3178},
+                     {.lower = 3191, .upper = 3193}};
     return m;
   }();
-  static const MultiChannelDef vww = WithLimitPairs(RackLcdMc(
-      RackLcd(152, "UC-VWW", "UCVWW7Q",
-              {2558, 2560, 2564, 2581, 3208, 3210, 2571, 2577, 2578, 2579, 2589, 2590, 2591, 34},
-              true),
-      2565, {{.word = 68, .bargraph_combo = 2981, .kind_text = 2980},
-             {.word = 69, .bargraph_combo = 2993, .kind_text = 2992}},
-      {{.control = 3014, .word = 36, .nibble = 0}, {.control = 3016, .word = 36, .nibble = 1}}),
-      {{2577, 2578}, {2589, 2590}});
-  static const MultiChannelDef mxb = WithLimitPairs(RackLcdMc(
-      RackLcd(153, "UC-MXB", "UCMXB7K",
-              {2747, 0, 2753, 2764, 3203, 3204, 2951, 2762, 2763, 2952, 0, 0, 0, 34}, false),
-      2754, {{.word = 68, .bargraph_combo = 2981, .kind_text = 2980}},
-      {{.control = 3014, .word = 36, .nibble = 0}}), {{2762, 2763}});
+  static const MultiChannelDef vww = WithLimitPairs(
+      RackLcdMc(RackLcd({.number = 152, .model = "UC-VWW", .header = "UCVWW7Q",
+                         .shift_t = 2558, .shift_h = 2560, .day = 2564, .night = 2581,
+                         .switch_lo = 3208, .switch_hi = 3210, .address = 2571,
+                         .t_lo = 2577, .t_hi = 2578, .t_set = 2579,
+                         .h_lo = 2589, .h_hi = 2590, .h_set = 2591, .day_record = 34}),
+                2565,
+                {{.word = 68, .bargraph_combo = 2981, .kind_text = 2980},
+                 {.word = 69, .bargraph_combo = 2993, .kind_text = 2992}},
+                {{.control = 3014, .word = 36, .nibble = 0},
+                 {.control = 3016, .word = 36, .nibble = 1}}),
+      {{.lower = 2577, .upper = 2578}, {.lower = 2589, .upper = 2590}});
+  static const MultiChannelDef mxb = WithLimitPairs(
+      RackLcdMc(RackLcd({.number = 153, .model = "UC-MXB", .header = "UCMXB7K",
+                         .shift_t = 2747, .day = 2753, .night = 2764,
+                         .switch_lo = 3203, .switch_hi = 3204, .address = 2951,
+                         .t_lo = 2762, .t_hi = 2763, .t_set = 2952, .day_record = 34}),
+                2754, {{.word = 68, .bargraph_combo = 2981, .kind_text = 2980}},
+                {{.control = 3014, .word = 36, .nibble = 0}}),
+      {{.lower = 2762, .upper = 2763}});
   static const MultiChannelDef bcn = [] {
-    DialogDef d = RackLcd(157, "UC-BCN", "UCBCN7U",
-                          {3216, 3217, 3445, 3446, 3264, 3265, 3227, 3233, 3234, 3235, 3243, 3244,
-                           3245, 33},
-                          true);
+    DialogDef d = RackLcd({.number = 157, .model = "UC-BCN", .header = "UCBCN7U",
+                           .shift_t = 3216, .shift_h = 3217, .day = 3445, .night = 3446,
+                           .switch_lo = 3264, .switch_hi = 3265, .address = 3227,
+                           .t_lo = 3233, .t_hi = 3234, .t_set = 3235,
+                           .h_lo = 3243, .h_hi = 3244, .h_set = 3245, .day_record = 33});
     d.fields.push_back(Whole(3253, 58, "200", C::kSignedInt, 0, 30000));
     d.fields.push_back(Whole(3254, 59, "1000", C::kSignedInt, 0, 30000));
     d.fields.push_back(Whole(3255, 11, "500", C::kSignedInt, 0, 30000));
     return WithLimitPairs(
-        RackLcdMc(std::move(d), 3447, {{.word = 68, .bargraph_combo = 2981, .kind_text = 2980},
-                                       {.word = 69, .bargraph_combo = 2993, .kind_text = 2992},
-                                       {.word = 71, .bargraph_combo = 3258, .kind_text = 3188}},
-                  {{.control = 3014, .word = 36, .nibble = 0}, {.control = 3016, .word = 36, .nibble = 1},
+        RackLcdMc(std::move(d), 3447,
+                  {{.word = 68, .bargraph_combo = 2981, .kind_text = 2980},
+                   {.word = 69, .bargraph_combo = 2993, .kind_text = 2992},
+                   {.word = 71, .bargraph_combo = 3258, .kind_text = 3188}},
+                  {{.control = 3014, .word = 36, .nibble = 0},
+                   {.control = 3016, .word = 36, .nibble = 1},
                    {.control = 3173, .word = 36, .nibble = 2}}),
-        {{3233, 3234}, {3243, 3244}, {3253, 3254}});
+        {{.lower = 3233, .upper = 3234},
+         {.lower = 3243, .upper = 3244},
+         {.lower = 3253, .upper = 3254}});
   }();
   static const MultiChannelDef rgjh = [] {
-    DialogDef d = Frame(158, "UC-RGJ-H", "UCRGJ6YA", {.open = 3486, .read = 3487, .save = 3488, .write = 3489, .preset = 3490, .cancel = 3491}, 3456,
-                       "Kolvar UC-RGJ-H ", "UC-RGJ-H Kolvar ", 3461, 3462, 5);
+    DialogDef d = Frame({.number = 158,
+                         .title = "UC-RGJ-H",
+                         .header = "UCRGJ6YA",
+                         .buttons = {.open = 3486, .read = 3487, .save = 3488, .write = 3489,
+                                     .preset = 3490, .cancel = 3491},
+                         .text = 3456,
+                         .text_initial = "Kolvar UC-RGJ-H ",
+                         .text_preset = "UC-RGJ-H Kolvar ",
+                         .speed = 3461,
+                         .parity = 3462,
+                         .timer_ms = 5});
     // Its buttons and the refusal of another model's file name the model.
     d.button_name = "UC-RGJ-H";
     d.message_name = "UC-RGJ-H";
@@ -231,15 +290,26 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                 Whole(3466, 65, "2000", C::kSignedInt, 0, 5000),
                 CalibrationValue(3482)};
     d.offline_disabled = {3482, 3484};
-    MultiChannelDef m = OutputOnly(std::move(d), {3469, 3470, 3472, 3473, 3475, 3476});
+    MultiChannelDef m = OutputOnly(std::move(d), {.two_state_radio = 3469, .pwm_radio = 3470,
+                                                  .steps_edit = 3472, .frequency_edit = 3473,
+                                                  .period_edit = 3475, .set_button = 3476});
     m.calibration_edit = 3482;
     m.calibration_button = 3484;
-    m.limit_pairs = {{3465, 3466}};
+    m.limit_pairs = {{.lower = 3465, .upper = 3466}};
     return m;
   }();
   static const MultiChannelDef bbh7qs = [] {
-    DialogDef d = Frame(151, "BBH7QS", "BBH7QS", {.open = 2512, .read = 2515, .save = 2513, .write = 2516, .preset = 2514, .cancel = 2517}, 2342,
-                       "Kolvar BBH7QS   ", "BBH7QS Kolvar   ", 2347, 2348, 5);
+    DialogDef d = Frame({.number = 151,
+                         .title = "BBH7QS",
+                         .header = "BBH7QS",
+                         .buttons = {.open = 2512, .read = 2515, .save = 2513, .write = 2516,
+                                     .preset = 2514, .cancel = 2517},
+                         .text = 2342,
+                         .text_initial = "Kolvar BBH7QS   ",
+                         .text_preset = "BBH7QS Kolvar   ",
+                         .speed = 2347,
+                         .parity = 2348,
+                         .timer_ms = 5});
     d.fields = {Percent(2339, 33, "15"),
                 Address(2346),
                 TemperatureShift(2334),
@@ -251,24 +321,40 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                 Whole(2365, 55, "80", C::kSignedInt, -100, 100),
                 Whole(2364, 54, "20", C::kSignedInt, -100, 100)};
     d.choices.push_back(MenuLocked(2496));
-    MultiChannelDef m = LcdMc(std::move(d), {{.control = 2499, .word = 29}, {.control = 2501, .word = 30}},
-                              {{.word = 68, .bargraph_combo = 2359, .kind_text = 2360,
-                                .correction_radio = 2355, .setpoint_radio = 2356},
-                               {.word = 69, .bargraph_combo = 2371, .kind_text = 2372,
-                                .correction_radio = 2367, .setpoint_radio = 2368}},
-                              {2374, 2410, 2447}, {2375, 2412, 2449}, {2377, 2414, 2451},
-                              {2503, 2504, 2506, 2508, 2511, 2509}, true);
+    MultiChannelDef m = LcdMc(
+        std::move(d),
+        {.quick_select = {{.control = 2499, .word = 29}, {.control = 2501, .word = 30}},
+         .channels = {{.word = 68, .bargraph_combo = 2359, .kind_text = 2360,
+                       .correction_radio = 2355, .setpoint_radio = 2356},
+                      {.word = 69, .bargraph_combo = 2371, .kind_text = 2372,
+                       .correction_radio = 2367, .setpoint_radio = 2368}},
+         .modes = {{.link = 2374, .states = 2375, .first_symbol = 2377, .symbol_step = 1},
+                   {.link = 2410, .states = 2412, .first_symbol = 2414, .symbol_step = 1},
+                   {.link = 2447, .states = 2449, .first_symbol = 2451, .symbol_step = 1}},
+         .output = {.two_state_radio = 2503, .pwm_radio = 2504, .steps_edit = 2506,
+                    .frequency_edit = 2508, .period_edit = 2511, .set_button = 2509},
+         .colour_lcd = true});
     m.active_time_combo = 2340;
     m.colours = {{.control = 2470, .word = 37, .nibble = 0}, {.control = 2471, .word = 37, .nibble = 1},
                  {.control = 2472, .word = 37, .nibble = 2}, {.control = 2473, .word = 36, .nibble = 0},
                  {.control = 2474, .word = 36, .nibble = 1}};
-    m.word_defaults.insert(m.word_defaults.end(), {{35, 5}, {36, 0x222}, {37, 0x333}});
-    m.limit_pairs = {{2352, 2353}, {2364, 2365}};
+    m.word_defaults.insert(m.word_defaults.end(), {{.word = 35, .value = 5},
+                                                   {.word = 36, .value = 0x222},
+                                                   {.word = 37, .value = 0x333}});
+    m.limit_pairs = {{.lower = 2352, .upper = 2353}, {.lower = 2364, .upper = 2365}};
     return m;
   }();
   static const MultiChannelDef bbh7t = [] {
-    DialogDef d = Frame(133, "BBH7T", "BBH7T", {.open = 1509, .read = 1515, .save = 1510, .write = 1516, .preset = 1514, .cancel = 1517}, 1391,
-                       "Kolvar BBH7T    ", "BBH7T Kolvar    ", 1396, 0, 5);
+    DialogDef d = Frame({.number = 133,
+                         .title = "BBH7T",
+                         .header = "BBH7T",
+                         .buttons = {.open = 1509, .read = 1515, .save = 1510, .write = 1516,
+                                     .preset = 1514, .cancel = 1517},
+                         .text = 1391,
+                         .text_initial = "Kolvar BBH7T    ",
+                         .text_preset = "BBH7T Kolvar    ",
+                         .speed = 1396,
+                         .timer_ms = 5});
     // Setpoints and limits have no range of their own: only what the word holds.
     d.fields = {PlainContrast(1389),
                 Address(1395),
@@ -281,18 +367,30 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                 Unchecked(1530, 55, "80"),
                 Unchecked(1533, 54, "20")};
     d.choices.push_back(MenuLocked(1556));
-    return LcdMc(std::move(d), {{.control = 1511, .word = 29}, {.control = 1512, .word = 30}},
-                 {{.word = 68, .bargraph_combo = 1539, .kind_text = 1541, .correction_radio = 1537,
-                   .setpoint_radio = 1538},
-                  {.word = 69, .bargraph_combo = 1540, .kind_text = 1542, .correction_radio = 1548,
-                   .setpoint_radio = 1549}},
-                 {1494, 1499, 1504},
-                 {1545, 1546, 1547}, {1400, 1420, 1440}, {1518, 1535, 1557, 1536, 1553, 1520},
-                 false);
+    return LcdMc(
+        std::move(d),
+        {.quick_select = {{.control = 1511, .word = 29}, {.control = 1512, .word = 30}},
+         .channels = {{.word = 68, .bargraph_combo = 1539, .kind_text = 1541,
+                       .correction_radio = 1537, .setpoint_radio = 1538},
+                      {.word = 69, .bargraph_combo = 1540, .kind_text = 1542,
+                       .correction_radio = 1548, .setpoint_radio = 1549}},
+         .modes = {{.link = 1494, .states = 1545, .first_symbol = 1400, .symbol_step = 1},
+                   {.link = 1499, .states = 1546, .first_symbol = 1420, .symbol_step = 1},
+                   {.link = 1504, .states = 1547, .first_symbol = 1440, .symbol_step = 1}},
+         .output = {.two_state_radio = 1518, .pwm_radio = 1535, .steps_edit = 1557,
+                    .frequency_edit = 1536, .period_edit = 1553, .set_button = 1520}});
   }();
   static const MultiChannelDef jbc3s = [] {
-    DialogDef d = Frame(135, "JBC3S", "JBC3S", {.open = 1600, .read = 1603, .save = 1601, .write = 1604, .preset = 1602, .cancel = 1605}, 1564,
-                       "Kolvar JBC3S    ", "JBC3S Kolvar    ", 1569, 0, 5);
+    DialogDef d = Frame({.number = 135,
+                         .title = "JBC3S",
+                         .header = "JBC3S",
+                         .buttons = {.open = 1600, .read = 1603, .save = 1601, .write = 1604,
+                                     .preset = 1602, .cancel = 1605},
+                         .text = 1564,
+                         .text_initial = "Kolvar JBC3S    ",
+                         .text_preset = "JBC3S Kolvar    ",
+                         .speed = 1569,
+                         .timer_ms = 5});
     d.fields = {PlainContrast(1562),
                 Address(1568),
                 TemperatureShift(1559),
@@ -300,23 +398,39 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
                 Temperature(1574, 53, "5.0"),
                 Temperature(1576, 52, "-5.0")};
     d.choices.push_back(MenuLocked(1583));
-    return WithLimitPairs(LcdMc(std::move(d), {{.control = 1587, .word = 29}, {.control = 1588, .word = 30}},
-                                {{.word = 68, .bargraph_combo = 1581, .kind_text = 1582,
-                                  .correction_radio = 1577, .setpoint_radio = 1578}},
-                                {1612, 1613, 1614}, {1618, 1619, 1620}, {1622, 1640, 1660},
-                                {1590, 1591, 1717, 1599, 1595, 1718}, false),
-                          {{1576, 1574}});
+    return WithLimitPairs(
+        LcdMc(std::move(d),
+              {.quick_select = {{.control = 1587, .word = 29}, {.control = 1588, .word = 30}},
+               .channels = {{.word = 68, .bargraph_combo = 1581, .kind_text = 1582,
+                             .correction_radio = 1577, .setpoint_radio = 1578}},
+               .modes = {{.link = 1612, .states = 1618, .first_symbol = 1622, .symbol_step = 1},
+                         {.link = 1613, .states = 1619, .first_symbol = 1640, .symbol_step = 1},
+                         {.link = 1614, .states = 1620, .first_symbol = 1660, .symbol_step = 1}},
+               .output = {.two_state_radio = 1590, .pwm_radio = 1591, .steps_edit = 1717,
+                          .frequency_edit = 1599, .period_edit = 1595, .set_button = 1718}}),
+        {{.lower = 1576, .upper = 1574}});
   }();
   static const MultiChannelDef bbh7h = [] {
-    DialogDef d = Frame(138, "BBH7H", "BBH7H", {.open = 2090, .read = 2091, .save = 2092, .write = 2093, .preset = 2094, .cancel = 2095}, 2055,
-                       "Kolvar BBH7H    ", "BBH7H Kolvar    ", 2060, 2062, 20);
+    DialogDef d = Frame({.number = 138,
+                         .title = "BBH7H",
+                         .header = "BBH7H",
+                         .buttons = {.open = 2090, .read = 2091, .save = 2092, .write = 2093,
+                                     .preset = 2094, .cancel = 2095},
+                         .text = 2055,
+                         .text_initial = "Kolvar BBH7H    ",
+                         .text_preset = "BBH7H Kolvar    ",
+                         .speed = 2060,
+                         .parity = 2062,
+                         .timer_ms = 20});
     // The lower potentiometer limit is checked against the upper one by the dialog.
     d.fields = {TemperatureShift(2052),
                 HumidityShift(2053),
                 Address(2059),
                 Temperature(2068, 53, "5.0"),
                 {.control = 2067, .word = 52, .format = F::kTenths, .initial = "-5.0"}};
-    MultiChannelDef m = OutputOnly(std::move(d), {2072, 2073, 2075, 2077, 2080, 2078});
+    MultiChannelDef m = OutputOnly(std::move(d), {.two_state_radio = 2072, .pwm_radio = 2073,
+                                                  .steps_edit = 2075, .frequency_edit = 2077,
+                                                  .period_edit = 2080, .set_button = 2078});
     // One key instead of display modes: its LED link is a pair of radio
     // buttons (the dialog's own), its states are LED patterns.
     m.modes = {{.states_combo = 4079, .first_symbol = 4096, .symbol_step = 1, .link_word = 84,
@@ -325,13 +439,24 @@ const std::vector<const MultiChannelDef*>& MultiChannelMemberDefs() {
     return m;
   }();
   static const MultiChannelDef bbh8l = [] {
-    DialogDef d = Frame(145, "BBH8L", "BBH8L", {.open = 2226, .read = 2227, .save = 2228, .write = 2229, .preset = 2230, .cancel = 2231}, 2232,
-                       "Kolvar BBH8L    ", "BBH8L Kolvar    ", 2214, 2215, 20);
+    DialogDef d = Frame({.number = 145,
+                         .title = "BBH8L",
+                         .header = "BBH8L",
+                         .buttons = {.open = 2226, .read = 2227, .save = 2228, .write = 2229,
+                                     .preset = 2230, .cancel = 2231},
+                         .text = 2232,
+                         .text_initial = "Kolvar BBH8L    ",
+                         .text_preset = "BBH8L Kolvar    ",
+                         .speed = 2214,
+                         .parity = 2215,
+                         .timer_ms = 20});
     d.fields = {TemperatureShift(2206), HumidityShift(2207), Address(2213)};
-    return OutputOnly(std::move(d), {2217, 2218, 2220, 2223, 2224, 2225});
+    return OutputOnly(std::move(d), {.two_state_radio = 2217, .pwm_radio = 2218,
+                                     .steps_edit = 2220, .frequency_edit = 2223,
+                                     .period_edit = 2224, .set_button = 2225});
   }();
   static const std::vector<const MultiChannelDef*> defs = {&rgj,    &vww,   &mxb,   &bcn,   &rgjh,
-                                                     &bbh7qs, &bbh7t, &jbc3s, &bbh7h, &bbh8l};
+                                                           &bbh7qs, &bbh7t, &jbc3s, &bbh7h, &bbh8l};
   return defs;
 }
 

@@ -33,17 +33,15 @@ double ParseDecimal(std::string text) {
 
 }  // namespace
 
-McDisplayMode StandardMode(int m, int link_combo, int states_combo, int first_symbol,
-                           int symbol_step) {
-  McDisplayMode mode;
-  mode.link_combo = link_combo;
-  mode.states_combo = states_combo;
-  mode.first_symbol = first_symbol;
-  mode.symbol_step = symbol_step;
-  mode.link_word = mc::LinkWord(m);
-  mode.states_word = mc::StatesWord(m);
-  mode.first_symbol_word = mc::SymbolWord(m, 0);
-  return mode;
+std::vector<McDisplayMode> StandardModes(const std::vector<McModeControls>& modes) {
+  std::vector<McDisplayMode> out;
+  for (int m = 0; m < static_cast<int>(modes.size()); ++m) {
+    const McModeControls& c = modes[static_cast<std::size_t>(m)];
+    out.push_back({.link_combo = c.link, .states_combo = c.states, .first_symbol = c.first_symbol,
+                   .symbol_step = c.symbol_step, .link_word = mc::LinkWord(m),
+                   .states_word = mc::StatesWord(m), .first_symbol_word = mc::SymbolWord(m, 0)});
+  }
+  return out;
 }
 
 std::size_t McDisplayMode::LinkEntries() const {
@@ -251,7 +249,7 @@ void MultiChannelDialog::ShowDigitalOutput(ui::Dialog& d) {
 // --- Commands ----------------------------------------------------------------
 
 void MultiChannelDialog::OnCommand(ui::Dialog& d, int id, ui::Notify code) {
-  if (code == ui::Notify::kClicked && id == def_.open_button) serial_before_load_ = Serial();
+  if (code == ui::Notify::kClicked && id == def_.buttons.open) serial_before_load_ = Serial();
   if (code == ui::Notify::kSelChange && OnSelection(d, id)) return;
   if (code == ui::Notify::kClicked) {
     if (OnClick(d, id)) return;

@@ -49,9 +49,16 @@ struct McDisplayMode {
   int SymbolCombo(int k) const { return first_symbol + symbol_step * k; }
   std::size_t LinkEntries() const;
 };
-// Mode m (0-2) on the family's words 84-139.
-McDisplayMode StandardMode(int m, int link_combo, int states_combo, int first_symbol,
-                           int symbol_step);
+// A display mode's controls: LCD link and state-count combos, the first
+// symbol combo and the step to the next.
+struct McModeControls {
+  int link = 0;
+  int states = 0;
+  int first_symbol = 0;
+  int symbol_step = 2;
+};
+// Mode k of the list on the family's words of mode k (84-139).
+std::vector<McDisplayMode> StandardModes(const std::vector<McModeControls>& modes);
 
 // A combo showing one 4-bit colour index of a colour word.
 struct McColourCombo {

@@ -23,6 +23,15 @@ using namespace members;
 using F = FieldFormat;
 using C = CheckKind;
 
+// What an output's input range measures: format, check and limits, defaults.
+struct InputRange {
+  F format = F::kTenths;
+  C check = C::kNone;
+  int min = 0, max = 0;
+  const char* lo_default = "";
+  const char* hi_default = "";
+};
+
 // One output's controls: the kind radios and labels, the input and output
 // ranges and the safety value.
 struct OutputLayout {
@@ -30,19 +39,14 @@ struct OutputLayout {
   int current = 0, voltage = 0;
   int in_lo = 0, in_hi = 0, out_lo = 0, out_hi = 0, safety = 0;
   int out_lo_label = 0, out_hi_label = 0, safety_label = 0;
-  // Input range: format, check and limits, defaults.
-  F in_format = F::kTenths;
-  C in_check = C::kNone;
-  int in_min = 0, in_max = 0;
-  const char* in_lo_default = "";
-  const char* in_hi_default = "";
+  InputRange input{};
 };
 
 struct MemberLayout {
   int template_number = 0;
   const char* title = "";
   const char* header = "";
-  res::layout::Buttons buttons{};
+  DeviceButtons buttons{};
   int text = 0;
   const char* text_preset = "";
   int shift_t = 0, shift_h = 0, shift_co2 = 0;
@@ -62,9 +66,14 @@ struct MemberLayout {
 RackAnalogDef Build(const MemberLayout& m) {
   RackAnalogDef r;
   DialogDef& d = r.mc.dialog;
-  d = Frame(m.template_number, m.title, m.header,
-            m.buttons, m.text, "                ",
-            m.text_preset, 0, 0, 20);
+  d = Frame({.number = m.template_number,
+             .title = m.title,
+             .header = m.header,
+             .buttons = m.buttons,
+             .text = m.text,
+             .text_initial = "                ",
+             .text_preset = m.text_preset,
+             .timer_ms = 20});
   d.preset_resets_choices = true;
 
   // In the order the timer checks them.
@@ -82,12 +91,13 @@ RackAnalogDef Build(const MemberLayout& m) {
     const OutputLayout& o = k == 0 ? m.out1 : m.out2;
     const int range_word = k == 0 ? 52 : 54;
     const bool by_source = k == 0 && m.source.temperature_radio != 0;
-    f.push_back({.control = o.in_lo, .word = range_word, .format = o.in_format,
-                 .check = by_source ? C::kNone : o.in_check, .min = o.in_min, .max = o.in_max,
-                 .initial = o.in_lo_default});
-    f.push_back({.control = o.in_hi, .word = range_word + 1, .format = o.in_format,
-                 .check = by_source ? C::kNone : o.in_check, .min = o.in_min, .max = o.in_max,
-                 .initial = o.in_hi_default});
+    const InputRange& in = o.input;
+    f.push_back({.control = o.in_lo, .word = range_word, .format = in.format,
+                 .check = by_source ? C::kNone : in.check, .min = in.min, .max = in.max,
+                 .initial = in.lo_default});
+    f.push_back({.control = o.in_hi, .word = range_word + 1, .format = in.format,
+                 .check = by_source ? C::kNone : in.check, .min = in.min, .max = in.max,
+                 .initial = in.hi_default});
   }
   for (int k = 0; k < 2; ++k) {
     const OutputLayout& o = k == 0 ? m.out1 : m.out2;
@@ -130,15 +140,16 @@ RackAnalogDef Build(const MemberLayout& m) {
   MultiChannelDef& mc = r.mc;
   mc.host_transfer = false;
   mc.colour_bitmaps = std::span(res::kColourBitmapList).first(7);
-  mc.word_defaults = {{36, 0x222}};
+  mc.word_defaults = {{.word = 36, .value = 0x222}};
   if (m.lcd) {
     mc.active_time_combo = m.time;
-    mc.word_defaults.push_back({35, 5});
+    mc.word_defaults.push_back({.word = 35, .value = 5});
   }
-  for (const ColourCombo& c : m.colours) mc.colours.push_back({c.control, 36, c.nibble});
+  for (const ColourCombo& c : m.colours)
+    mc.colours.push_back({.control = c.control, .word = 36, .nibble = c.nibble});
   if (m.bargraph != 0) {
     mc.channels.push_back({.word = 75, .bargraph_combo = m.bargraph, .kind_text = m.bargraph_kind});
-    mc.word_defaults.push_back({75, 1});
+    mc.word_defaults.push_back({.word = 75, .value = 1});
   }
   mc.calibration_edit = m.cal_edit;
   mc.calibration_button = m.cal_button;
@@ -146,91 +157,107 @@ RackAnalogDef Build(const MemberLayout& m) {
   return r;
 }
 
-const OutputLayout kTemperatureInput{.in_format = F::kTenths, .in_check = C::kTenths,
-                                   .in_min = -500, .in_max = 2000,
-                                   .in_lo_default = "0.0", .in_hi_default = "50.0"};
-
-OutputLayout Output(OutputLayout input, int word, int current, int voltage, int in_lo, int in_hi,
-                  int out_lo, int out_hi, int safety, int out_lo_label, int out_hi_label,
-                  int safety_label) {
-  input.word = word;
-  input.current = current;
-  input.voltage = voltage;
-  input.in_lo = in_lo;
-  input.in_hi = in_hi;
-  input.out_lo = out_lo;
-  input.out_hi = out_hi;
-  input.safety = safety;
-  input.out_lo_label = out_lo_label;
-  input.out_hi_label = out_hi_label;
-  input.safety_label = safety_label;
-  return input;
-}
-
-const OutputLayout kPpmInput{.in_format = F::kUnsigned, .in_check = C::kUnsignedInt, .in_min = 0,
-                           .in_max = 9999, .in_lo_default = "400", .in_hi_default = "1600"};
-const OutputLayout kPpbInput{.in_format = F::kUnsigned, .in_check = C::kUnsignedInt, .in_min = 0,
-                           .in_max = 9999, .in_lo_default = "0", .in_hi_default = "2000"};
-const OutputLayout kHumidityInput{.in_format = F::kTenths, .in_check = C::kTenths, .in_min = 0,
-                                .in_max = 1000, .in_lo_default = "0.0", .in_hi_default = "100.0"};
+const InputRange kTemperatureInput{.format = F::kTenths, .check = C::kTenths, .min = -500,
+                                  .max = 2000, .lo_default = "0.0", .hi_default = "50.0"};
+const InputRange kPpmInput{.format = F::kUnsigned, .check = C::kUnsignedInt, .min = 0,
+                          .max = 9999, .lo_default = "400", .hi_default = "1600"};
+const InputRange kPpbInput{.format = F::kUnsigned, .check = C::kUnsignedInt, .min = 0,
+                          .max = 9999, .lo_default = "0", .hi_default = "2000"};
+const InputRange kHumidityInput{.format = F::kTenths, .check = C::kTenths, .min = 0,
+                               .max = 1000, .lo_default = "0.0", .hi_default = "100.0"};
 
 }  // namespace
 
 const std::vector<const RackAnalogDef*>& RackAnalogDefs() {
   static const RackAnalogDef rgq = Build({
       .template_number = 160, .title = "UC-RGQ", .header = "UCRGQ",
-      .buttons = {.open = 3600, .read = 3603, .save = 3601, .write = 3604, .preset = 3602, .cancel = 3605},
+      .buttons = {.open = 3600, .read = 3603, .save = 3601, .write = 3604,
+                  .preset = 3602, .cancel = 3605},
       .text = 3619,
       .text_preset = "UC-RGQ  Kolvar    ", .shift_t = 3550, .shift_h = 3551, .shift_co2 = 3620,
       .lcd = true, .day = 3562, .night = 3564, .time = 3566, .menu = 3594,
-      .colours = {{3554, 0}, {3556, 1}, {3557, 2}}, .switch_lo = 3598, .switch_hi = 3599,
+      .colours = {{.control = 3554, .nibble = 0}, {.control = 3556, .nibble = 1},
+                  {.control = 3557, .nibble = 2}},
+      .switch_lo = 3598, .switch_hi = 3599,
       .hidden_first = 3595, .hidden_last = 3599,
-      .out1 = Output(kTemperatureInput, 68, 3568, 3569, 3572, 3573, 3577, 3576, 3579, 3575, 3574, 3578),
-      .out2 = Output(kPpmInput, 69, 3581, 3582, 3585, 3586, 3589, 3590, 3592, 3587, 3588, 3591),
-      .source = {3607, 3608, 3572, 3573, 3570, 3571}, .indication_lo = 3611,
+      .out1 = {.word = 68, .current = 3568, .voltage = 3569, .in_lo = 3572, .in_hi = 3573,
+               .out_lo = 3577, .out_hi = 3576, .safety = 3579, .out_lo_label = 3575,
+               .out_hi_label = 3574, .safety_label = 3578, .input = kTemperatureInput},
+      .out2 = {.word = 69, .current = 3581, .voltage = 3582, .in_lo = 3585, .in_hi = 3586,
+               .out_lo = 3589, .out_hi = 3590, .safety = 3592, .out_lo_label = 3587,
+               .out_hi_label = 3588, .safety_label = 3591, .input = kPpmInput},
+      .source = {.temperature_radio = 3607, .humidity_radio = 3608, .in_lo = 3572,
+                 .in_hi = 3573, .in_lo_label = 3570, .in_hi_label = 3571},
+      .indication_lo = 3611,
       .indication_hi = 3613, .cal_first = 3614, .cal_last = 3617, .cal_edit = 3616,
       .cal_button = 3617});
   static const RackAnalogDef rgqa = Build({
       .template_number = 162, .title = "UC-RGQ-A", .header = "UCRGQR",
-      .buttons = {.open = 3740, .read = 3741, .save = 3742, .write = 3743, .preset = 3744, .cancel = 3745},
+      .buttons = {.open = 3740, .read = 3741, .save = 3742, .write = 3743,
+                  .preset = 3744, .cancel = 3745},
       .text = 3695,
       .text_preset = "UC-RGQ-A  Kolvar  ", .shift_t = 3691, .shift_h = 3692, .shift_co2 = 3693,
       .lcd = false,
-      .out1 = Output(kTemperatureInput, 68, 3698, 3699, 3703, 3704, 3707, 3708, 3710, 3709, 3711, 3712),
-      .out2 = Output(kPpmInput, 69, 3714, 3715, 3720, 3721, 3718, 3719, 3723, 3722, 3724, 3725),
-      .source = {3700, 3701, 3703, 3704, 3705, 3706}, .indication_lo = 3728,
+      .out1 = {.word = 68, .current = 3698, .voltage = 3699, .in_lo = 3703, .in_hi = 3704,
+               .out_lo = 3707, .out_hi = 3708, .safety = 3710, .out_lo_label = 3709,
+               .out_hi_label = 3711, .safety_label = 3712, .input = kTemperatureInput},
+      .out2 = {.word = 69, .current = 3714, .voltage = 3715, .in_lo = 3720, .in_hi = 3721,
+               .out_lo = 3718, .out_hi = 3719, .safety = 3723, .out_lo_label = 3722,
+               .out_hi_label = 3724, .safety_label = 3725, .input = kPpmInput},
+      .source = {.temperature_radio = 3700, .humidity_radio = 3701, .in_lo = 3703,
+                 .in_hi = 3704, .in_lo_label = 3705, .in_hi_label = 3706},
+      .indication_lo = 3728,
       .indication_hi = 3730, .cal_first = 3732, .cal_last = 3735, .cal_edit = 3734,
       .cal_button = 3735});
   static const RackAnalogDef vwc = Build({
       .template_number = 159, .title = "UC-VWC", .header = "UCVWC",
-      .buttons = {.open = 3550, .read = 3551, .save = 3552, .write = 3553, .preset = 3554, .cancel = 3555},
+      .buttons = {.open = 3550, .read = 3551, .save = 3552, .write = 3553,
+                  .preset = 3554, .cancel = 3555},
       .text = 3492,
       .text_preset = "UC-VWC  Kolvar    ", .shift_t = 3490, .shift_h = 3491, .lcd = true,
       .day = 3542, .night = 3544, .time = 3546, .menu = 3547,
-      .colours = {{3548, 0}, {3549, 1}}, .switch_lo = 3538, .switch_hi = 3539,
+      .colours = {{.control = 3548, .nibble = 0}, {.control = 3549, .nibble = 1}},
+      .switch_lo = 3538, .switch_hi = 3539,
       .hidden_first = 3535, .hidden_last = 3539,
-      .out1 = Output(kTemperatureInput, 68, 3500, 3501, 3505, 3506, 3513, 3514, 3519, 3523, 3524, 3525),
-      .out2 = Output(kHumidityInput, 69, 3502, 3503, 3507, 3508, 3515, 3516, 3520, 3528, 3529, 3530)});
+      .out1 = {.word = 68, .current = 3500, .voltage = 3501, .in_lo = 3505, .in_hi = 3506,
+               .out_lo = 3513, .out_hi = 3514, .safety = 3519, .out_lo_label = 3523,
+               .out_hi_label = 3524, .safety_label = 3525, .input = kTemperatureInput},
+      .out2 = {.word = 69, .current = 3502, .voltage = 3503, .in_lo = 3507, .in_hi = 3508,
+               .out_lo = 3515, .out_hi = 3516, .safety = 3520, .out_lo_label = 3528,
+               .out_hi_label = 3529, .safety_label = 3530, .input = kHumidityInput}});
   static const RackAnalogDef mxh = Build({
       .template_number = 163, .title = "UC-MXH", .header = "UCMXH",
-      .buttons = {.open = 3800, .read = 3801, .save = 3802, .write = 3803, .preset = 3804, .cancel = 3805},
+      .buttons = {.open = 3800, .read = 3801, .save = 3802, .write = 3803,
+                  .preset = 3804, .cancel = 3805},
       .text = 3750,
       .text_preset = "UC-MXH  Kolvar    ", .shift_t = 3748, .lcd = true, .day = 3762,
-      .night = 3764, .time = 3766, .menu = 3767, .colours = {{3768, 0}}, .switch_lo = 3758,
+      .night = 3764, .time = 3766, .menu = 3767, .colours = {{.control = 3768, .nibble = 0}},
+      .switch_lo = 3758,
       .switch_hi = 3759, .hidden_first = 3755, .hidden_last = 3759,
-      .out1 = Output(kTemperatureInput, 68, 3769, 3770, 3772, 3773, 3776, 3777, 3779, 3778, 3780, 3781),
-      .out2 = Output(kTemperatureInput, 69, 3782, 3783, 3785, 3786, 3789, 3790, 3792, 3791, 3793, 3794),
+      .out1 = {.word = 68, .current = 3769, .voltage = 3770, .in_lo = 3772, .in_hi = 3773,
+               .out_lo = 3776, .out_hi = 3777, .safety = 3779, .out_lo_label = 3778,
+               .out_hi_label = 3780, .safety_label = 3781, .input = kTemperatureInput},
+      .out2 = {.word = 69, .current = 3782, .voltage = 3783, .in_lo = 3785, .in_hi = 3786,
+               .out_lo = 3789, .out_hi = 3790, .safety = 3792, .out_lo_label = 3791,
+               .out_hi_label = 3793, .safety_label = 3794, .input = kTemperatureInput},
       .setpoint = 3812, .lower = 3810, .upper = 3811, .bargraph = 3814, .bargraph_kind = 3815});
   static const RackAnalogDef bcm = Build({
       .template_number = 161, .title = "UC-BCM", .header = "UCBCM",
-      .buttons = {.open = 3680, .read = 3681, .save = 3682, .write = 3683, .preset = 3684, .cancel = 3685},
+      .buttons = {.open = 3680, .read = 3681, .save = 3682, .write = 3683,
+                  .preset = 3684, .cancel = 3685},
       .text = 3628,
       .text_preset = "UC-BCM  Kolvar    ", .shift_t = 3626, .shift_h = 3627, .lcd = true,
       .day = 3641, .night = 3643, .time = 3645, .menu = 3646,
-      .colours = {{3630, 0}, {3631, 1}, {3632, 2}}, .switch_lo = 3637, .switch_hi = 3638,
+      .colours = {{.control = 3630, .nibble = 0}, {.control = 3631, .nibble = 1},
+                  {.control = 3632, .nibble = 2}},
+      .switch_lo = 3637, .switch_hi = 3638,
       .hidden_first = 3634, .hidden_last = 3638,
-      .out1 = Output(kTemperatureInput, 68, 3648, 3649, 3653, 3654, 3657, 3658, 3660, 3661, 3662, 3663),
-      .out2 = Output(kPpbInput, 69, 3664, 3665, 3666, 3667, 3670, 3671, 3673, 3674, 3675, 3676),
+      .out1 = {.word = 68, .current = 3648, .voltage = 3649, .in_lo = 3653, .in_hi = 3654,
+               .out_lo = 3657, .out_hi = 3658, .safety = 3660, .out_lo_label = 3661,
+               .out_hi_label = 3662, .safety_label = 3663, .input = kTemperatureInput},
+      .out2 = {.word = 69, .current = 3664, .voltage = 3665, .in_lo = 3666, .in_hi = 3667,
+               .out_lo = 3670, .out_hi = 3671, .safety = 3673, .out_lo_label = 3674,
+               .out_hi_label = 3675, .safety_label = 3676, .input = kPpbInput},
       .source = {3650, 3651, 3653, 3654, 3655, 3656}});
   static const std::vector<const RackAnalogDef*> defs = {&rgq, &rgqa, &vwc, &mxh, &bcm};
   return defs;
