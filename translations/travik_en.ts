@@ -36,6 +36,10 @@
         <translation>FW version</translation>
     </message>
     <message>
+        <source>Kolvar %1</source>
+        <translation>Kolvar %1</translation>
+    </message>
+    <message>
         <source>ZAPSAT</source>
         <translation>WRITE</translation>
     </message>
@@ -280,6 +284,18 @@
         <translation>Record</translation>
     </message>
     <message>
+        <source>%1: %2 řádků</source>
+        <translation>%1: %2 rows</translation>
+    </message>
+    <message>
+        <source>Analogový výstup %1</source>
+        <translation>Analog output %1</translation>
+    </message>
+    <message>
+        <source>Koncentrace %1</source>
+        <translation>%1 concentration</translation>
+    </message>
+    <message>
         <source>Teplota</source>
         <translation>Temperature</translation>
     </message>
@@ -294,12 +310,20 @@
         <source>Write</source>
         <translation>Write</translation>
     </message>
+    <message>
+        <source>Write: %1%</source>
+        <translation>Write: %1%</translation>
+    </message>
 </context>
 <context>
     <name>template 109</name>
     <message>
         <source>Read</source>
         <translation>Read</translation>
+    </message>
+    <message>
+        <source>Read: %1%</source>
+        <translation>Read: %1%</translation>
     </message>
 </context>
 <context>
@@ -697,8 +721,16 @@
         <translation>Cancel</translation>
     </message>
     <message>
+        <source> BOOTLoader, Zápis datového bloku %1</source>
+        <translation> Bootloader: writing data block %1</translation>
+    </message>
+    <message>
         <source> Bootovani je úspěšně dokončeno ;-) </source>
         <translation> Firmware download completed successfully ;-) </translation>
+    </message>
+    <message>
+        <source> Cekani na provedeni Resetu zarizeni, zbyva %1 ms</source>
+        <translation> Waiting for the device to reset, %1 ms left</translation>
     </message>
     <message>
         <source>Bootovaci mod je aktivovan</source>
@@ -809,6 +841,22 @@
     <message>
         <source>Protokol:</source>
         <translation>Report:</translation>
+    </message>
+    <message>
+        <source>Kalibrace Napeti kanal %1 kalibracni bod %2</source>
+        <translation>Voltage calibration, channel %1, point %2</translation>
+    </message>
+    <message>
+        <source>Kalibrace Proudu kanal %1 kalibracni bod %2</source>
+        <translation>Current calibration, channel %1, point %2</translation>
+    </message>
+    <message>
+        <source>Kalibrace dokoncena</source>
+        <translation>Calibration finished</translation>
+    </message>
+    <message>
+        <source>Zbyvajici pocet kroku %1 </source>
+        <translation>Steps left: %1 </translation>
     </message>
 </context>
 <context>
@@ -1661,8 +1709,20 @@
         <translation>Record</translation>
     </message>
     <message>
+        <source>Analogový výstup %1</source>
+        <translation>Analog output %1</translation>
+    </message>
+    <message>
         <source>V</source>
         <translation>V</translation>
+    </message>
+    <message>
+        <source>Vstupní rozsah: %1 - %2</source>
+        <translation>Input range: %1 - %2</translation>
+    </message>
+    <message>
+        <source>Výtupní rozsah: %1 - %2</source>
+        <translation>Output range: %1 - %2</translation>
     </message>
     <message>
         <source>mA</source>
@@ -5550,6 +5610,30 @@
     <message>
         <source>Protokol:</source>
         <translation>Report:</translation>
+    </message>
+    <message>
+        <source>Calibartion Error :-(</source>
+        <translation>Calibration error :-(</translation>
+    </message>
+    <message>
+        <source>Calibartion finished :-)</source>
+        <translation>Calibration finished :-)</translation>
+    </message>
+    <message>
+        <source>Data save</source>
+        <translation>Data saved</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>Device: %1</translation>
+    </message>
+    <message>
+        <source>Press CANCEL</source>
+        <translation>Press CANCEL</translation>
+    </message>
+    <message>
+        <source>RTD %1</source>
+        <translation>RTD %1</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 
 #include <fstream>
 #include <set>
+#include <tuple>
 
 namespace travik::cli {
 namespace {
@@ -104,10 +105,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     options.real_backend = real_backend;
   }
   // Each text once per run; the extractor merges the files of a sweep.
-  std::set<std::pair<std::string, std::string>> shown;
+  std::set<std::tuple<std::string, std::string, bool>> shown;
   if (!collect.empty())
-    i18n::SetShownSink([&shown](std::string_view context, std::string_view text) {
-      shown.emplace(std::string(context), std::string(text));
+    i18n::SetShownSink([&shown](std::string_view context, std::string_view text, bool composed) {
+      shown.emplace(std::string(context), std::string(text), composed);
     });
   int failed = 0;
   for (const std::string& file : files)
@@ -115,7 +116,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (!collect.empty()) {
     i18n::SetShownSink(nullptr);
     std::ofstream texts(collect, std::ios::app);
-    for (const auto& [context, text] : shown) texts << context << '\t' << i18n::EscapeLine(text) << '\n';
+    for (const auto& [context, text, composed] : shown)
+      texts << context << '\t' << i18n::EscapeLine(text) << (composed ? "\tcomposed\n" : "\n");
     if (!texts) {
       err << "travik-cli run: cannot write " << collect << '\n';
       return 2;

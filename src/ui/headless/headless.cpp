@@ -27,6 +27,7 @@ class HeadlessBackend::Window : public Dialog {
     for (const auto& c : t.controls) {
       ControlState s;
       s.kind = c.kind;
+      s.style = c.style;
       s.text = c.caption;
       s.enabled = (c.style & kStyleDisabled) == 0;
       s.visible = (c.style & kStyleHidden) == 0;
@@ -48,7 +49,7 @@ class HeadlessBackend::Window : public Dialog {
     Touch();
     if (ControlState* c = Get(id)) {
       c->text = Limited(*c, text);
-      if (i18n::ShowsTranslatedText(c->kind)) Note(c->text);
+      if (i18n::ShowsTranslatedText(c->kind, c->style)) Note(c->text);
     }
   }
   void Note(std::string_view text) const {
@@ -703,7 +704,7 @@ std::optional<ControlState> HeadlessBackend::ShownControl(int template_number, i
   if (!c || !i18n::HasTranslator()) return c;
   ControlState shown = *c;
   const std::string context = i18n::TemplateContext(template_number);
-  if (i18n::ShowsTranslatedText(c->kind)) shown.text = i18n::Tr(context, c->text);
+  if (i18n::ShowsTranslatedText(c->kind, c->style)) shown.text = i18n::Tr(context, c->text);
   for (auto& item : shown.items) item = i18n::Tr(context, item);
   return shown;
 }
