@@ -13,8 +13,10 @@
 #include <iostream>
 #include <sstream>
 
+#include "app/help.h"
 #include "i18n/catalogue.h"
 #include "dialogs/shown_texts.h"
+#include "ui/chart.h"
 
 namespace {
 
@@ -88,11 +90,15 @@ std::string FormatTexts(const Texts& texts) {
 Catalogue Updated(const Catalogue& old, const Texts& run_time) {
   Catalogue c = old;
   std::vector<Entry> wanted = travik::i18n::ResourceTexts();
+  for (const char* help : {travik::ProgramHelpSource(), travik::CliHelpSource()})
+    wanted.push_back({std::string(travik::kHelpContext), help, {}, State::kUnfinished});
+  wanted.push_back({travik::ui::kChartContext, travik::ui::kChartStatsLine, {}, State::kUnfinished});
   for (const auto& [context, text] : run_time)
     if (!travik::i18n::IsLanguageNeutral(text)) wanted.push_back({context, text, {}, State::kUnfinished});
   // The English main menu comes from menu 340 until a translator changes it.
-  for (const Entry& e : travik::i18n::EnglishMenuEntries())
-    if (!c.Find(e.context, e.source)) c.Put(e);
+  if (c.language.starts_with("en"))
+    for (const Entry& e : travik::i18n::EnglishMenuEntries())
+      if (!c.Find(e.context, e.source)) c.Put(e);
   c.Merge(wanted);
   return c;
 }
@@ -107,6 +113,12 @@ int main(int argc, char** argv) {
   const std::string command = argv[1], path = argv[2];
   auto old = Load(path, command == "check");
   if (!old) return 1;
+  // A new catalogue takes its language from its name: travik_de.ts is "de".
+  if (!std::filesystem::exists(path)) {
+    const std::string stem = std::filesystem::path(path).stem().string();
+    const auto underscore = stem.rfind('_');
+    if (underscore != std::string::npos) old->language = stem.substr(underscore + 1);
+  }
   const std::string list_path = RunTimeList(path);
   Texts run_time = ReadTexts(list_path), swept, composed;
   for (int i = 3; i < argc; ++i) {

@@ -68,6 +68,7 @@ class HeadlessBackend::Window : public Dialog {
   std::uint64_t StateSerial() const override { return backend_.state_serial_; }
   // Chart samples are not state a procedure can read back: no Touch.
   void ChartSetSeries(int id, const std::vector<ChartSeriesInfo>& series) override {
+    for (const auto& s : series) Note(s.name);  // the window layer shows them translated
     if (ChartData* c = Chart(id)) c->SetSeries(series);
   }
   void ChartAdd(int id, std::int64_t t_ms, const std::vector<std::optional<double>>& values) override {

@@ -389,7 +389,7 @@ QWidget* Window::MakeControl(const ControlTemplate& c, std::size_t index) {
     case ControlKind::kGroupBox:
       return new QGroupBox(caption, surface_);
     case ControlKind::kChart:
-      return new ChartWidget(surface_);
+      return new ChartWidget(surface_, i18n::TemplateContext(tpl_.number));
     case ControlKind::kDropDownList:
     case ControlKind::kSortedCombo:
     case ControlKind::kDropDownCombo:
