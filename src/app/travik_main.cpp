@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -179,7 +180,9 @@ int main(int argc, char** argv) {
       const auto written =
           travik::SaveCalibrationReport(report, folder + "/" + travik::ReportBaseName(report), why);
       line = written.empty() ? "travik: " + why : "travik: calibration report " + written[0] + ", " + written[1];
-      if (!written.empty()) where = written[0];
+      // The dialog's line holds about sixty characters: the file's name, the
+      // folder being the data folder (the whole path is on standard error).
+      if (!written.empty()) where = std::filesystem::path(written[0]).filename().string();
     }
     std::cerr << line << '\n';
     if (log.is_open()) log.stream() << line << '\n';
