@@ -6404,6 +6404,10 @@ The scenario language is described in docs/automation.md.
         <translation>Calibration data written</translation>
     </message>
     <message>
+        <source>Konfigurační soubor není určen pro zařízení %1</source>
+        <translation>The configuration file is not for the %1</translation>
+    </message>
+    <message>
         <source>Konfigurační soubor není určen pro zařízení EHD82</source>
         <translation>The configuration file is not for the EHD82</translation>
     </message>
@@ -6440,6 +6444,10 @@ The scenario language is described in docs/automation.md.
         <translation>About</translation>
     </message>
     <message>
+        <source>Režim %1 (M%2) má zvolen nulový počet stavů. Předvolba bude přenastavena na Neaktivní( ).</source>
+        <translation>Mode %1 (M%2) has zero states selected. The preset will be reset to Inactive( ).</translation>
+    </message>
+    <message>
         <source>Režim 2 (M2) má zvolen nulový počet stavů. Předvolba bude přenastavena na Neaktivní( ).</source>
         <translation>Mode 2 (M2) has zero states selected. The preset will be reset to Inactive( ).</translation>
     </message>
@@ -6452,14 +6460,34 @@ The scenario language is described in docs/automation.md.
         <translation>The file is damaged</translation>
     </message>
     <message>
+        <source>Soubor je příliš velký, největší možná velikost je %1 bajtů</source>
+        <translation>The file is too large; the largest possible size is %1 bytes</translation>
+    </message>
+    <message>
         <source>Travik Tool
 
 verze 00.00.98  CZ_008
-balíček 0.1.0</source>
+balíček %1</source>
         <translation>Travik Tool
 
 version 00.00.98  CZ_008
-package 0.1.0</translation>
+package %1</translation>
+    </message>
+    <message>
+        <source>Travik Tool
+
+verze 00.00.98  CZ_008
+balíček %1
+
+Záznam pro podporu:
+%2</source>
+        <translation>Travik Tool
+
+version 00.00.98  CZ_008
+package %1
+
+Support log:
+%2</translation>
     </message>
     <message>
         <source>Volba je již používána jiným režimem</source>

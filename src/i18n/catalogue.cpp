@@ -348,13 +348,26 @@ std::string FillPattern(std::string_view translation, const std::vector<std::str
   return out;
 }
 
+std::size_t LiteralLength(std::string_view pattern) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9')
+      ++i;
+    else
+      ++n;
+  }
+  return n;
+}
+
 const Entry* FindPattern(const Catalogue& catalogue, std::string_view context,
                          std::string_view text) {
+  const Entry* best = nullptr;
   for (const Entry& e : catalogue.Entries())
     if (e.state != State::kVanished && e.context == context && IsPattern(e.source) &&
+        (best == nullptr || LiteralLength(e.source) > LiteralLength(best->source)) &&
         MatchPattern(e.source, text))
-      return &e;
-  return nullptr;
+      best = &e;
+  return best;
 }
 
 namespace {
@@ -381,12 +394,16 @@ std::string Tr(std::string_view context, std::string_view source) {
   const auto& patterns = PatternSources();
   auto it = patterns.find(context);
   if (it == patterns.end()) return shown;
+  const std::string* best = nullptr;
+  std::vector<std::string> best_parts;
   for (const std::string& pattern : it->second) {
+    if (best != nullptr && LiteralLength(pattern) <= LiteralLength(*best)) continue;
     if (auto parts = MatchPattern(pattern, source)) {
-      return FillPattern(t(context, pattern), *parts);
+      best = &pattern;
+      best_parts = std::move(*parts);
     }
   }
-  return shown;
+  return best == nullptr ? shown : FillPattern(t(context, *best), best_parts);
 }
 
 }  // namespace travik::i18n

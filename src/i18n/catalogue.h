@@ -81,7 +81,10 @@ std::optional<std::vector<std::string>> MatchPattern(std::string_view pattern,
                                                       std::string_view text);
 // `translation` with %1..%9 replaced by `parts` (a missing part stays as is).
 std::string FillPattern(std::string_view translation, const std::vector<std::string>& parts);
-// The pattern of `context` that `text` fits, first in catalogue order.
+// Characters of a pattern that are not placeholders: where several patterns
+// fit a text, the one with the most wins (the most specific).
+std::size_t LiteralLength(std::string_view pattern);
+// The pattern of `context` that `text` fits, the most specific one.
 const Entry* FindPattern(const Catalogue& catalogue, std::string_view context,
                          std::string_view text);
 

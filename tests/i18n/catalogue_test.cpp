@@ -200,6 +200,20 @@ TEST(Pattern, MatchesAndFills) {
   EXPECT_EQ(FillPattern("%1 and %3", {"a"}), "a and %3");
 }
 
+TEST(Pattern, TheMostSpecificPatternWins) {
+  Catalogue c;
+  c.Put({"messages", "%1: %2", "%1 = %2", State::kFinished});
+  c.Put({"messages", "Soubor %1: %2", "File %1: %2", State::kFinished});
+  c.Put({"messages", "Soubor %1: chyba %2", "", State::kVanished});
+  c.Put({"template 1", "Soubor %1", "File %1", State::kFinished});
+  ASSERT_NE(FindPattern(c, "messages", "Soubor a: b"), nullptr);
+  EXPECT_EQ(FindPattern(c, "messages", "Soubor a: b")->source, "Soubor %1: %2");
+  EXPECT_EQ(FindPattern(c, "messages", "Soubor a: chyba 3")->source, "Soubor %1: %2");
+  EXPECT_EQ(FindPattern(c, "messages", "x: y")->source, "%1: %2");
+  EXPECT_EQ(FindPattern(c, "messages", "Soubor a"), nullptr);
+  EXPECT_EQ(LiteralLength("Soubor %1: %2"), 9u);
+}
+
 TEST(Pattern, ValuesAreToldFromComposedTexts) {
   for (const char* value : {" 12,5  %RH", "4.00 mA", "  KDB7DY SN1234", "Kolvar KDB7DY", "0xE240",
                             "Pt1000, 3850ppm", "23,1  °C", "/tmp/run2/fw.kvm", "  TRX-30"})
@@ -226,6 +240,14 @@ TEST(Pattern, BuiltInCatalogueTranslatesComposedTexts) {
   // Another template's pattern does not apply.
   EXPECT_EQ(Tr(TemplateContext(336), "Zbyvajici pocet kroku 11 "), "Zbyvajici pocet kroku 11 ");
   EXPECT_EQ(Tr(calibration, "12345"), "12345");
+  // Of two patterns that fit, the more specific one.
+  const std::string about = "Travik Tool\n\nverze 00.00.98  CZ_008\nbalíček 1.2.3";
+  EXPECT_EQ(Tr(kMessagesContext, about), "Travik Tool\n\nversion 00.00.98  CZ_008\npackage 1.2.3");
+  EXPECT_EQ(Tr(kMessagesContext, about + "\n\nZáznam pro podporu:\n/tmp/a.log"),
+            "Travik Tool\n\nversion 00.00.98  CZ_008\npackage 1.2.3\n\nSupport log:\n/tmp/a.log");
+  EXPECT_EQ(Tr(kMessagesContext, "Režim 3 (M3) má zvolen nulový počet stavů. Předvolba bude "
+                                 "přenastavena na Neaktivní( )."),
+            "Mode 3 (M3) has zero states selected. The preset will be reset to Inactive( ).");
   UseBuiltInCatalogue(Language::kCzech);
   EXPECT_EQ(Tr(calibration, "Kalibrace dokoncena"), "Kalibrace dokoncena");
 }

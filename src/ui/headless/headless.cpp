@@ -451,8 +451,9 @@ void HeadlessBackend::Request(std::function<void()> action) {
 
 int HeadlessBackend::ShowMessage(Window* owner, std::string_view text, std::string_view caption,
                                  Icon icon, Buttons buttons) {
-  i18n::NoteShown(i18n::kMessagesContext, text, false);
-  i18n::NoteShown(i18n::kMessagesContext, caption, false);
+  // Like labels: a message holding numbers is composed, and needs a pattern.
+  i18n::NoteShown(i18n::kMessagesContext, text, true);
+  i18n::NoteShown(i18n::kMessagesContext, caption, true);
   MessageRecord record{std::string(text), std::string(caption), icon,
                        owner != nullptr ? owner->TemplateNumber() : 0,
                        i18n::Tr(i18n::kMessagesContext, text),
