@@ -58,13 +58,22 @@ set(compressed ${gen}/changelog.gz)
 add_custom_command(OUTPUT ${gen}/changelog.gz
                    COMMAND gzip -9nkf ${gen}/changelog
                    DEPENDS ${gen}/changelog VERBATIM)
-foreach(page IN LISTS man_pages)
-  configure_file(${src}/man/${page}.1.in ${gen}/man/${page}.1 @ONLY)
-  add_custom_command(OUTPUT ${gen}/man/${page}.1.gz
-                     COMMAND gzip -9nkf ${gen}/man/${page}.1
-                     DEPENDS ${gen}/man/${page}.1 VERBATIM)
-  list(APPEND compressed ${gen}/man/${page}.1.gz)
-  install(FILES ${gen}/man/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# English in man1, Czech beside it in cs/man1 (man picks by the locale).
+foreach(lang IN ITEMS "" cs)
+  set(dir man)
+  set(dest ${CMAKE_INSTALL_MANDIR}/man1)
+  if(lang)
+    set(dir man/${lang})
+    set(dest ${CMAKE_INSTALL_MANDIR}/${lang}/man1)
+  endif()
+  foreach(page IN LISTS man_pages)
+    configure_file(${src}/${dir}/${page}.1.in ${gen}/${dir}/${page}.1 @ONLY)
+    add_custom_command(OUTPUT ${gen}/${dir}/${page}.1.gz
+                       COMMAND gzip -9nkf ${gen}/${dir}/${page}.1
+                       DEPENDS ${gen}/${dir}/${page}.1 VERBATIM)
+    list(APPEND compressed ${gen}/${dir}/${page}.1.gz)
+    install(FILES ${gen}/${dir}/${page}.1.gz DESTINATION ${dest})
+  endforeach()
 endforeach()
 add_custom_target(travik_install_files ALL DEPENDS ${compressed})
 

@@ -50,11 +50,11 @@ else skip "appstreamcli validate" appstream; fi
 
 # The way lintian renders man pages: any groff warning counts.
 if have man; then
-  for page in "$dest"/usr/share/man/man1/*.1.gz; do
+  for page in "$dest"/usr/share/man/man1/*.1.gz "$dest"/usr/share/man/cs/man1/*.1.gz; do
     warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
                man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null || echo "man failed")
-    if [ -z "$warnings" ]; then pass "man -l $(basename "$page")"
-    else echo "$warnings"; fail "man -l $(basename "$page")"; fi
+    if [ -z "$warnings" ]; then pass "man -l ${page#"$dest"}"
+    else echo "$warnings"; fail "man -l ${page#"$dest"}"; fi
   done
 else skip "man -l" man-db; fi
 
@@ -79,6 +79,7 @@ if have dpkg-deb && have dpkg-shlibdeps; then
                   /usr/share/icons/hicolor/scalable/apps/cz.kolvar.Travik.svg \
                   /usr/share/icons/hicolor/48x48/apps/cz.kolvar.Travik.png \
                   /usr/share/man/man1/travik.1.gz /usr/share/man/man1/travik-cli.1.gz \
+                  /usr/share/man/cs/man1/travik.1.gz /usr/share/man/cs/man1/travik-cli.1.gz \
                   /usr/share/bash-completion/completions/travik-cli; do
       grep -qxF "$wanted" "$work/contents.txt" || { echo "not in the package: $wanted"; missing=1; }
     done

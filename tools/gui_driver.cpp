@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
+
 #include "app/program.h"
 #include "gui_driver.h"
 #include "core/globals.h"
@@ -198,6 +200,12 @@ int Boot(const std::string& shot_dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // One QApplication for every run of the mode: its display connection stays
+  // open between runs. A fresh one per run let Xvfb reset when the previous
+  // one closed, and the next could meet the server mid-reset and abort or
+  // hang ("could not connect to display"). Each QtBackend reuses it.
+  int app_argc = 1;
+  QApplication app(app_argc, argv);
   // TRAVIK_LANG=en takes the English gallery; Czech otherwise.
   const char* lang = std::getenv("TRAVIK_LANG");
   const ui::QtTranslation translation(travik::i18n::ChooseLanguage(lang != nullptr ? lang : "cs", "", ""));

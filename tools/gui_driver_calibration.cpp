@@ -12,6 +12,7 @@
 
 #include "app/program.h"
 #include "app/session.h"
+#include "calibration/calibration_report.h"
 #include "calibration/input_calibration.h"
 #include "calibration/output_calibration.h"
 #include "core/globals.h"
@@ -60,6 +61,9 @@ int Shot(const std::string& path, const char* model, int dialog, int calibrate, 
   SetUpBench(sim, model);
   SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
+  // The Protokol line as the window program fills it (the report's file
+  // name), without writing the report.
+  SetCalibrationEndSink([](const CalibrationReport& report) { return ReportBaseName(report) + ".html"; });
   ui.After(1000, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuAutoCalibration); });
   ui.After(2400, [&] { ui.Click(dialog, calibrate); });
   ui.After(2400 + grab_ms, [&] {
@@ -68,6 +72,7 @@ int Shot(const std::string& path, const char* model, int dialog, int calibrate, 
   });
   ui.After(2600 + grab_ms, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   const int code = RunProgram(ui);
+  SetCalibrationEndSink(nullptr);
   SetCurrentHidBackend(nullptr);
   return code;
 }

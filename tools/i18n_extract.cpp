@@ -5,15 +5,18 @@
 //   travik-i18n update FILE.ts [SWEEP.tsv...]  merge the sweeps into the run-time
 //                      list; add new texts (unfinished), mark gone ones vanished
 //   travik-i18n check FILE.ts [SWEEP.tsv...]   fail on an untranslated, vanished or
-//                      stale entry, or a swept text the run-time list lacks
+//                      stale entry, a swept text the run-time list lacks, or a text
+//                      composed with numbers that no pattern (%1 ...) covers
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <iostream>
 #include <sstream>
 
+#include "app/help.h"
 #include "i18n/catalogue.h"
 #include "dialogs/shown_texts.h"
+#include "ui/chart.h"
 
 namespace {
 
@@ -41,17 +44,38 @@ std::string RunTimeList(const std::string& ts_path) {
   return (std::filesystem::path(ts_path).parent_path() / "run_time_texts.tsv").string();
 }
 
-// "context<TAB>text" lines; a missing file is an empty list.
-Texts ReadTexts(const std::string& path) {
+// "context<TAB>text" lines; a missing file is an empty list. A sweep marks
+// texts composed with numbers "<TAB>composed": those go to `composed`.
+Texts ReadTexts(const std::string& path, Texts* composed = nullptr) {
   Texts texts;
   std::ifstream in(path);
   std::string line;
   while (std::getline(in, line)) {
     const auto tab = line.find('\t');
     if (tab == std::string::npos || line.empty() || line[0] == '#') continue;
-    texts.emplace(line.substr(0, tab), travik::i18n::UnescapeLine(line.substr(tab + 1)));
+    std::string text = line.substr(tab + 1);
+    const auto mark = text.find('\t');
+    const bool is_composed = mark != std::string::npos && text.substr(mark + 1) == "composed";
+    if (mark != std::string::npos) text.resize(mark);
+    (is_composed && composed ? *composed : texts)
+        .emplace(line.substr(0, tab), travik::i18n::UnescapeLine(text));
   }
   return texts;
+}
+
+// A composed text is shown through a pattern of its context, or an entry of
+// its own where a table holds the same text.
+int UncoveredComposed(const Catalogue& c, const Texts& composed, const std::string& list_path) {
+  int faults = 0;
+  for (const auto& [context, text] : composed) {
+    const Entry* own = c.Find(context, text);
+    if ((own && own->state != State::kVanished) || travik::i18n::FindPattern(c, context, text))
+      continue;
+    std::cerr << list_path << ": composed text without a pattern: [" << context << "] \""
+              << travik::i18n::EscapeLine(text) << "\" (add one, %1 for each varying part)\n";
+    ++faults;
+  }
+  return faults;
 }
 
 std::string FormatTexts(const Texts& texts) {
@@ -66,11 +90,15 @@ std::string FormatTexts(const Texts& texts) {
 Catalogue Updated(const Catalogue& old, const Texts& run_time) {
   Catalogue c = old;
   std::vector<Entry> wanted = travik::i18n::ResourceTexts();
+  for (const char* help : {travik::ProgramHelpSource(), travik::CliHelpSource()})
+    wanted.push_back({std::string(travik::kHelpContext), help, {}, State::kUnfinished});
+  wanted.push_back({travik::ui::kChartContext, travik::ui::kChartStatsLine, {}, State::kUnfinished});
   for (const auto& [context, text] : run_time)
     if (!travik::i18n::IsLanguageNeutral(text)) wanted.push_back({context, text, {}, State::kUnfinished});
   // The English main menu comes from menu 340 until a translator changes it.
-  for (const Entry& e : travik::i18n::EnglishMenuEntries())
-    if (!c.Find(e.context, e.source)) c.Put(e);
+  if (c.language.starts_with("en"))
+    for (const Entry& e : travik::i18n::EnglishMenuEntries())
+      if (!c.Find(e.context, e.source)) c.Put(e);
   c.Merge(wanted);
   return c;
 }
@@ -85,10 +113,16 @@ int main(int argc, char** argv) {
   const std::string command = argv[1], path = argv[2];
   auto old = Load(path, command == "check");
   if (!old) return 1;
+  // A new catalogue takes its language from its name: travik_de.ts is "de".
+  if (!std::filesystem::exists(path)) {
+    const std::string stem = std::filesystem::path(path).stem().string();
+    const auto underscore = stem.rfind('_');
+    if (underscore != std::string::npos) old->language = stem.substr(underscore + 1);
+  }
   const std::string list_path = RunTimeList(path);
-  Texts run_time = ReadTexts(list_path), swept;
+  Texts run_time = ReadTexts(list_path), swept, composed;
   for (int i = 3; i < argc; ++i) {
-    Texts more = ReadTexts(argv[i]);
+    Texts more = ReadTexts(argv[i], &composed);
     swept.insert(more.begin(), more.end());
   }
   int faults = 0;
@@ -104,6 +138,7 @@ int main(int argc, char** argv) {
     }
   }
   Catalogue updated = Updated(*old, run_time);
+  faults += UncoveredComposed(updated, composed, list_path);
   if (command == "update") {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << updated.Write();
@@ -111,7 +146,7 @@ int main(int argc, char** argv) {
     for (const auto& e : updated.Entries()) unfinished += e.state == State::kUnfinished;
     std::cout << path << ": " << updated.Entries().size() << " entries, " << unfinished
               << " to translate\n";
-    return out ? 0 : 1;
+    return out && faults == 0 ? 0 : 1;
   }
   for (const auto& e : updated.Entries()) {
     if (e.state == State::kUnfinished) {

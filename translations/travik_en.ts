@@ -36,6 +36,10 @@
         <translation>FW version</translation>
     </message>
     <message>
+        <source>Kolvar %1</source>
+        <translation>Kolvar %1</translation>
+    </message>
+    <message>
         <source>ZAPSAT</source>
         <translation>WRITE</translation>
     </message>
@@ -280,6 +284,18 @@
         <translation>Record</translation>
     </message>
     <message>
+        <source>%1: %2 řádků</source>
+        <translation>%1: %2 rows</translation>
+    </message>
+    <message>
+        <source>Analogový výstup %1</source>
+        <translation>Analog output %1</translation>
+    </message>
+    <message>
+        <source>Koncentrace %1</source>
+        <translation>%1 concentration</translation>
+    </message>
+    <message>
         <source>Teplota</source>
         <translation>Temperature</translation>
     </message>
@@ -294,12 +310,20 @@
         <source>Write</source>
         <translation>Write</translation>
     </message>
+    <message>
+        <source>Write: %1%</source>
+        <translation>Write: %1%</translation>
+    </message>
 </context>
 <context>
     <name>template 109</name>
     <message>
         <source>Read</source>
         <translation>Read</translation>
+    </message>
+    <message>
+        <source>Read: %1%</source>
+        <translation>Read: %1%</translation>
     </message>
 </context>
 <context>
@@ -697,8 +721,16 @@
         <translation>Cancel</translation>
     </message>
     <message>
+        <source> BOOTLoader, Zápis datového bloku %1</source>
+        <translation> Bootloader: writing data block %1</translation>
+    </message>
+    <message>
         <source> Bootovani je úspěšně dokončeno ;-) </source>
         <translation> Firmware download completed successfully ;-) </translation>
+    </message>
+    <message>
+        <source> Cekani na provedeni Resetu zarizeni, zbyva %1 ms</source>
+        <translation> Waiting for the device to reset, %1 ms left</translation>
     </message>
     <message>
         <source>Bootovaci mod je aktivovan</source>
@@ -809,6 +841,22 @@
     <message>
         <source>Protokol:</source>
         <translation>Report:</translation>
+    </message>
+    <message>
+        <source>Kalibrace Napeti kanal %1 kalibracni bod %2</source>
+        <translation>Voltage calibration, channel %1, point %2</translation>
+    </message>
+    <message>
+        <source>Kalibrace Proudu kanal %1 kalibracni bod %2</source>
+        <translation>Current calibration, channel %1, point %2</translation>
+    </message>
+    <message>
+        <source>Kalibrace dokoncena</source>
+        <translation>Calibration finished</translation>
+    </message>
+    <message>
+        <source>Zbyvajici pocet kroku %1 </source>
+        <translation>Steps left: %1 </translation>
     </message>
 </context>
 <context>
@@ -1661,8 +1709,20 @@
         <translation>Record</translation>
     </message>
     <message>
+        <source>Analogový výstup %1</source>
+        <translation>Analog output %1</translation>
+    </message>
+    <message>
         <source>V</source>
         <translation>V</translation>
+    </message>
+    <message>
+        <source>Vstupní rozsah: %1 - %2</source>
+        <translation>Input range: %1 - %2</translation>
+    </message>
+    <message>
+        <source>Výtupní rozsah: %1 - %2</source>
+        <translation>Output range: %1 - %2</translation>
     </message>
     <message>
         <source>mA</source>
@@ -5551,6 +5611,30 @@
         <source>Protokol:</source>
         <translation>Report:</translation>
     </message>
+    <message>
+        <source>Calibartion Error :-(</source>
+        <translation>Calibration error :-(</translation>
+    </message>
+    <message>
+        <source>Calibartion finished :-)</source>
+        <translation>Calibration finished :-)</translation>
+    </message>
+    <message>
+        <source>Data save</source>
+        <translation>Data saved</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>Device: %1</translation>
+    </message>
+    <message>
+        <source>Press CANCEL</source>
+        <translation>Press CANCEL</translation>
+    </message>
+    <message>
+        <source>RTD %1</source>
+        <translation>RTD %1</translation>
+    </message>
 </context>
 <context>
     <name>template 337</name>
@@ -6089,6 +6173,135 @@ of states</translation>
     </message>
 </context>
 <context>
+    <name>help</name>
+    <message>
+        <source>Použití: travik [--simulate MODEL[,MODEL...] [--calibrator]] [--device VÝBĚR]
+               [--trace] [--log SOUBOR] [--lang cs|en]
+
+Servisní program pro USB převodníky Kolvar.
+
+  --simulate MODEL  místo skutečných zařízení připojí simulovaný převodník;
+                    více modelů oddělených čárkami tvoří pracoviště
+  --calibrator      s --simulate: vedle převodníku i simulovaný kalibrátor,
+                    který měří analogové výstupy převodníku
+  --device VÝBĚR    na pracovišti s více převodníky pracuje s tímto: cesta
+                    k zařízení, sériové číslo z jeho ID textu (SN10222)
+                    nebo model, pokud jej žádný jiný převodník nemá
+  --trace           vypisuje každý HID rámec a každé hlášení na chybový výstup
+  --log SOUBOR      připisuje totéž, s časem každého řádku, do SOUBORu:
+                    servisní záznam k hlášení problému (kde je, ukazuje
+                    okno O programu)
+  --lang cs|en      jazyk oken (jinak ten zvolený v Nastavení &gt; Jazyk /
+                    Language, a není-li zvolen, jazyk prostředí)
+  --version         verze programu
+  --help            tento text
+
+Simulované modely:</source>
+        <translation>Usage: travik [--simulate MODEL[,MODEL...] [--calibrator]] [--device SEL]
+              [--trace] [--log FILE] [--lang cs|en]
+
+Service tool for Kolvar USB transmitters.
+
+  --simulate MODEL  attach a simulated transmitter instead of real devices;
+                    several models separated by commas make a bench
+  --calibrator      with --simulate: a simulated calibration device beside it,
+                    measuring the transmitter&apos;s analog outputs
+  --device SEL      on a bench with several transmitters, work with this one:
+                    a node path, the serial of its ID text (SN10222), or its
+                    model when no other transmitter has that model
+  --trace           print every HID frame and message box to standard error
+  --log FILE        append the same, with the time of each line, to FILE:
+                    the support log to send with a problem report (the
+                    About box shows where it is)
+  --lang cs|en      the language of the windows (default: the one chosen under
+                    Setting &gt; Jazyk / Language, else the locale&apos;s)
+  --version         the program&apos;s version
+  --help            this text
+
+Simulated models:</translation>
+    </message>
+    <message>
+        <source>
+run     spustí každý soubor scénáře v novém běhu programu s okny bez
+        obrazovky. Zařízení jsou simulovaná a čas virtuální, není-li --real.
+        --trace  vypisuje každý řádek, rámec a hlášení, jak přicházejí
+        --keep   ponechá adresář se soubory, které běh zapsal
+        --real   pracuje se zařízeními připojenými k tomuto počítači,
+                 ve skutečném čase; řádky zakládající simulovaná zařízení
+                 jsou odmítnuty
+        --collect-texts SOUBOR  připíše do SOUBORu každý text, který dialogy
+                 za běhu ukážou (kontext TAB text), pro travik-i18n update
+        Návratový kód 0, když platila všechna očekávání. Každé selhání je
+        vypsáno jako SOUBOR:ŘÁDEK: expected …, got …
+image   dekóduje soubor firmwaru tak, jak by to udělal bootloader, a vypíše
+        výsledek.
+bench-calibration
+        kalibruje výstupy simulovaných rozladěných převodníků oběma
+        způsoby hledání (šum ±2, ±20, ±50 jednotek; --quick: jen ±2)
+        a vypíše tabulku.
+
+list, info, read, write, values, flash a calibrate obsluhují převodníky
+připojené k tomuto počítači (nebo simulované s --simulate) pomocí dialogů
+samotného programu. --device VÝBĚR zvolí převodník podle cesty k zařízení,
+podle sériového čísla v jeho ID textu (SN10222) nebo podle modelu, je-li
+jediný; bez něj musí být připojen právě jeden převodník. Hlášení jdou
+na chybový výstup i s titulkem, data na standardní výstup. Návratový kód:
+0 hotovo, 1 selhalo zařízení nebo soubor, 2 chybné použití nebo volba
+zařízení, 3 zpětné čtení po zápisu se liší, 130 přerušeno. Viz
+travik-cli(1) a docs/cli.md.
+
+--lang cs|en  jazyk oken a hlášení (výchozí cs: scénáře jsou psány proti
+            českým textům); nápověda --help se bez něj řídí jazykem
+            prostředí.
+--log SOUBOR  připisuje vše vypsané, i záznam běhu bez --trace, s časem
+            každého řádku, do SOUBORu: servisní záznam k hlášení problému.
+
+Jazyk scénářů popisuje docs/automation.md.
+</source>
+        <translation>
+run     runs each scenario file in a fresh program on the headless window
+        layer. Devices are simulated and time is virtual unless --real.
+        --trace  print every line, frame and message box as it happens
+        --keep   keep the directory with the files the run wrote
+        --real   talk to the devices attached to this computer, in real
+                 time; lines that set up simulated devices are refused
+        --collect-texts FILE  append every text the dialogs show at run time
+                 to FILE (context TAB text), for travik-i18n update
+        Exit status 0 when every expectation held. Each failure is printed
+        as FILE:LINE: expected …, got …
+image   decodes a firmware file as the bootloader would and reports it.
+bench-calibration
+        calibrates the outputs of simulated drifted units with both searches
+        (noise ±2, ±20, ±50 counts; --quick: ±2 only) and prints a table.
+
+list, info, read, write, values, flash and calibrate serve the transmitters
+attached to this computer (or simulated ones with --simulate) through the
+window&apos;s own dialogs. --device SEL chooses a transmitter by node path, by the
+serial in its ID text (SN10222) or by model when it is the only one; without
+it exactly one transmitter must be present. Messages go to standard error
+with their caption, data to standard output. Exit status: 0 done, 1 the
+device or the file failed, 2 usage or device selection, 3 the read-back
+after a write differs, 130 interrupted. See travik-cli(1) and docs/cli.md.
+
+--lang cs|en  the language of the windows and messages (default cs: the
+            scenarios are written against the Czech texts); without it
+            --help follows the locale.
+--log FILE  appends everything printed, and the trace of a run even without
+            --trace, with the time of each line, to FILE: the support log to
+            send with a problem report.
+
+The scenario language is described in docs/automation.md.
+</translation>
+    </message>
+</context>
+<context>
+    <name>chart</name>
+    <message>
+        <source>%1: min %2, max %3, průměr %4</source>
+        <translation>%1: min %2, max %3, mean %4</translation>
+    </message>
+</context>
+<context>
     <name>messages</name>
     <message>
         <source>        Servisní Jumper není připojen.
@@ -6191,6 +6404,10 @@ of states</translation>
         <translation>Calibration data written</translation>
     </message>
     <message>
+        <source>Konfigurační soubor není určen pro zařízení %1</source>
+        <translation>The configuration file is not for the %1</translation>
+    </message>
+    <message>
         <source>Konfigurační soubor není určen pro zařízení EHD82</source>
         <translation>The configuration file is not for the EHD82</translation>
     </message>
@@ -6227,6 +6444,10 @@ of states</translation>
         <translation>About</translation>
     </message>
     <message>
+        <source>Režim %1 (M%2) má zvolen nulový počet stavů. Předvolba bude přenastavena na Neaktivní( ).</source>
+        <translation>Mode %1 (M%2) has zero states selected. The preset will be reset to Inactive( ).</translation>
+    </message>
+    <message>
         <source>Režim 2 (M2) má zvolen nulový počet stavů. Předvolba bude přenastavena na Neaktivní( ).</source>
         <translation>Mode 2 (M2) has zero states selected. The preset will be reset to Inactive( ).</translation>
     </message>
@@ -6239,14 +6460,34 @@ of states</translation>
         <translation>The file is damaged</translation>
     </message>
     <message>
+        <source>Soubor je příliš velký, největší možná velikost je %1 bajtů</source>
+        <translation>The file is too large; the largest possible size is %1 bytes</translation>
+    </message>
+    <message>
         <source>Travik Tool
 
 verze 00.00.98  CZ_008
-balíček 0.1.0</source>
+balíček %1</source>
         <translation>Travik Tool
 
 version 00.00.98  CZ_008
-package 0.1.0</translation>
+package %1</translation>
+    </message>
+    <message>
+        <source>Travik Tool
+
+verze 00.00.98  CZ_008
+balíček %1
+
+Záznam pro podporu:
+%2</source>
+        <translation>Travik Tool
+
+version 00.00.98  CZ_008
+package %1
+
+Support log:
+%2</translation>
     </message>
     <message>
         <source>Volba je již používána jiným režimem</source>

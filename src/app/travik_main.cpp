@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -11,6 +12,7 @@
 #include <QGuiApplication>
 
 #include "app/bench.h"
+#include "app/help.h"
 #include "app/program.h"
 #include "calibration/calibration_report.h"
 #include "hid/device_filter.h"
@@ -33,26 +35,8 @@
 
 namespace {
 
-void PrintHelp() {
-  std::cout << "Usage: travik [--simulate MODEL[,MODEL...] [--calibrator]] [--device SEL]\n"
-               "              [--trace] [--log FILE] [--lang cs|en]\n\n"
-               "Service tool for Kolvar USB transmitters.\n\n"
-               "  --simulate MODEL  attach a simulated transmitter instead of real devices;\n"
-               "                    several models separated by commas make a bench\n"
-               "  --calibrator      with --simulate: a simulated calibration device beside it,\n"
-               "                    measuring the transmitter's analog outputs\n"
-               "  --device SEL      on a bench with several transmitters, work with this one:\n"
-               "                    a node path, the serial of its ID text (SN10222), or its\n"
-               "                    model when no other transmitter has that model\n"
-               "  --trace           print every HID frame and message box to standard error\n"
-               "  --log FILE        append the same, with the time of each line, to FILE:\n"
-               "                    the support log to send with a problem report (the\n"
-               "                    About box shows where it is)\n"
-               "  --lang cs|en      the language of the windows (default: the locale's, or\n"
-               "                    the one chosen under Nastavení > Jazyk / Language)\n"
-               "  --version         the program's version\n"
-               "  --help            this text\n\n"
-               "Simulated models:";
+void PrintHelp(travik::i18n::Language language) {
+  std::cout << travik::ShownHelp(travik::ProgramHelpSource(), language);
   int column = 0;
   for (const auto& m : travik::sim::SimModels()) {
     if (column % 8 == 0) std::cout << "\n ";
@@ -69,6 +53,7 @@ int main(int argc, char** argv) {
   std::string device;
   bool trace = false;
   bool calibrator = false;
+  bool help = false;  // after the loop: --lang may follow it
   std::string language;
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string log_path, error;
@@ -79,8 +64,7 @@ int main(int argc, char** argv) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
-      PrintHelp();
-      return 0;
+      help = true;
     } else if (arg == "--version") {
       std::cout << "travik " << travik::ProgramVersion() << '\n';
       return 0;
@@ -106,6 +90,12 @@ int main(int argc, char** argv) {
       std::cerr << "travik: unknown option " << arg << " (see --help)\n";
       return 2;
     }
+  }
+
+  if (help) {
+    travik::LoadUserSettings(travik::DefaultSettingsPath());
+    PrintHelp(travik::HelpLanguage(language, travik::G().Settings.Language));
+    return 0;
   }
 
   travik::SupportLog log;
@@ -190,7 +180,9 @@ int main(int argc, char** argv) {
       const auto written =
           travik::SaveCalibrationReport(report, folder + "/" + travik::ReportBaseName(report), why);
       line = written.empty() ? "travik: " + why : "travik: calibration report " + written[0] + ", " + written[1];
-      if (!written.empty()) where = written[0];
+      // The dialog's line holds about sixty characters: the file's name, the
+      // folder being the data folder (the whole path is on standard error).
+      if (!written.empty()) where = std::filesystem::path(written[0]).filename().string();
     }
     std::cerr << line << '\n';
     if (log.is_open()) log.stream() << line << '\n';

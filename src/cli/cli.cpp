@@ -4,6 +4,7 @@
 #include "cli/bench_commands.h"
 #include "cli/image_command.h"
 #include "cli/scenario.h"
+#include "app/help.h"
 #include "app/program.h"
 #include "core/support_log.h"
 #include "core/version.h"
@@ -11,6 +12,7 @@
 
 #include <fstream>
 #include <set>
+#include <tuple>
 
 namespace travik::cli {
 namespace {
@@ -30,42 +32,13 @@ constexpr const char* kUsage =
     "       travik-cli [OPTIONS] calibrate outputs|inputs [--device SEL] [--report FILE] [--fast]\n"
     "       travik-cli --help | --version\n";
 
-constexpr const char* kHelp =
-    "\n"
-    "run     runs each scenario file in a fresh program on the headless window\n"
-    "        layer. Devices are simulated and time is virtual unless --real.\n"
-    "        --trace  print every line, frame and message box as it happens\n"
-    "        --keep   keep the directory with the files the run wrote\n"
-    "        --real   talk to the devices attached to this computer, in real\n"
-    "                 time; lines that set up simulated devices are refused\n"
-    "        --collect-texts FILE  append every text the dialogs show at run time\n"
-    "                 to FILE (context TAB text), for travik-i18n update\n"
-    "        Exit status 0 when every expectation held. Each failure is printed\n"
-    "        as FILE:LINE: expected …, got …\n"
-    "image   decodes a firmware file as the bootloader would and reports it.\n"
-    "bench-calibration\n"
-    "        calibrates the outputs of simulated drifted units with both searches\n"
-    "        (noise ±2, ±20, ±50 counts; --quick: ±2 only) and prints a table.\n"
-    "\n"
-    "list, info, read, write, values, flash and calibrate serve the transmitters\n"
-    "attached to this computer (or simulated ones with --simulate) through the\n"
-    "window's own dialogs. --device SEL chooses a transmitter by node path, by the\n"
-    "serial in its ID text (SN10222) or by model when it is the only one; without\n"
-    "it exactly one transmitter must be present. Messages go to standard error\n"
-    "with their caption, data to standard output. Exit status: 0 done, 1 the\n"
-    "device or the file failed, 2 usage or device selection, 3 the read-back\n"
-    "after a write differs, 130 interrupted. See travik-cli(1) and docs/cli.md.\n"
-    "\n"
-    "--lang cs|en  the language of the windows and messages (default cs: the\n"
-    "            scenarios are written against the Czech texts).\n"
-    "--log FILE  appends everything printed, and the trace of a run even without\n"
-    "            --trace, with the time of each line, to FILE: the support log to\n"
-    "            send with a problem report.\n"
-    "\n"
-    "The scenario language is described in docs/automation.md.\n";
+std::string Help(i18n::Language language) {
+  return kUsage + ShownHelp(CliHelpSource(), language);
+}
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-        const RealBackendFactory& real_backend, std::ostream* log) {
+        const RealBackendFactory& real_backend, std::ostream* log,
+        i18n::Language help_language) {
   ScenarioOptions options;
   bool real = false;
   std::vector<std::string> files;
@@ -81,7 +54,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     } else if (arg == "--real") {
       real = true;
     } else if (arg == "--help" || arg == "-h") {
-      out << kUsage << kHelp;
+      out << Help(help_language);
       return 0;
     } else if (arg.starts_with("--")) {
       err << "travik-cli run: unknown option " << arg << "\n" << kUsage;
@@ -104,10 +77,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     options.real_backend = real_backend;
   }
   // Each text once per run; the extractor merges the files of a sweep.
-  std::set<std::pair<std::string, std::string>> shown;
+  std::set<std::tuple<std::string, std::string, bool>> shown;
   if (!collect.empty())
-    i18n::SetShownSink([&shown](std::string_view context, std::string_view text) {
-      shown.emplace(std::string(context), std::string(text));
+    i18n::SetShownSink([&shown](std::string_view context, std::string_view text, bool composed) {
+      shown.emplace(std::string(context), std::string(text), composed);
     });
   int failed = 0;
   for (const std::string& file : files)
@@ -115,7 +88,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (!collect.empty()) {
     i18n::SetShownSink(nullptr);
     std::ofstream texts(collect, std::ios::app);
-    for (const auto& [context, text] : shown) texts << context << '\t' << i18n::EscapeLine(text) << '\n';
+    for (const auto& [context, text, composed] : shown)
+      texts << context << '\t' << i18n::EscapeLine(text) << (composed ? "\tcomposed\n" : "\n");
     if (!texts) {
       err << "travik-cli run: cannot write " << collect << '\n';
       return 2;
@@ -188,6 +162,10 @@ int RunCli(const std::vector<std::string>& all_args, std::ostream& plain_out,
     explicit LanguageScope(i18n::Language l) { i18n::UseBuiltInCatalogue(l); }
     ~LanguageScope() { i18n::UseBuiltInCatalogue(i18n::Language::kCzech); }
   } language_scope(language.value_or(i18n::Language::kCzech));
+  // The windows stay Czech without --lang; the help, read by a person, follows
+  // the locale.
+  const i18n::Language help_language =
+      language.value_or(i18n::LanguageFromLocale(i18n::EnvironmentLocale()));
   BenchSettings settings = bench;
   if (!simulate.empty()) settings.simulate = simulate;
   if (!settings.real_backend) settings.real_backend = real_backend;
@@ -209,14 +187,14 @@ int RunCli(const std::vector<std::string>& all_args, std::ostream& plain_out,
   const std::string& command = args.front();
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   if (command == "--help" || command == "-h" || command == "help") {
-    out << kUsage << kHelp;
+    out << Help(help_language);
     return 0;
   }
   if (command == "--version") {
     out << "travik-cli " << ProgramVersion() << '\n';
     return 0;
   }
-  if (command == "run") return Run(rest, out, err, settings.real_backend, log_stream);
+  if (command == "run") return Run(rest, out, err, settings.real_backend, log_stream, help_language);
   if (command == "image") return RunImageCommand(rest, out, err);
   if (command == "bench-calibration") return RunCalibrationBench(rest, out, err);
   if (IsBenchCommand(command)) return RunBench(command, rest, out, err, settings, log_stream);

@@ -1,6 +1,7 @@
 #include "i18n/catalogue.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -293,10 +294,116 @@ Translator& CurrentTranslator() {
 void SetTranslator(Translator translator) { CurrentTranslator() = std::move(translator); }
 bool HasTranslator() { return static_cast<bool>(CurrentTranslator()); }
 
+bool IsPattern(std::string_view source) {
+  for (std::size_t i = 0; i + 1 < source.size(); ++i)
+    if (source[i] == '%' && source[i + 1] >= '1' && source[i + 1] <= '9') return true;
+  return false;
+}
+
+namespace {
+
+// Backtracking match: a placeholder takes the shortest part that lets the
+// rest match, so "%1: %2 rows" splits "a: b: 3 rows" at the first ": ".
+bool MatchFrom(std::string_view pattern, std::string_view text,
+               std::vector<std::string>& parts) {
+  if (pattern.empty()) return text.empty();
+  if (pattern.size() >= 2 && pattern[0] == '%' && pattern[1] >= '1' && pattern[1] <= '9') {
+    const std::size_t slot = static_cast<std::size_t>(pattern[1] - '1');
+    for (std::size_t n = 1; n <= text.size(); ++n) {
+      if (parts.size() <= slot) parts.resize(slot + 1);
+      const std::string before = parts[slot];
+      parts[slot] = std::string(text.substr(0, n));
+      if (MatchFrom(pattern.substr(2), text.substr(n), parts)) return true;
+      parts[slot] = before;
+    }
+    return false;
+  }
+  if (text.empty() || pattern[0] != text[0]) return false;
+  return MatchFrom(pattern.substr(1), text.substr(1), parts);
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> MatchPattern(std::string_view pattern,
+                                                      std::string_view text) {
+  std::vector<std::string> parts;
+  if (!IsPattern(pattern) || !MatchFrom(pattern, text, parts)) return std::nullopt;
+  return parts;
+}
+
+std::string FillPattern(std::string_view translation, const std::vector<std::string>& parts) {
+  std::string out;
+  for (std::size_t i = 0; i < translation.size(); ++i) {
+    if (translation[i] == '%' && i + 1 < translation.size() && translation[i + 1] >= '1' &&
+        translation[i + 1] <= '9') {
+      const std::size_t slot = static_cast<std::size_t>(translation[i + 1] - '1');
+      if (slot < parts.size()) {
+        out += parts[slot];
+        ++i;
+        continue;
+      }
+    }
+    out += translation[i];
+  }
+  return out;
+}
+
+std::size_t LiteralLength(std::string_view pattern) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9')
+      ++i;
+    else
+      ++n;
+  }
+  return n;
+}
+
+const Entry* FindPattern(const Catalogue& catalogue, std::string_view context,
+                         std::string_view text) {
+  const Entry* best = nullptr;
+  for (const Entry& e : catalogue.Entries())
+    if (e.state != State::kVanished && e.context == context && IsPattern(e.source) &&
+        (best == nullptr || LiteralLength(e.source) > LiteralLength(best->source)) &&
+        MatchPattern(e.source, text))
+      best = &e;
+  return best;
+}
+
+namespace {
+
+// The built-in catalogue's patterns by context, for Tr's fallback.
+const std::map<std::string, std::vector<std::string>, std::less<>>& PatternSources() {
+  static const auto sources = [] {
+    std::map<std::string, std::vector<std::string>, std::less<>> out;
+    if (const Catalogue* c = BuiltInCatalogue(Language::kEnglish))
+      for (const Entry& e : c->Entries())
+        if (e.state != State::kVanished && IsPattern(e.source)) out[e.context].push_back(e.source);
+    return out;
+  }();
+  return sources;
+}
+
+}  // namespace
+
 std::string Tr(std::string_view context, std::string_view source) {
   const Translator& t = CurrentTranslator();
   if (!t || source.empty()) return std::string(source);
-  return t(context, source);
+  std::string shown = t(context, source);
+  if (shown != source) return shown;
+  const auto& patterns = PatternSources();
+  auto it = patterns.find(context);
+  if (it == patterns.end()) return shown;
+  const std::string* best = nullptr;
+  std::vector<std::string> best_parts;
+  for (const std::string& pattern : it->second) {
+    if (best != nullptr && LiteralLength(pattern) <= LiteralLength(*best)) continue;
+    if (auto parts = MatchPattern(pattern, source)) {
+      best = &pattern;
+      best_parts = std::move(*parts);
+    }
+  }
+  return best == nullptr ? shown : FillPattern(t(context, *best), best_parts);
 }
 
 }  // namespace travik::i18n
@@ -336,12 +443,40 @@ ShownSink& CurrentSink() {
 
 void SetShownSink(ShownSink sink) { CurrentSink() = std::move(sink); }
 
+bool IsValueText(std::string_view text) {
+  const bool spaced = text.find(' ') != std::string_view::npos;
+  if (!spaced && (text.find('/') != std::string_view::npos || text.find('\\') != std::string_view::npos))
+    return true;  // a path
+  static constexpr std::string_view kUnits[] = {"mA", "mV", "ms", "ppm", "ohm", "Bd",
+                                                "Hz", "°C", "Kolvar"};
+  auto word_char = [](unsigned char c) { return std::isalnum(c) || c >= 0x80; };
+  for (std::size_t i = 0; i < text.size();) {
+    if (!word_char(static_cast<unsigned char>(text[i]))) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < text.size() && word_char(static_cast<unsigned char>(text[end]))) ++end;
+    const std::string_view word = text.substr(i, end - i);
+    i = end;
+    bool digit = false, lower = false;
+    for (unsigned char c : word) {
+      digit = digit || std::isdigit(c);
+      lower = lower || std::islower(c) || c >= 0x80;
+    }
+    if (digit || !lower) continue;
+    if (std::find(std::begin(kUnits), std::end(kUnits), word) == std::end(kUnits)) return false;
+  }
+  return true;
+}
+
 void NoteShown(std::string_view context, std::string_view text, bool value_like) {
   const ShownSink& sink = CurrentSink();
   if (!sink || text.empty()) return;
-  if (value_like && std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-    return;
-  sink(context, text);
+  const bool digits =
+      value_like && std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (digits && IsValueText(text)) return;
+  sink(context, text, digits);
 }
 
 }  // namespace travik::i18n

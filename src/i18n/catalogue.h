@@ -71,9 +71,29 @@ std::string EnvironmentLocale();
 Language ChooseLanguage(std::string_view option, std::string_view setting,
                         std::string_view locale);
 
+// Composed texts: a procedure that builds a text with numbers ("Zbyvajici
+// pocet kroku 7 ") is translated through a pattern entry whose source marks
+// each varying part Qt-style ("Zbyvajici pocet kroku %1 "). A placeholder
+// stands for any non-empty text; the rest must match exactly.
+bool IsPattern(std::string_view source);
+// The texts in place of %1..%9, or nullopt when `text` does not fit `pattern`.
+std::optional<std::vector<std::string>> MatchPattern(std::string_view pattern,
+                                                      std::string_view text);
+// `translation` with %1..%9 replaced by `parts` (a missing part stays as is).
+std::string FillPattern(std::string_view translation, const std::vector<std::string>& parts);
+// Characters of a pattern that are not placeholders: where several patterns
+// fit a text, the one with the most wins (the most specific).
+std::size_t LiteralLength(std::string_view pattern);
+// The pattern of `context` that `text` fits, the most specific one.
+const Entry* FindPattern(const Catalogue& catalogue, std::string_view context,
+                         std::string_view text);
+
 // What the window layer calls to show a text: the text in the chosen
 // language, or the source itself when no translator is set or the catalogue
-// has no finished entry. The procedures never see the result.
+// has no finished entry. A text without an entry of its own is tried against
+// the patterns of its context (those of the built-in catalogue: every
+// language's catalogue has the same sources) and shown through the matching
+// pattern's translation. The procedures never see the result.
 using Translator = std::function<std::string(std::string_view context, std::string_view source)>;
 void SetTranslator(Translator translator);
 bool HasTranslator();
@@ -89,10 +109,17 @@ void UseBuiltInCatalogue(Language language);
 // Texts the procedures show at run time (labels they set, list entries,
 // message boxes). The window layers note each; with a sink set they are
 // gathered, so that the extractor learns them from a sweep of the scenarios.
-using ShownSink = std::function<void(std::string_view context, std::string_view text)>;
+// `composed` marks a label's text holding numbers that is not a value: the
+// catalogue needs a pattern for it.
+using ShownSink =
+    std::function<void(std::string_view context, std::string_view text, bool composed)>;
 void SetShownSink(ShownSink sink);
-// Notes a text; `value_like` texts (a label or list entry) holding digits are
-// values and are skipped.
+// Notes a text. A `value_like` text (a label's) holding digits is skipped
+// when it is a value (IsValueText), and noted as composed otherwise.
 void NoteShown(std::string_view context, std::string_view text, bool value_like);
+// Whether a text holding digits is a value: every word holds a digit ("10V",
+// "KDB7DY"), is upper case ("SN", "TRX"), is a unit or the maker's name; or
+// it is a file's path.
+bool IsValueText(std::string_view text);
 
 }  // namespace travik::i18n

@@ -36,8 +36,8 @@ ui::DialogTemplate OutputCalibrationTemplate() {
   AddIdentificationRow(t.controls, {1221, 1224, 1222, 1225, 1223, 1226}, 7);
   AddIdentificationRow(t.controls, {1230, 1233, 1231, 1234, 1232, 1235}, 40);
   t.controls.insert(t.controls.end(), {
-      {1229, ControlKind::kEdit, "", 7, 76, 286, 14},
-      {1009, ControlKind::kEdit, "", 7, 96, 150, 14},
+      {1229, ControlKind::kEdit, "", 7, 76, 286, 14, ui::kStyleStatusLine},
+      {1009, ControlKind::kEdit, "", 7, 96, 150, 14, ui::kStyleStatusLine},
       {1010, ControlKind::kEdit, "", 193, 96, 100, 14},
       {1227, ControlKind::kButton, "Calibration", 7, 119, 60, 14},
       {1228, ControlKind::kButton, "U1", 75, 119, 30, 14, ui::kStyleHidden},
@@ -63,9 +63,9 @@ ui::DialogTemplate InputCalibrationTemplate() {
   t.h = 121;
   AddIdentificationRow(t.controls, {3845, 3842, 3843, 3846, 1223, 3844}, 7);
   t.controls.insert(t.controls.end(), {
-      {3855, ControlKind::kEdit, "", 7, 42, 286, 14},
-      {3857, ControlKind::kEdit, "", 7, 62, 180, 14},
-      {3854, ControlKind::kEdit, "", 193, 62, 100, 14},
+      {3855, ControlKind::kEdit, "", 7, 42, 286, 14, ui::kStyleStatusLine},
+      {3857, ControlKind::kEdit, "", 7, 62, 180, 14, ui::kStyleStatusLine},
+      {3854, ControlKind::kEdit, "", 193, 62, 100, 14, ui::kStyleStatusLine},
       {3856, ControlKind::kButton, "Calibration", 7, 86, 60, 14},
       {ui::kIdCancel, ControlKind::kButton, "CANCEL", 233, 86, 60, 14},
       {3858, ControlKind::kStatic, "Protokol:", 7, 106, 40, 10},

@@ -19,6 +19,11 @@ struct ChartSeriesInfo {
   bool operator==(const ChartSeriesInfo&) const = default;
 };
 
+// The summary line below a chart, one per series: a catalogue pattern of its
+// own context, since the window layer composes it.
+inline constexpr const char* kChartContext = "chart";
+inline constexpr const char* kChartStatsLine = "%1: min %2, max %3, průměr %4";
+
 enum class ChartSpan { k1Min, k10Min, k1Hour };
 inline constexpr std::array<ChartSpan, 3> kChartSpans = {ChartSpan::k1Min, ChartSpan::k10Min,
                                                          ChartSpan::k1Hour};

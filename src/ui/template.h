@@ -36,6 +36,9 @@ enum ControlStyle : std::uint32_t {
   kStyleDisabled = 1u << 1,
   kStyleClientEdge = 1u << 2,
   kStyleMultiline = 1u << 3,
+  // An edit its procedure writes status texts into ("Kalibrace dokoncena"):
+  // shown translated, like a label.
+  kStyleStatusLine = 1u << 4,
 };
 
 struct ControlTemplate {

@@ -29,4 +29,9 @@ bool ShowsTranslatedText(ui::ControlKind kind) {
   }
 }
 
+bool ShowsTranslatedText(ui::ControlKind kind, std::uint32_t style) {
+  return ShowsTranslatedText(kind) ||
+         (kind == ui::ControlKind::kEdit && (style & ui::kStyleStatusLine) != 0);
+}
+
 }  // namespace travik::i18n

@@ -13,5 +13,7 @@ bool ShowsCaption(ui::ControlKind kind);
 // Whether a control's text is translated when shown: labels, and the
 // entries and texts of lists.
 bool ShowsTranslatedText(ui::ControlKind kind);
+// The same for a control of a template: status-line edits too.
+bool ShowsTranslatedText(ui::ControlKind kind, std::uint32_t style);
 
 }  // namespace travik::i18n

@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <set>
 #include <sstream>
 
+#include "app/help.h"
 #include "cli/cli.h"
+#include "i18n/catalogue.h"
 #include "cli/scenario_lexer.h"
 #include "scenario_run.h"
 #include "sim/sim_backend.h"
@@ -328,4 +332,42 @@ TEST(Cli, CommandsAndUsage) {
 }
 
 }  // namespace
+// --help in either language: the options each names are the same, and the
+// English has no Czech left in it.
+TEST(Cli, HelpInBothLanguages) {
+  auto options = [](const std::string& text) {
+    std::set<std::string> found;
+    for (std::size_t at = text.find("--"); at != std::string::npos; at = text.find("--", at + 2)) {
+      std::size_t end = at + 2;
+      while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '-'))
+        ++end;
+      found.insert(text.substr(at, end - at));
+    }
+    return found;
+  };
+  for (const char* source : {ProgramHelpSource(), CliHelpSource()}) {
+    const std::string cs = ShownHelp(source, i18n::Language::kCzech);
+    const std::string en = ShownHelp(source, i18n::Language::kEnglish);
+    EXPECT_EQ(cs, source);
+    EXPECT_NE(en, cs);
+    EXPECT_EQ(options(cs), options(en)) << en;
+    for (const char* czech : {"á", "é", "í", "ý", "č", "ř", "š", "ž", "ů", "ě"})
+      EXPECT_EQ(en.find(czech), std::string::npos) << czech << " in\n" << en;
+  }
+  struct Case {
+    std::vector<std::string> args;
+    const char* says;
+  };
+  const Case cases[] = {
+      {{"--lang", "cs", "--help"}, "Návratový kód"},
+      {{"--help", "--lang=en"}, "Exit status"},
+      {{"--lang", "en", "run", "--help"}, "Exit status"},
+  };
+  for (const auto& c : cases) {
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCli(c.args, out, err, {}), 0);
+    EXPECT_NE(out.str().find(c.says), std::string::npos) << out.str();
+  }
+}
+
 }  // namespace travik::cli

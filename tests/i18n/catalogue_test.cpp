@@ -167,6 +167,91 @@ TEST(Translator, WindowLayerFallsBackToTheSource) {
   EXPECT_EQ(Tr("template 950", "Zrušit"), "Zrušit");
 }
 
+// Patterns: each placeholder takes the shortest part that lets the rest
+// match; the parts go into the translation in its own order.
+TEST(Pattern, MatchesAndFills) {
+  struct Row {
+    const char* pattern;
+    const char* text;
+    std::vector<std::string> parts;  // empty: no match
+  };
+  const Row rows[] = {
+      {"Zbyvajici pocet kroku %1 ", "Zbyvajici pocet kroku 12 ", {"12"}},
+      {"Kalibrace Napeti kanal %1 kalibracni bod %2", "Kalibrace Napeti kanal 2 kalibracni bod 10V",
+       {"2", "10V"}},
+      {"%1: %2 řádků", "a: b.csv: 5 řádků", {"a", "b.csv: 5"}},
+      {"Write: %1%", "Write:  8%", {" 8"}},
+      {"Read: %1%", "Read: %", {}},                 // a placeholder is never empty
+      {"Zbyvajici pocet kroku %1 ", "Zbyvajici pocet kroku 7", {}},  // the trailing blank
+      {"RTD %1", "RTD", {}},
+      {"Kalibrace dokoncena", "Kalibrace dokoncena", {}},  // not a pattern
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text);
+    auto parts = MatchPattern(row.pattern, row.text);
+    if (row.parts.empty()) {
+      EXPECT_FALSE(parts);
+    } else {
+      ASSERT_TRUE(parts);
+      EXPECT_EQ(*parts, row.parts);
+    }
+  }
+  EXPECT_EQ(FillPattern("%2 after %1, 100%", {"a", "b"}), "b after a, 100%");
+  EXPECT_EQ(FillPattern("%1 and %3", {"a"}), "a and %3");
+}
+
+TEST(Pattern, TheMostSpecificPatternWins) {
+  Catalogue c;
+  c.Put({"messages", "%1: %2", "%1 = %2", State::kFinished});
+  c.Put({"messages", "Soubor %1: %2", "File %1: %2", State::kFinished});
+  c.Put({"messages", "Soubor %1: chyba %2", "", State::kVanished});
+  c.Put({"template 1", "Soubor %1", "File %1", State::kFinished});
+  ASSERT_NE(FindPattern(c, "messages", "Soubor a: b"), nullptr);
+  EXPECT_EQ(FindPattern(c, "messages", "Soubor a: b")->source, "Soubor %1: %2");
+  EXPECT_EQ(FindPattern(c, "messages", "Soubor a: chyba 3")->source, "Soubor %1: %2");
+  EXPECT_EQ(FindPattern(c, "messages", "x: y")->source, "%1: %2");
+  EXPECT_EQ(FindPattern(c, "messages", "Soubor a"), nullptr);
+  EXPECT_EQ(LiteralLength("Soubor %1: %2"), 9u);
+}
+
+TEST(Pattern, ValuesAreToldFromComposedTexts) {
+  for (const char* value : {" 12,5  %RH", "4.00 mA", "  KDB7DY SN1234", "Kolvar KDB7DY", "0xE240",
+                            "Pt1000, 3850ppm", "23,1  °C", "/tmp/run2/fw.kvm", "  TRX-30"})
+    EXPECT_TRUE(IsValueText(value)) << value;
+  for (const char* composed : {"Zbyvajici pocet kroku 3 ", "Write: 8%", "rec.csv: 5 řádků",
+                               "Analogový výstup U1", "Kolvar Boot TRX-30", "Symbol 3"})
+    EXPECT_FALSE(IsValueText(composed)) << composed;
+}
+
+// The built-in catalogue shows composed texts through their patterns, by
+// context, and leaves values and unknown texts alone.
+TEST(Pattern, BuiltInCatalogueTranslatesComposedTexts) {
+  UseBuiltInCatalogue(Language::kEnglish);
+  const std::string calibration = TemplateContext(122);
+  EXPECT_EQ(Tr(calibration, "Kalibrace Napeti kanal 1 kalibracni bod 1V"),
+            "Voltage calibration, channel 1, point 1V");
+  EXPECT_EQ(Tr(calibration, "Kalibrace Proudu kanal 2 kalibracni bod 20mA"),
+            "Current calibration, channel 2, point 20mA");
+  EXPECT_EQ(Tr(calibration, "Zbyvajici pocet kroku 11 "), "Steps left: 11 ");
+  EXPECT_EQ(Tr(calibration, "Kalibrace dokoncena"), "Calibration finished");
+  EXPECT_EQ(Tr(TemplateContext(120), " BOOTLoader, Zápis datového bloku 42"),
+            " Bootloader: writing data block 42");
+  EXPECT_EQ(Tr(TemplateContext(106), "rec.csv: 26 řádků"), "rec.csv: 26 rows");
+  // Another template's pattern does not apply.
+  EXPECT_EQ(Tr(TemplateContext(336), "Zbyvajici pocet kroku 11 "), "Zbyvajici pocet kroku 11 ");
+  EXPECT_EQ(Tr(calibration, "12345"), "12345");
+  // Of two patterns that fit, the more specific one.
+  const std::string about = "Travik Tool\n\nverze 00.00.98  CZ_008\nbalíček 1.2.3";
+  EXPECT_EQ(Tr(kMessagesContext, about), "Travik Tool\n\nversion 00.00.98  CZ_008\npackage 1.2.3");
+  EXPECT_EQ(Tr(kMessagesContext, about + "\n\nZáznam pro podporu:\n/tmp/a.log"),
+            "Travik Tool\n\nversion 00.00.98  CZ_008\npackage 1.2.3\n\nSupport log:\n/tmp/a.log");
+  EXPECT_EQ(Tr(kMessagesContext, "Režim 3 (M3) má zvolen nulový počet stavů. Předvolba bude "
+                                 "přenastavena na Neaktivní( )."),
+            "Mode 3 (M3) has zero states selected. The preset will be reset to Inactive( ).");
+  UseBuiltInCatalogue(Language::kCzech);
+  EXPECT_EQ(Tr(calibration, "Kalibrace dokoncena"), "Kalibrace dokoncena");
+}
+
 TEST(ShownTexts, NamesAndNumbersAreNotTranslated) {
   for (const char* neutral : {"", "12.5", "%", "NSC", "KDB7DY", "UC-RGQ-A", "-", "1 / 2"})
     EXPECT_TRUE(IsLanguageNeutral(neutral)) << neutral;

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "core/text.h"
+#include "i18n/catalogue.h"
 #include "ui/qt/qt_backend.h"
 #include "ui/qt/qt_window.h"
 
@@ -100,6 +101,7 @@ const DialogTemplate* TestTemplate(int number) {
         {1015, ControlKind::kStatic, "skrytý", 100, 110, 40, 8, kStyleHidden},
         {1016, ControlKind::kButton, "Vypnutý", 140, 110, 50, 14, kStyleDisabled},
         {1020, ControlKind::kPaintedText, "Malováno", 100, 125, 60, 8},
+        {1021, ControlKind::kEdit, "", 10, 130, 80, 12, kStyleStatusLine},
     };
     t[kDialog] = d;
 
@@ -382,6 +384,33 @@ TEST_F(QtBackendTest, TextsAreUtf8AndCutToMaxChars) {
   // SetText is not a user edit; typing is, once per key.
   EXPECT_EQ(proc.log, (std::vector<std::string>{Cmd(1002, Notify::kEditChange),
                                                 Cmd(1013, Notify::kEditChange), "destroy"}));
+}
+
+// Labels and status lines show the catalogue's text; a plain edit shows what
+// it was given. The procedure reads its own text back either way.
+TEST_F(QtBackendTest, StatusLinesAreShownTranslated) {
+  i18n::SetTranslator([](std::string_view, std::string_view source) {
+    return source == "Kalibrace dokoncena" ? std::string("Calibration finished") : std::string(source);
+  });
+  Proc proc;
+  proc.init = [&](Dialog& d) {
+    for (int id : {1001, 1002, 1021}) d.SetText(id, "Kalibrace dokoncena");
+    auto shown = [&](int id) {
+      QWidget* w = backend_.FindControl(kDialog, id);
+      if (auto* label = qobject_cast<QLabel*>(w)) return label->text().toStdString();
+      return qobject_cast<QLineEdit*>(w)->text().toStdString();
+    };
+    EXPECT_EQ(shown(1001), "Calibration finished");
+    EXPECT_EQ(shown(1002), "Kalibrace dokoncena");
+    EXPECT_EQ(shown(1021), "Calibration finished");
+    for (int id : {1001, 1002, 1021}) EXPECT_EQ(d.GetText(id), "Kalibrace dokoncena") << id;
+    d.SetText(1021, "12.5");  // a value in a status line stays itself
+    EXPECT_EQ(shown(1021), "12.5");
+    EXPECT_EQ(d.GetText(1021), "12.5");
+    d.End(1);
+  };
+  EXPECT_EQ(RunDialog(kDialog, proc), 1);
+  i18n::SetTranslator(nullptr);
 }
 
 // An edit's limit holds for set and typed texts alike, in characters.

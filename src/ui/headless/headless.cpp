@@ -27,6 +27,7 @@ class HeadlessBackend::Window : public Dialog {
     for (const auto& c : t.controls) {
       ControlState s;
       s.kind = c.kind;
+      s.style = c.style;
       s.text = c.caption;
       s.enabled = (c.style & kStyleDisabled) == 0;
       s.visible = (c.style & kStyleHidden) == 0;
@@ -48,7 +49,7 @@ class HeadlessBackend::Window : public Dialog {
     Touch();
     if (ControlState* c = Get(id)) {
       c->text = Limited(*c, text);
-      if (i18n::ShowsTranslatedText(c->kind)) Note(c->text);
+      if (i18n::ShowsTranslatedText(c->kind, c->style)) Note(c->text);
     }
   }
   void Note(std::string_view text) const {
@@ -67,6 +68,7 @@ class HeadlessBackend::Window : public Dialog {
   std::uint64_t StateSerial() const override { return backend_.state_serial_; }
   // Chart samples are not state a procedure can read back: no Touch.
   void ChartSetSeries(int id, const std::vector<ChartSeriesInfo>& series) override {
+    for (const auto& s : series) Note(s.name);  // the window layer shows them translated
     if (ChartData* c = Chart(id)) c->SetSeries(series);
   }
   void ChartAdd(int id, std::int64_t t_ms, const std::vector<std::optional<double>>& values) override {
@@ -449,8 +451,9 @@ void HeadlessBackend::Request(std::function<void()> action) {
 
 int HeadlessBackend::ShowMessage(Window* owner, std::string_view text, std::string_view caption,
                                  Icon icon, Buttons buttons) {
-  i18n::NoteShown(i18n::kMessagesContext, text, false);
-  i18n::NoteShown(i18n::kMessagesContext, caption, false);
+  // Like labels: a message holding numbers is composed, and needs a pattern.
+  i18n::NoteShown(i18n::kMessagesContext, text, true);
+  i18n::NoteShown(i18n::kMessagesContext, caption, true);
   MessageRecord record{std::string(text), std::string(caption), icon,
                        owner != nullptr ? owner->TemplateNumber() : 0,
                        i18n::Tr(i18n::kMessagesContext, text),
@@ -703,7 +706,7 @@ std::optional<ControlState> HeadlessBackend::ShownControl(int template_number, i
   if (!c || !i18n::HasTranslator()) return c;
   ControlState shown = *c;
   const std::string context = i18n::TemplateContext(template_number);
-  if (i18n::ShowsTranslatedText(c->kind)) shown.text = i18n::Tr(context, c->text);
+  if (i18n::ShowsTranslatedText(c->kind, c->style)) shown.text = i18n::Tr(context, c->text);
   for (auto& item : shown.items) item = i18n::Tr(context, item);
   return shown;
 }

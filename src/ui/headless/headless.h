@@ -32,6 +32,7 @@ struct ControlState {
   std::vector<std::uintptr_t> item_data;  // beside items
   int selection = -1;
   std::size_t max_chars = 0;  // an edit's limit; 0: none
+  std::uint32_t style = 0;    // the template's (ControlStyle)
   // A chart's samples as its dialog fed them (shared with the window).
   std::shared_ptr<const ChartData> chart;
 };

@@ -1,5 +1,7 @@
 #include "ui/qt/qt_chart.h"
 
+#include "i18n/catalogue.h"
+
 #include <QComboBox>
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace travik::ui::qtimpl {
 namespace {
@@ -27,19 +30,20 @@ QFont Small(const QWidget& w) {
   return f;
 }
 
-QString SeriesTitle(const ChartSeriesInfo& s) {
-  return s.unit.empty() ? Q(s.name) : Q(s.name) + " [" + Q(s.unit) + "]";
-}
-
 }  // namespace
+
+QString ChartWidget::SeriesTitle(const ChartSeriesInfo& s) const {
+  const QString name = Q(i18n::Tr(context_, s.name));
+  return s.unit.empty() ? name : name + " [" + Q(s.unit) + "]";
+}
 
 void ChartView::mouseMoveEvent(QMouseEvent* event) {
   if (on_pointer) on_pointer(event->position());
   QChartView::mouseMoveEvent(event);
 }
 
-ChartWidget::ChartWidget(QWidget* parent)
-    : QWidget(parent), wall_base_(QDateTime::currentMSecsSinceEpoch()) {
+ChartWidget::ChartWidget(QWidget* parent, std::string context)
+    : QWidget(parent), context_(std::move(context)), wall_base_(QDateTime::currentMSecsSinceEpoch()) {
   chart_ = new QChart();
   chart_->legend()->setAlignment(Qt::AlignBottom);
   chart_->legend()->setFont(Small(*this));
@@ -171,8 +175,10 @@ void ChartWidget::Redraw() {
       lines[k]->replace(points);
     }
     if (const auto st = data_.Stats(s))
-      stats << SeriesTitle(data_.series()[s]) + ": min " + Number(st->min) + ", max " +
-                   Number(st->max) + ", průměr " + Number(st->mean);
+      stats << Q(i18n::FillPattern(i18n::Tr(kChartContext, kChartStatsLine),
+                                   {SeriesTitle(data_.series()[s]).toStdString(),
+                                    Number(st->min).toStdString(), Number(st->max).toStdString(),
+                                    Number(st->mean).toStdString()}));
   }
   for (std::size_t a = 0; a < value_axes_.size(); ++a) {
     auto [lo, hi] = ranges[a];

@@ -3,6 +3,8 @@
 // per series, and the time and values under the pointer.
 #pragma once
 
+#include <string>
+
 #include <QChartView>
 #include <QElapsedTimer>
 #include <QWidget>
@@ -34,7 +36,8 @@ class ChartView final : public QChartView {
 
 class ChartWidget final : public QWidget {
  public:
-  explicit ChartWidget(QWidget* parent);
+  // `context`: the catalogue context of the window, for the series' names.
+  ChartWidget(QWidget* parent, std::string context);
 
   ChartData& data() { return data_; }
   // After a change to data(): a redraw within kChartRedrawMs, none while
@@ -51,7 +54,10 @@ class ChartWidget final : public QWidget {
   void Rebuild();  // axes and series after the set of series changed
   double TimeScale() const;  // ms per unit of the time axis
 
+  QString SeriesTitle(const ChartSeriesInfo& s) const;
+
   ChartData data_;
+  std::string context_;
   qint64 wall_base_;  // wall time of t = 0, for the pointer's readout
   QChart* chart_;
   ChartView* view_;

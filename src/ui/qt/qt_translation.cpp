@@ -10,7 +10,9 @@ namespace travik::ui {
 QtTranslation::QtTranslation(i18n::Language language) {
   if (language == i18n::Language::kCzech) return;
   auto translator = std::make_unique<QTranslator>();
-  if (!translator->load(QStringLiteral(":/i18n/travik_en.qm"))) return;
+  // travik_<code>.qm, as lrelease names it after the catalogue.
+  if (!translator->load(QStringLiteral(":/i18n/travik_%1.qm").arg(QLatin1String(i18n::LanguageCode(language)))))
+    return;
   translator_ = std::move(translator);
   QTranslator* t = translator_.get();
   i18n::SetTranslator([t](std::string_view context, std::string_view source) {

@@ -308,6 +308,7 @@ void Window::Build() {
     item.id = c.id;
     item.kind = c.kind;
     item.source = c.caption;
+    item.status_line = c.kind == ControlKind::kEdit && (c.style & kStyleStatusLine) != 0;
     if (c.kind == ControlKind::kPaintedText) {
       item.painted = T(c.caption);
       item.at = QPoint(units_.X(c.x), units_.Y(c.y));
@@ -388,7 +389,7 @@ QWidget* Window::MakeControl(const ControlTemplate& c, std::size_t index) {
     case ControlKind::kGroupBox:
       return new QGroupBox(caption, surface_);
     case ControlKind::kChart:
-      return new ChartWidget(surface_);
+      return new ChartWidget(surface_, i18n::TemplateContext(tpl_.number));
     case ControlKind::kDropDownList:
     case ControlKind::kSortedCombo:
     case ControlKind::kDropDownCombo:
@@ -560,6 +561,7 @@ std::string Window::GetText(int id, std::size_t max_chars) const {
     text = item->painted;
   } else if (auto* line = qobject_cast<QLineEdit*>(w)) {  // the range checks' many reads first
     text = line->text();
+    if (item->status_line && text == T(item->source)) return Utf8Prefix(item->source, max_chars);
   } else if (auto* label = qobject_cast<QLabel*>(w)) {
     text = label->text();
   } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
@@ -590,7 +592,7 @@ void Window::SetText(int id, std::string_view utf8) {
   backend_.Touch();
   Item* item = Find(id);
   if (item == nullptr) return;
-  const bool label = i18n::ShowsCaption(item->kind) || IsCombo(item->kind);
+  const bool label = i18n::ShowsCaption(item->kind) || IsCombo(item->kind) || item->status_line;
   if (label) item->source = std::string(utf8);
   const QString text = label ? T(utf8) : Q(utf8);
   QWidget* w = item->widget;

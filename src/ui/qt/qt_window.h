@@ -169,7 +169,8 @@ class Window final : public Dialog {
     QWidget* widget = nullptr;  // nullptr for a painted text
     int radio_group = -1;
     QString painted;            // painted text, as shown
-    std::string source;         // a label's or combo's text as its procedure set it
+    std::string source;         // a label's, combo's or status line's text as its procedure set it
+    bool status_line = false;   // an edit shown translated (kStyleStatusLine)
     QPoint at;                  // painted text position
     bool visible = true;        // painted text
   };
