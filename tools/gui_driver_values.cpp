@@ -2,9 +2,10 @@
 // calibration device on the bench, and the values dialog's CPU cost.
 //
 //   xvfb-run -a travik-gui-driver shots-values docs/screenshots
-//   QT_QPA_PLATFORM=offscreen travik-gui-driver bench-values [SECONDS [1h]]
+//   QT_QPA_PLATFORM=offscreen travik-gui-driver bench-values [SECONDS [1h] [still]]
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -28,11 +29,11 @@ namespace {
 using namespace travik;
 
 // A transmitter of the model with moving values and a calibration device beside it.
-sim::SimTransmitter& SetUpBench(sim::SimBackend& sim, const char* model, bool calibrator) {
+sim::SimTransmitter& SetUpBench(sim::SimBackend& sim, const char* model, bool calibrator, bool moving = true) {
   sim.UseRealClock();
   const sim::SimModel& m = *sim::FindSimModel(model);
   auto& tx = sim.AddTransmitter(m);
-  tx.SetLiveValues(sim::MovingValues(m.device_type));
+  if (moving) tx.SetLiveValues(sim::MovingValues(m.device_type));
   if (calibrator) sim::PutOnBench(sim::AddCalibrator(sim), &tx);
   return tx;
 }
@@ -114,9 +115,11 @@ ui::qtimpl::ChartWidget* ChartOf(ui::QtBackend& ui, int dialog) {
 int BenchValues(const std::vector<std::string>& args) {
   const int seconds = args.empty() ? 30 : std::max(1, std::stoi(args[0]));
   // "1h": the chart on its longest span, as a technician watching a drift would.
-  const bool long_span = args.size() > 1 && args[1] == "1h";
+  const bool long_span = std::find(args.begin(), args.end(), "1h") != args.end();
+  // "still": a transmitter whose values do not change, and no calibration device.
+  const bool still = std::find(args.begin(), args.end(), "still") != args.end();
   sim::SimBackend sim;
-  SetUpBench(sim, "KDB7DY", true);
+  SetUpBench(sim, "KDB7DY", !still, !still);
   SetCurrentHidBackend(&sim);
   ui::QtBackend ui;
   double cpu0 = 0;
@@ -152,6 +155,6 @@ int BenchValues(const std::vector<std::string>& args) {
 }
 
 driver::Register shots("shots-values", "DIR", Shots);
-driver::Register bench("bench-values", "[SECONDS [1h]]", BenchValues);
+driver::Register bench("bench-values", "[SECONDS [1h] [still]]", BenchValues);
 
 }  // namespace

@@ -52,6 +52,10 @@ class IdleTicks {
   // due already). Any due ticks should have been taken first.
   int Exact(std::int64_t now_ms);
 
+  // Something happened beside the timer (another timer's tick that may
+  // change something, an input): the settle time starts again.
+  void Interrupt() { idle_run_ = 0; }
+
   bool coalescing() const { return coalescing_; }
   int period() const { return period_; }
   int WakeMs() const;

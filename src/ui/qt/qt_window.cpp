@@ -844,6 +844,11 @@ void Window::SetTimerIdleTest(int timer_id, std::function<bool()> idle) {
   slot->idle_test = std::move(idle);
 }
 
+bool Window::Coalescing(int timer_id) const {
+  auto it = timers_.find(timer_id);
+  return it != timers_.end() && it->second->active && it->second->idle.coalescing();
+}
+
 void Window::StopTimers() {
   for (auto& [id, slot] : timers_) {
     slot->active = false;
@@ -918,10 +923,13 @@ bool Window::CatchUp(TimerSlot& slot, int timer_id, std::int64_t now_ms) {
 
 void Window::ExactTimers(bool flush) {
   for (auto& [id, slot] : timers_) {
-    if (!slot->idle.coalescing()) continue;
+    if (!slot->idle.coalescing()) {
+      slot->idle.Interrupt();
+      continue;
+    }
     const std::int64_t now = NowMs();
     if (flush && slot->active && !ended_) CatchUp(*slot, id, now);
-    // CatchUp may have gone exact already, through a tick that was not idle.
+    // A batch tick that touched something has sent it back to exact already.
     if (!slot->idle.coalescing()) continue;
     const int delay = slot->idle.Exact(now);
     if (!slot->active || ended_) continue;

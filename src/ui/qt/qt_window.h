@@ -108,6 +108,8 @@ class Window final : public Dialog {
   QWidget* Top() const { return top_; }
   QWidget* Control(int id) const;
   bool Ended() const { return ended_; }
+  // Whether a timer wakes less often than its period now, its ticks idle.
+  bool Coalescing(int timer_id) const;
 
   // An item image for an owner-drawn combo (24 x 16 pixels).
   void ComboSetImage(int id, int position, const QImage& image);
