@@ -32,7 +32,7 @@ std::vector<TickSeen> Then(std::vector<TickSeen> a, const std::vector<TickSeen>&
   return a;
 }
 
-TEST(IdleTicks, CoalescesOnlyAfterIdleTicksCoveringTheSettleTime) {
+TEST(IdleTickPolicy, CoalescesOnlyAfterIdleTicksCoveringTheSettleTime) {
   struct Row {
     std::string what;
     int period;
@@ -62,7 +62,7 @@ TEST(IdleTicks, CoalescesOnlyAfterIdleTicksCoveringTheSettleTime) {
   }
 }
 
-TEST(IdleTicks, WakesOnWholePeriodsOfAboutATenthOfASecond) {
+TEST(IdleTickPolicy, WakesOnWholePeriodsOfAboutATenthOfASecond) {
   struct Row {
     int period;
     int wake;
@@ -84,7 +84,7 @@ IdleTicks Coalesced5ms() {
   return idle;
 }
 
-TEST(IdleTicks, DueTicksFollowTheClockNotTheWakeUps) {
+TEST(IdleTickPolicy, DueTicksFollowTheClockNotTheWakeUps) {
   IdleTicks idle = Coalesced5ms();
   struct Step {
     std::int64_t now;
@@ -104,7 +104,7 @@ TEST(IdleTicks, DueTicksFollowTheClockNotTheWakeUps) {
   EXPECT_EQ(idle.Due(99), 0);  // a clock that went back owes nothing
 }
 
-TEST(IdleTicks, ABatchIsCappedAndTheClockMovesOn) {
+TEST(IdleTickPolicy, ABatchIsCappedAndTheClockMovesOn) {
   IdleTicks idle = Coalesced5ms();
   // Ten minutes suspended: one batch at most, the rest dropped as a held-up
   // event loop drops ticks; exact again, the next tick is due at once.
@@ -116,7 +116,7 @@ TEST(IdleTicks, ABatchIsCappedAndTheClockMovesOn) {
   EXPECT_EQ(idle.Due(back + 50), 0);  // exact: the timer delivers, nothing is owed
 }
 
-TEST(IdleTicks, BackToExactKeepsThePhase) {
+TEST(IdleTickPolicy, BackToExactKeepsThePhase) {
   struct Row {
     std::int64_t now;  // when something happened
     int delay;         // until the next tick, after the due ones were taken
@@ -137,7 +137,7 @@ TEST(IdleTicks, BackToExactKeepsThePhase) {
   EXPECT_EQ(idle.Exact(117), 0);
 }
 
-TEST(IdleTicks, AfterExactTheSettleTimeStartsAgain) {
+TEST(IdleTickPolicy, AfterExactTheSettleTimeStartsAgain) {
   IdleTicks idle = Coalesced5ms();
   idle.Exact(150);
   int at = 0;
