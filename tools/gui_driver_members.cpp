@@ -98,10 +98,15 @@ double CpuSeconds() {
 int MemberIdle(const std::vector<std::string>& args) {
   const std::string model = args.empty() ? "UC-RGJ" : args[0];
   const int seconds = args.size() > 1 ? std::stoi(args[1]) : 30;
-  const Shot* shot = nullptr;
+  // "main": the main window alone, connected to a UC-RGJ, no dialog open;
+  // "boot": the bootloader window over it, no file chosen.
+  const bool main_only = model == "main";
+  const bool boot = model == "boot";
+  const Shot* shot = main_only || boot ? &kShots[0] : nullptr;
   for (const Shot& s : kShots)
     if (model == s.model) shot = &s;
   if (shot == nullptr) return 2;
+  const char* name = main_only ? "main" : boot ? "boot" : shot->model;
   sim::SimBackend sim;
   sim.UseRealClock();
   sim.AddTransmitter(*sim::FindSimModel(shot->model));
@@ -112,7 +117,8 @@ int MemberIdle(const std::vector<std::string>& args) {
   double cpu_from = 0;
   ui.After(1000, [&] {
     opened = Clock::now();
-    ui.Click(res::kMainWindow, res::kButtonConfig);
+    if (boot) ui.MenuCommand(res::kMainWindow, res::kMenuBootloader);
+    else if (!main_only) ui.Click(res::kMainWindow, res::kButtonConfig);
   });
   ui.After(4000, [&] {
     idle_from = Clock::now();
@@ -121,9 +127,10 @@ int MemberIdle(const std::vector<std::string>& args) {
   ui.After(4000 + 1000 * seconds, [&] {
     const double cpu = CpuSeconds() - cpu_from;
     const double wall = std::chrono::duration<double>(Clock::now() - idle_from).count();
-    std::printf("%-8s idle %.1f s: CPU %.3f s = %.2f %% of a core\n", shot->model, wall, cpu,
+    std::printf("%-8s idle %.1f s: CPU %.3f s = %.2f %% of a core\n", name, wall, cpu,
                 100.0 * cpu / wall);
-    ui.Click(shot->tpl, shot->cancel);
+    if (boot) ui.Click(120, ui::kIdCancel);
+    else if (!main_only) ui.Click(shot->tpl, shot->cancel);
   });
   ui.After(4200 + 1000 * seconds, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   const int code = RunProgram(ui);
@@ -132,7 +139,7 @@ int MemberIdle(const std::vector<std::string>& args) {
   return code;
 }
 
-travik::driver::Register idle("bench-member-idle", "bench-member-idle [MODEL] [SECONDS]", MemberIdle);
+travik::driver::Register idle("bench-member-idle", "bench-member-idle [MODEL|main|boot] [SECONDS]", MemberIdle);
 
 travik::driver::Register preview("preview-template", "preview-template NUMBER PNG", PreviewTemplate);
 

@@ -2,9 +2,10 @@
 // calibration device on the bench, and the values dialog's CPU cost.
 //
 //   xvfb-run -a travik-gui-driver shots-values docs/screenshots
-//   QT_QPA_PLATFORM=offscreen travik-gui-driver bench-values [SECONDS [1h]]
+//   QT_QPA_PLATFORM=offscreen travik-gui-driver bench-values [SECONDS [1h] [still]]
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -13,6 +14,7 @@
 #include "app/program.h"
 #include "core/globals.h"
 #include "gui_driver.h"
+#include "hid/hid.h"
 #include "resources/resources.h"
 #include "sim/sim_backend.h"
 #include "sim/sim_calibrator.h"
@@ -28,11 +30,11 @@ namespace {
 using namespace travik;
 
 // A transmitter of the model with moving values and a calibration device beside it.
-sim::SimTransmitter& SetUpBench(sim::SimBackend& sim, const char* model, bool calibrator) {
+sim::SimTransmitter& SetUpBench(sim::SimBackend& sim, const char* model, bool calibrator, bool moving = true) {
   sim.UseRealClock();
   const sim::SimModel& m = *sim::FindSimModel(model);
   auto& tx = sim.AddTransmitter(m);
-  tx.SetLiveValues(sim::MovingValues(m.device_type));
+  if (moving) tx.SetLiveValues(sim::MovingValues(m.device_type));
   if (calibrator) sim::PutOnBench(sim::AddCalibrator(sim), &tx);
   return tx;
 }
@@ -109,22 +111,30 @@ ui::qtimpl::ChartWidget* ChartOf(ui::QtBackend& ui, int dialog) {
   return window == nullptr ? nullptr : static_cast<ui::qtimpl::ChartWidget*>(window->Control(kValuesChart));
 }
 
+void CountReads(const HidTraceEvent& event, void* count) {
+  if (event.kind == HidTraceEvent::kReadInput) ++*static_cast<std::size_t*>(count);
+}
+
 // The whole process (GUI and the simulated devices it talks to) while the
-// values dialog polls a KDB7DY and a calibration device.
+// values dialog polls a KDB7DY and a calibration device. The simulator keeps
+// its frame log bounded, as `travik --simulate` does: an hour's log would
+// otherwise be most of the resident size.
 int BenchValues(const std::vector<std::string>& args) {
   const int seconds = args.empty() ? 30 : std::max(1, std::stoi(args[0]));
   // "1h": the chart on its longest span, as a technician watching a drift would.
-  const bool long_span = args.size() > 1 && args[1] == "1h";
+  const bool long_span = std::find(args.begin(), args.end(), "1h") != args.end();
+  // "still": a transmitter whose values do not change, and no calibration device.
+  const bool still = std::find(args.begin(), args.end(), "still") != args.end();
   sim::SimBackend sim;
-  SetUpBench(sim, "KDB7DY", true);
-  // As `travik --simulate` does: an hour's exchange log would otherwise be
-  // most of the resident size measured.
   sim.SetHistoryLimit(20000);
+  SetUpBench(sim, "KDB7DY", !still, !still);
   SetCurrentHidBackend(&sim);
+  std::size_t reads = 0;
+  SetHidTrace(&CountReads, &reads);
   ui::QtBackend ui;
   double cpu0 = 0;
   std::chrono::steady_clock::time_point t0;
-  std::uint64_t reads0 = 0;
+  std::size_t reads0 = 0;
   ui.After(1000, [&] { ui.Click(res::kMainWindow, res::kButtonValues); });
   int redraws0 = 0;
   ui.After(2000, [&] {
@@ -133,15 +143,23 @@ int BenchValues(const std::vector<std::string>& args) {
       redraws0 = chart->redraws();
     }
     cpu0 = CpuSeconds();
-    reads0 = sim.Exchanges(sim::Exchange::kReadInput);
+    reads0 = reads;
     t0 = std::chrono::steady_clock::now();
   });
+  // Every ten minutes of a long run: memory against time.
+  for (int at = 600; at < seconds; at += 600)
+    ui.After(2000 + at * 1000, [&, at] {
+      if (auto* chart = ChartOf(ui, res::kDlgValues))
+        std::printf("after %4d s  columns held %zu  rss %ld kB  cpu %.1f s\n", at, chart->data().HeldColumns(),
+                    RssKb(), CpuSeconds() - cpu0);
+      std::fflush(stdout);
+    });
   ui.After(2000 + seconds * 1000, [&] {
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     const double cpu = CpuSeconds() - cpu0;
-    const auto reads = static_cast<std::size_t>(sim.Exchanges(sim::Exchange::kReadInput) - reads0);
+    const std::size_t read = reads - reads0;
     std::printf("values 106  open %.1f s  cpu %.3f s = %.2f %% of a core  reports read %zu (%.1f/s, nominal 50/s)\n",
-                wall, cpu, 100.0 * cpu / wall, reads, reads / wall);
+                wall, cpu, 100.0 * cpu / wall, read, read / wall);
     if (auto* chart = ChartOf(ui, res::kDlgValues))
       std::printf("chart span %s  redraws %.1f/s  samples %llu  columns held %zu  rss %ld kB\n",
                   ui::SpanName(chart->data().span()), (chart->redraws() - redraws0) / wall,
@@ -150,11 +168,12 @@ int BenchValues(const std::vector<std::string>& args) {
   });
   ui.After(2200 + seconds * 1000, [&] { ui.MenuCommand(res::kMainWindow, res::kMenuExit); });
   const int code = RunProgram(ui);
+  SetHidTrace(nullptr, nullptr);
   SetCurrentHidBackend(nullptr);
   return code;
 }
 
 driver::Register shots("shots-values", "DIR", Shots);
-driver::Register bench("bench-values", "[SECONDS [1h]]", BenchValues);
+driver::Register bench("bench-values", "[SECONDS [1h] [still]]", BenchValues);
 
 }  // namespace

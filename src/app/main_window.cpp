@@ -62,6 +62,9 @@ int ConfigTemplateFor(int device_type) { return ModelOf(device_type).config_temp
 
 void MainWindowProc::OnInit(ui::Dialog& w) {
   w.SetTimer(1, 10);
+  // Step does nothing while idle; every way out of idle is a command, a
+  // dialog's end or another window's tick, which the window layer sees.
+  w.SetTimerIdleTest(1, [] { return G().ConnectState == kConnectIdle; });
   w.TickNow(1);
   w.Enable(kButtonStop, false);
   w.Enable(kButtonValues, false);

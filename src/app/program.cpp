@@ -8,6 +8,7 @@
 #include "dialogs/templates.h"
 #include "hid/hid.h"
 #include "resources/resources.h"
+#include "ui/idle_ticks.h"
 
 namespace travik {
 
@@ -22,6 +23,7 @@ int RunProgram(ui::Backend& backend) {
   g.OutputReport[1] = 0;
   ui::SetCurrentBackend(&backend);
   ui::SetTemplateLookup(&ProgramTemplate);
+  ui::SetExchangeCounter(&HidExchangeCount);
   MainWindowProc main_window;
   return backend.RunMainWindow(res::kMainWindow, main_window);
 }

@@ -184,6 +184,8 @@ void ConfigDialog::OnInit(ui::Dialog& d) {
   for (const Field& f : def_.fields) d.LimitText(f.control, kNumberChars);
   SetDefaults(d, false);
   d.SetTimer(1, def_.timer_ms);
+  // OnTimer returns at once while the state serial stands where it checked.
+  d.SetTimerIdleTest(1, [this, &d] { return d.StateSerial() == checked_serial_; });
   d.TickNow(1);
   const bool online = G().DeviceOnline == 1;
   const bool old_firmware = online && FirmwareGroup() <= def_.old_firmware_group;

@@ -1,11 +1,18 @@
 #include "hid/hid.h"
 
+#include <atomic>
 #include <string>
 
 #include "hid/hid_backend.h"
 
 namespace travik {
 namespace {
+
+std::atomic<std::uint64_t> g_exchanges{0};
+
+// Every exchange the program attempts counts, failed or refused ones too:
+// what the window layer wants to know is whether the program tried.
+void Counted() { g_exchanges.fetch_add(1, std::memory_order_relaxed); }
 
 constexpr std::uint8_t kSlotCount = static_cast<std::uint8_t>(std::tuple_size_v<decltype(ProgramState::Slots)>);
 
@@ -33,6 +40,7 @@ bool OpenIntoSlot(const std::string& path, std::uint8_t slot) {
   if (s == nullptr) return false;
   CloseSlot(slot);
   if (CurrentHidBackend() == nullptr || path.empty()) return false;
+  Counted();
   HidHandle handle = CurrentHidBackend()->Open(path);
   if (handle == kClosedHandle) return false;
   s->handle = handle;
@@ -75,6 +83,7 @@ int EnumerateDevices() {
   DeviceList& list = G().Devices;
   // A full list cannot take more; probing the devices would only disturb them.
   if (CurrentHidBackend() == nullptr || list.count >= kDeviceListCapacity) return list.count;
+  Counted();
   constexpr std::uint8_t kProbeSlot = 0;
   for (const std::string& path : CurrentHidBackend()->ListInterfaces()) {
     if (!OpenIntoSlot(path, kProbeSlot)) continue;
@@ -111,6 +120,7 @@ bool OpenRemembered(int position, std::uint8_t slot) {
 void CloseSlot(std::uint8_t slot) {
   HidSlot* s = SlotAt(slot);
   if (s == nullptr || s->handle == kClosedHandle) return;
+  Counted();
   if (CurrentHidBackend() != nullptr) CurrentHidBackend()->Close(s->handle);
   s->handle = kClosedHandle;
 }
@@ -119,6 +129,7 @@ void CloseSlot(std::uint8_t slot) {
 // something was received (length 0 otherwise).
 bool SendFeatureReport(const std::uint8_t* buffer, int length, std::uint8_t slot) {
   if (buffer == nullptr || length <= 0) return false;
+  Counted();
   HidHandle handle = OpenHandle(slot);
   bool ok = handle != kClosedHandle &&
             CurrentHidBackend()->SetFeature(handle, buffer, static_cast<std::size_t>(length));
@@ -128,6 +139,7 @@ bool SendFeatureReport(const std::uint8_t* buffer, int length, std::uint8_t slot
 
 bool ReadFeatureReport(std::uint8_t* buffer, int length, std::uint8_t slot) {
   if (buffer == nullptr || length <= 0) return false;
+  Counted();
   HidHandle handle = OpenHandle(slot);
   bool ok = handle != kClosedHandle &&
             CurrentHidBackend()->GetFeature(handle, buffer, static_cast<std::size_t>(length));
@@ -138,6 +150,7 @@ bool ReadFeatureReport(std::uint8_t* buffer, int length, std::uint8_t slot) {
 bool ReadInputReport(std::uint8_t* buffer, int length, std::uint32_t& transferred, std::uint8_t slot) {
   transferred = 0;
   if (buffer == nullptr || length <= 0) return false;
+  Counted();
   HidHandle handle = OpenHandle(slot);
   bool ok = handle != kClosedHandle &&
             CurrentHidBackend()->ReadInput(handle, buffer, static_cast<std::size_t>(length), transferred,
@@ -154,6 +167,7 @@ bool WriteOutputReport(const std::uint8_t* buffer, int length, std::uint32_t& tr
                        std::uint8_t slot) {
   transferred = 0;
   if (buffer == nullptr || length <= 0) return false;
+  Counted();
   HidHandle handle = OpenHandle(slot);
   bool ok = handle != kClosedHandle &&
             CurrentHidBackend()->WriteOutput(handle, buffer, static_cast<std::size_t>(length), transferred);
@@ -164,6 +178,7 @@ bool WriteOutputReport(const std::uint8_t* buffer, int length, std::uint32_t& tr
 
 bool ReadProductText(char* text, int count, std::uint8_t slot) {
   if (text == nullptr || count < 0) return false;
+  Counted();
   HidHandle handle = OpenHandle(slot);
   if (handle == kClosedHandle) return false;
   std::u16string units;
@@ -196,6 +211,8 @@ int RebuildDeviceList() {
   ClearDeviceList();
   return EnumerateDevices();
 }
+
+std::uint64_t HidExchangeCount() { return g_exchanges.load(std::memory_order_relaxed); }
 
 void SetHidTrace(HidTraceSink sink, void* context) {
   G().Trace.hid_sink = sink;

@@ -34,6 +34,10 @@ void ClearDeviceList();
 // Releases, clears and enumerates: a fresh list. Returns the count.
 int RebuildDeviceList();
 
+// Operations that reached the HID backend so far (opens, closes, reports,
+// texts, enumerations), for the whole process; never goes back.
+std::uint64_t HidExchangeCount();
+
 // Observer of every exchange, for --trace and the scenario runner's frame log.
 struct HidTraceEvent {
   enum Kind { kSetFeature, kGetFeature, kReadInput, kWriteOutput } kind;

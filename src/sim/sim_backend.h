@@ -84,8 +84,6 @@ class SimBackend : public HidBackend {
 
   const std::vector<LogEntry>& Log() const { return log_; }
   std::vector<LogEntry> LogOf(Exchange kind) const;
-  // Exchanges of a kind since the start, whatever the history limit dropped.
-  std::uint64_t Exchanges(Exchange kind) const { return counters_[static_cast<std::size_t>(kind)]; }
   void ClearLog() { log_.clear(); }
   // For long runs (the GUI's simulator polls 50 times a second): keeps at most
   // about this many log entries and closed handles, dropping the oldest.

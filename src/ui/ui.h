@@ -100,6 +100,13 @@ class Dialog {
   // Window timers: one per identifier; setting an existing one restarts it.
   virtual void SetTimer(int timer_id, int period_ms) = 0;
   virtual void KillTimer(int timer_id) = 0;
+  // The procedure's word that a tick of this timer changes nothing — no
+  // control, no exchange, no count it keeps — for as long as idle() holds.
+  // A backend may then wake less often and deliver the skipped ticks later
+  // as a batch, their number kept, back to the exact period on any input,
+  // command, exchange or state change. An empty function withdraws the word;
+  // setting or killing the timer keeps it.
+  virtual void SetTimerIdleTest(int /*timer_id*/, std::function<bool()> /*idle*/) {}
 
   // A close request that arrives after the current handler returns.
   virtual void PostClose() = 0;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -321,6 +323,39 @@ TEST_F(TransferTest, ClosedSlotOrNoBackendFailsEveryExchange) {
   EXPECT_FALSE(OpenRemembered(0, 1));
   EXPECT_FALSE(FindAndRemember(0xA600, 0xE240, 1, 1));
   SetCurrentHidBackend(&bus);
+}
+
+// The window layer coalesces a timer's idle ticks only while this stands still.
+TEST_F(TransferTest, EveryAttemptedExchangeMovesTheCounterAndBookkeepingDoesNot) {
+  std::array<std::uint8_t, 64> buffer{};
+  std::uint32_t n = 0;
+  char text[8] = {};
+  struct Row {
+    const char* what;
+    std::function<void()> run;
+    bool counts;
+  };
+  const std::vector<Row> rows = {
+      {"set feature", [&] { SendFeatureReport(buffer.data(), 9, 1); }, true},
+      {"get feature", [&] { ReadFeatureReport(buffer.data(), 9, 1); }, true},
+      {"input, nothing to read", [&] { ReadInputReport(buffer.data(), 64, n, 1); }, true},
+      {"output", [&] { WriteOutputReport(buffer.data(), 64, n, 1); }, true},
+      {"product text", [&] { ReadProductText(text, 4, 1); }, true},
+      {"refused: slot never opened", [&] { SendFeatureReport(buffer.data(), 9, 2); }, true},
+      {"enumeration", [&] { EnumerateDevices(); }, true},
+      {"open", [&] { OpenRemembered(0, 2); }, true},
+      {"close an open slot", [&] { CloseSlot(2); }, true},
+      {"close a closed slot", [&] { CloseSlot(2); }, false},
+      {"release the list", [&] { ReleaseDeviceList(); }, false},
+      {"clear the list", [&] { ClearDeviceList(); }, false},
+      {"bad buffer", [&] { SendFeatureReport(nullptr, 9, 1); }, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    const std::uint64_t before = HidExchangeCount();
+    row.run();
+    EXPECT_EQ(HidExchangeCount() > before, row.counts);
+  }
 }
 
 struct FaultCase {

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -350,6 +351,81 @@ TEST_F(QtBackendTest, TimersFireUnderModalWindows) {
   };
   backend_.RunMainWindow(kMain, main);
   EXPECT_GE(main_ticks, main_ticks_at_open + 3);
+}
+
+// A timer whose ticks the procedure vouches for as idle wakes less often and
+// gets what came due in batches: never a tick before its time, and as many
+// as the clock gives; an input brings it back to its period at once.
+TEST_F(QtBackendTest, IdleTicksComeInBatchesKeepTheirCountAndEndOnInput) {
+  using Clock = std::chrono::steady_clock;
+  const auto ms = [](Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); };
+  Proc proc;
+  bool idle = true;
+  std::vector<Clock::time_point> at;
+  Clock::time_point start;
+  int at_click = -1;
+  bool coalescing_at_200 = false, coalescing_at_click = true, coalescing_at_end = true;
+  auto window = [&] { return static_cast<qtimpl::Window*>(backend_.FindDialog(kDialog)); };
+  proc.init = [&](Dialog& d) {
+    d.SetTimerIdleTest(1, [&] { return idle; });
+    d.SetTimer(1, 5);
+    start = Clock::now();
+  };
+  proc.timer = [&](Dialog& d, int) {
+    at.push_back(Clock::now());
+    if (at.size() == 200) {
+      coalescing_at_200 = window()->Coalescing(1);
+      PostClick(kDialog, 1);
+    }
+    if (at_click >= 0 && static_cast<int>(at.size()) == at_click + 40) {
+      coalescing_at_end = window()->Coalescing(1);
+      d.End(1);
+    }
+  };
+  proc.command = [&](Dialog&, int id, Notify) {
+    if (id != 1) return;
+    coalescing_at_click = window()->Coalescing(1);
+    at_click = static_cast<int>(at.size());
+    // Ticks that change something from now on: they must come one by one.
+    idle = false;
+    // Never more than the clock gives; fewer only by what Qt dropped while exact.
+    const int by_clock = static_cast<int>(ms(Clock::now() - start) / 5);
+    EXPECT_LE(at_click, by_clock);
+    EXPECT_GE(at_click, by_clock - 3);
+  };
+  EXPECT_EQ(RunDialog(kDialog, proc), 1);
+  EXPECT_TRUE(coalescing_at_200);
+  EXPECT_FALSE(coalescing_at_click);
+  EXPECT_FALSE(coalescing_at_end);
+  ASSERT_GE(at_click, 200);
+  int wakes = 1;
+  for (std::size_t k = 0; k < at.size(); ++k) {
+    // 1 ms of slack: the batches count whole milliseconds.
+    EXPECT_GE(ms(at[k] - start), 5.0 * static_cast<double>(k + 1) - 1.0) << "tick " << k + 1;
+    if (k > 0 && k < 200 && ms(at[k] - at[k - 1]) > 1.0) ++wakes;
+  }
+  // Exact, 200 wake-ups; coalesced after the first 100 ms, about 30.
+  EXPECT_LT(wakes, 60);
+}
+
+// A timer that does not vouch for its ticks (the values window polling)
+// keeps every timer of the program at its period.
+TEST_F(QtBackendTest, AnUndeclaredTimerKeepsTheOthersExact) {
+  Proc proc;
+  int ticks = 0;
+  bool ever_coalesced = false;
+  proc.init = [&](Dialog& d) {
+    d.SetTimerIdleTest(1, [] { return true; });
+    d.SetTimer(1, 5);
+    d.SetTimer(2, 20);
+  };
+  proc.timer = [&](Dialog& d, int id) {
+    if (id != 1) return;
+    ever_coalesced = ever_coalesced || static_cast<qtimpl::Window&>(d).Coalescing(1);
+    if (++ticks == 80) d.End(1);
+  };
+  EXPECT_EQ(RunDialog(kDialog, proc), 1);
+  EXPECT_FALSE(ever_coalesced);
 }
 
 TEST_F(QtBackendTest, TextsAreUtf8AndCutToMaxChars) {

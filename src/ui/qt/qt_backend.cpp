@@ -126,6 +126,15 @@ bool QtBackend::GrabWindow(int template_number, const std::string& png_path) con
   return window->Top()->grab().save(QFile::decodeName(png_path.c_str()), "PNG");
 }
 
+void QtBackend::Wake() {
+  // A batch is made of ticks that change nothing; should one change
+  // something after all, the timers go back to exact without another batch.
+  const bool flush = !catching_up_;
+  const std::vector<qtimpl::Window*> windows = windows_;
+  for (qtimpl::Window* window : windows)
+    if (std::find(windows_.begin(), windows_.end(), window) != windows_.end()) window->ExactTimers(flush);
+}
+
 void QtBackend::Register(qtimpl::Window* window) {
   Touch();
   windows_.push_back(window);

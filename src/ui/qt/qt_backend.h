@@ -67,9 +67,16 @@ class QtBackend final : public Backend {
   void QueueFileAnswer(std::string path) { file_answers_.push_back(std::move(path)); }
   bool TakeFileAnswer(std::string& path);
 
-  // Dialog::StateSerial of every window, and what moves it on.
+  // Dialog::StateSerial of every window, and what moves it on (and ends
+  // any coalescing of idle ticks first).
   std::uint64_t StateSerial() const { return state_serial_; }
-  void Touch() { ++state_serial_; }
+  void Touch() {
+    Wake();
+    ++state_serial_;
+  }
+  // Every timer back to its exact period, the idle ticks that came due
+  // delivered first: something may change what the idle tests read.
+  void Wake();
 
  private:
   friend class qtimpl::Window;
@@ -82,6 +89,7 @@ class QtBackend final : public Backend {
   std::vector<qtimpl::Window*> windows_;  // in opening order
   std::vector<std::string> file_answers_;
   std::uint64_t state_serial_ = 0;
+  bool catching_up_ = false;  // delivering a batch of idle ticks
   QMetaObject::Connection focus_watch_;
 };
 

@@ -26,6 +26,7 @@
 #include <QStylePainter>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 
 #include "core/text.h"
@@ -799,11 +800,18 @@ void Window::ShowWindow(bool visible) {
 
 bool Window::IsWindowVisible() const { return top_->isVisible(); }
 
+namespace {
+std::int64_t NowMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+}  // namespace
+
 QTimer& Window::SlotTimer(TimerSlot& slot, int timer_id, std::size_t k) {
   while (slot.timers.size() <= k) {
     auto timer = std::make_unique<QTimer>();
     timer->setTimerType(Qt::PreciseTimer);
-    QObject::connect(timer.get(), &QTimer::timeout, top_, [this, timer_id] { TimerElapsed(timer_id); });
+    QObject::connect(timer.get(), &QTimer::timeout, top_, [this, timer_id, k] { TimerElapsed(timer_id, k); });
     slot.timers.push_back(std::move(timer));
   }
   return *slot.timers[k];
@@ -811,23 +819,42 @@ QTimer& Window::SlotTimer(TimerSlot& slot, int timer_id, std::size_t k) {
 
 void Window::SetTimer(int timer_id, int period_ms) {
   if (ended_) return;
+  backend_.Wake();
   std::unique_ptr<TimerSlot>& slot = timers_[timer_id];
   if (!slot) slot = std::make_unique<TimerSlot>();
   slot->period = std::max(period_ms, 1);
   slot->active = true;
+  slot->rephase = false;
+  slot->idle.Start(slot->period, NowMs());
+  slot->serial_after = backend_.StateSerial();
+  slot->exchanges_after = ExchangeCount();
   SlotTimer(*slot, timer_id, 0).start(slot->period);
 }
 
 void Window::KillTimer(int timer_id) {
+  backend_.Wake();
   auto it = timers_.find(timer_id);
   if (it == timers_.end()) return;
   it->second->active = false;
   for (auto& timer : it->second->timers) timer->stop();
 }
 
+void Window::SetTimerIdleTest(int timer_id, std::function<bool()> idle) {
+  backend_.Wake();
+  std::unique_ptr<TimerSlot>& slot = timers_[timer_id];
+  if (!slot) slot = std::make_unique<TimerSlot>();
+  slot->idle_test = std::move(idle);
+}
+
+bool Window::Coalescing(int timer_id) const {
+  auto it = timers_.find(timer_id);
+  return it != timers_.end() && it->second->active && it->second->idle.coalescing();
+}
+
 void Window::StopTimers() {
   for (auto& [id, slot] : timers_) {
     slot->active = false;
+    slot->idle.Exact(NowMs());
     for (auto& timer : slot->timers) timer->stop();
   }
 }
@@ -837,13 +864,80 @@ void Window::StopTimers() {
 // Windows does, and the procedures count on their timers going on under their
 // own message boxes: every nested loop (Nested) starts a stand-in timer for
 // each handler on the stack.
-void Window::TimerElapsed(int timer_id) {
+//
+// A timer whose procedure says its ticks are idle, and that has seen them
+// idle for a while (IdleTicks), wakes every ~100 ms instead and then gets
+// the ticks that came due in one go. Stand-ins always run exact.
+void Window::TimerElapsed(int timer_id, std::size_t k) {
   auto it = timers_.find(timer_id);
   if (it == timers_.end() || ended_ || !it->second->active) return;
   TimerSlot& slot = *it->second;
+  const std::int64_t now = NowMs();
+  if (k == 0 && slot.idle.coalescing()) {
+    if (!CatchUp(slot, timer_id, now)) backend_.Wake();
+    return;
+  }
+  if (k == 0 && slot.rephase) {
+    slot.rephase = false;
+    slot.timers[0]->start(slot.period);
+  }
+  const bool declared_idle = slot.idle_test && slot.idle_test();
+  // A tick that may change something: what came due of the others first.
+  if (!declared_idle) backend_.Wake();
+  Tick(slot, timer_id);
+  if (ended_ || !slot.active) return;
+  const TickSeen seen{declared_idle, slot.serial_after, backend_.StateSerial(), slot.exchanges_after,
+                      ExchangeCount()};
+  slot.serial_after = seen.serial_now;
+  slot.exchanges_after = seen.exchanges_now;
+  if (k != 0 || slot.running != 0) return;
+  if (slot.idle.Delivered(seen, now)) slot.timers[0]->start(slot.idle.WakeMs());
+}
+
+void Window::Tick(TimerSlot& slot, int timer_id) {
   ++slot.running;
   proc_.OnTimer(*this, timer_id);
   --slot.running;
+}
+
+// Delivers a coalesced timer's due ticks while each is still idle; false
+// (the rest dropped) when one is not: something changed unseen.
+bool Window::CatchUp(TimerSlot& slot, int timer_id, std::int64_t now_ms) {
+  const int due = slot.idle.Due(now_ms);
+  if (due == 0) return true;
+  const bool outer = backend_.catching_up_;
+  backend_.catching_up_ = true;
+  bool idle = true;
+  int taken = 0;
+  while (taken < due && idle) {
+    idle = !ended_ && slot.active && slot.idle_test && slot.idle_test() &&
+           backend_.StateSerial() == slot.serial_after && ExchangeCount() == slot.exchanges_after;
+    if (idle) {
+      Tick(slot, timer_id);
+      idle = backend_.StateSerial() == slot.serial_after && ExchangeCount() == slot.exchanges_after;
+    }
+    ++taken;
+  }
+  backend_.catching_up_ = outer;
+  slot.idle.Took(idle ? taken : due);
+  return idle;
+}
+
+void Window::ExactTimers(bool flush) {
+  for (auto& [id, slot] : timers_) {
+    if (!slot->idle.coalescing()) {
+      slot->idle.Interrupt();
+      continue;
+    }
+    const std::int64_t now = NowMs();
+    if (flush && slot->active && !ended_) CatchUp(*slot, id, now);
+    // A batch tick that touched something has sent it back to exact already.
+    if (!slot->idle.coalescing()) continue;
+    const int delay = slot->idle.Exact(now);
+    if (!slot->active || ended_) continue;
+    slot->rephase = delay != slot->period;
+    slot->timers[0]->start(delay);
+  }
 }
 
 void Window::ArmStandIns(std::vector<QTimer*>& armed) {

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/idle_ticks.h"
 #include "ui/ui.h"
 
 class QComboBox;
@@ -107,12 +108,18 @@ class Window final : public Dialog {
   QWidget* Top() const { return top_; }
   QWidget* Control(int id) const;
   bool Ended() const { return ended_; }
+  // Whether a timer wakes less often than its period now, its ticks idle.
+  bool Coalescing(int timer_id) const;
 
   // An item image for an owner-drawn combo (24 x 16 pixels).
   void ComboSetImage(int id, int position, const QImage& image);
   // Owner drawing: the procedure paints one item of combo `id` into `area`.
   void PaintOwnerDrawn(int id, int position, bool selected, QPainter& painter, const QRect& area);
   int OwnerDrawnItemHeight(int id);
+
+  // Every coalesced timer back to its period; with flush, the ticks that
+  // came due are delivered first.
+  void ExactTimers(bool flush);
 
   // From the widgets.
   void CloseRequested();
@@ -150,6 +157,7 @@ class Window final : public Dialog {
   bool IsWindowVisible() const override;
   void SetTimer(int timer_id, int period_ms) override;
   void KillTimer(int timer_id) override;
+  void SetTimerIdleTest(int timer_id, std::function<bool()> idle) override;
   void PostClose() override;
   void End(int code) override;
   int RunModal(int template_number, DialogProc& proc) override;
@@ -184,6 +192,14 @@ class Window final : public Dialog {
     int running = 0;  // this timer's handlers on the stack
     // [0] is the timer; [k] stands in while k of its handlers are running.
     std::vector<std::unique_ptr<QTimer>> timers;
+    // Coalescing of idle ticks ([0] only): the procedure's idle test, the
+    // policy, what the last tick left, and whether [0] runs a part period
+    // to get back in phase.
+    std::function<bool()> idle_test;
+    IdleTicks idle;
+    std::uint64_t serial_after = 0;
+    std::uint64_t exchanges_after = 0;
+    bool rephase = false;
   };
   // Runs a nested message loop: stand-ins for the timers whose handlers are
   // running, so that they go on ticking under it.
@@ -196,7 +212,9 @@ class Window final : public Dialog {
   void GroupRadios();
   void Command(int id, Notify code);
   void RadioClicked(std::size_t index);
-  void TimerElapsed(int timer_id);
+  void TimerElapsed(int timer_id, std::size_t k);
+  void Tick(TimerSlot& slot, int timer_id);
+  bool CatchUp(TimerSlot& slot, int timer_id, std::int64_t now_ms);
   QTimer& SlotTimer(TimerSlot& slot, int timer_id, std::size_t k);
   void ArmStandIns(std::vector<QTimer*>& armed);
   void StopTimers();
