@@ -385,7 +385,7 @@ int Values(const Options& o, std::ostream& out, std::ostream& err, BenchEnv& env
       return kExitFailed;
     }
     const std::string time = stamp();
-    PrintValuesLine(time, rows, o.json, out);
+    PrintValuesLine(time, ReadValueRows(run.ui(), true), o.json, out);
     csv.Row(time, rows);
     if (o.count > 0 && ++printed >= o.count) break;
     run.Run(o.interval_ms);

@@ -141,12 +141,13 @@ void PrintAllTable(const std::vector<AllRow>& rows, std::ostream& out) {
   PrintTable(table, out);
 }
 
-std::vector<ValueRow> ReadValueRows(ui::HeadlessBackend& ui) {
+std::vector<ValueRow> ReadValueRows(ui::HeadlessBackend& ui, bool as_shown) {
   static constexpr int kLabels[] = {1031, 1029, 1030, 1032};
   static constexpr int kValues[] = {1009, 1007, 1008, 1010};
   std::vector<ShownRow> shown(4);
   for (int i = 0; i < 4; ++i) {
-    const auto label = ui.Control(res::kDlgValues, kLabels[i]);
+    const auto label = as_shown ? ui.ShownControl(res::kDlgValues, kLabels[i])
+                                : ui.Control(res::kDlgValues, kLabels[i]);
     const auto value = ui.Control(res::kDlgValues, kValues[i]);
     if (label) shown[i].label = label->text;
     shown[i].label_visible = label && label->visible;

@@ -53,7 +53,9 @@ using travik::TimeStamp;
 using travik::ValueRow;
 
 // Visible rows of the values window that show something, top to bottom.
-std::vector<ValueRow> ReadValueRows(ui::HeadlessBackend& ui);
+// The values window's rows; as_shown: the labels in the language shown (for
+// the reader), else the window's own (for files, the same in any language).
+std::vector<ValueRow> ReadValueRows(ui::HeadlessBackend& ui, bool as_shown = false);
 void PrintValuesLine(const std::string& time, const std::vector<ValueRow>& rows, bool json,
                      std::ostream& out);
 

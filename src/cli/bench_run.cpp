@@ -41,16 +41,18 @@ int PercentIn(const std::string& text) {
 
 }  // namespace
 
+// As the user would read the box, in the language shown.
 std::string MessageLine(const ui::MessageRecord& m) {
   std::string text;
   std::size_t at = 0;
-  while (at <= m.text.size()) {
-    const std::size_t end = std::min(m.text.find('\n', at), m.text.size());
-    const std::string line = Trim(std::string_view(m.text).substr(at, end - at));
+  const std::string& shown = m.shown_text;
+  while (at <= shown.size()) {
+    const std::size_t end = std::min(shown.find('\n', at), shown.size());
+    const std::string line = Trim(std::string_view(shown).substr(at, end - at));
     if (!line.empty()) text += (text.empty() ? "" : " ") + line;
     at = end + 1;
   }
-  return Trim(m.caption) + ": " + text;
+  return Trim(m.shown_caption) + ": " + text;
 }
 
 BenchRun::BenchRun(BenchEnv& env, const std::vector<BenchDevice>& bench, int chosen,

@@ -13,6 +13,7 @@
 #include "calibration/calibration_report.h"
 #include "cli/bench_commands.h"
 #include "cli/bench_format.h"
+#include "i18n/catalogue.h"
 #include "protocol/frames.h"
 #include "sim/sim_bootloader.h"
 #include "sim/sim_calibrator.h"
@@ -293,6 +294,33 @@ TEST(BenchValues, LinesCsvAndJson) {
 
   const Result json = bench.Run("values", {"--count", "1", "--json"});
   EXPECT_NE(json.out.find("{\"quantity\": \"Teplota\", \"value\": \""), std::string::npos) << json.out;
+}
+
+// With --lang en what a person reads is English; files keep the window's own
+// names, the same whatever the language.
+TEST(BenchValues, EnglishForTheReaderTheFileUnchanged) {
+  struct English {
+    English() { i18n::UseBuiltInCatalogue(i18n::Language::kEnglish); }
+    ~English() { i18n::UseBuiltInCatalogue(i18n::Language::kCzech); }
+  } english;
+  TempDir dir;
+  Bench bench("KDB");
+  const std::string csv = dir.File("v.csv");
+  const Result r = bench.Run("values", {"--count", "1", "--csv", csv});
+  EXPECT_EQ(r.status, kExitDone) << r.err;
+  EXPECT_NE(r.out.find("  Temperature: "), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("Teplota"), std::string::npos) << r.out;
+  const std::string text = testing::ReadFile(csv);
+  EXPECT_EQ(text.substr(0, text.find('\n')),
+            "timestamp,Koncentrace CO2 [ppm],Teplota [°C],Vlhkost [%RH],Analogový výstup U1 [V]");
+
+  Bench jumperless("KDB");
+  const std::string file = SavedFile(dir, "KDB", 7);
+  jumperless.Transmitter(0).set_jumper_fitted(false);
+  const Result w = jumperless.Run("write", {file});
+  EXPECT_EQ(w.status, kExitFailed);
+  EXPECT_NE(w.err.find("Data write info: The service jumper is not fitted. The written data will not be stored in EEPROM."),
+            std::string::npos) << w.err;
 }
 
 TEST(BenchValues, InterruptEndsCleanlyWithACompleteFile) {
