@@ -17,30 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Html(std::string_view s) {
-  std::string h;
-  for (char c : s) {
-    switch (c) {
-      case '&': h += "&amp;"; break;
-      case '<': h += "&lt;"; break;
-      case '>': h += "&gt;"; break;
-      case '"': h += "&quot;"; break;
-      default: h += c;
-    }
-  }
-  return h;
-}
-
-std::string Csv(const std::string& s) {
-  if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-  std::string q = "\"";
-  for (char c : s) {
-    if (c == '"') q += '"';
-    q += c;
-  }
-  return q + '"';
-}
-
 std::string LocalTime(std::time_t t, const char* format) {
   std::tm local{};
   localtime_r(&t, &local);
@@ -108,33 +84,33 @@ std::string ReadingText(const CalibrationPoint& p, std::uint32_t reading) {
 void WriteReportHtml(const CalibrationReport& r, std::ostream& out) {
   const char* kind = r.outputs ? "analog outputs" : "inputs";
   out << "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">\n<title>Calibration of "
-      << kind << " – " << Html(r.transmitter_id) << "</title>\n<style>\n"
+      << kind << " – " << EscapeMarkup(r.transmitter_id) << "</title>\n<style>\n"
       << "body{font-family:sans-serif;margin:2em}table{border-collapse:collapse;margin:1em 0}"
       << "td,th{border:1px solid #999;padding:.2em .6em;text-align:left}"
       << ".pass{color:#070;font-weight:bold}.fail{color:#b00;font-weight:bold}\n"
       << "</style></head><body>\n<h1>Calibration of " << kind << "</h1>\n<p>"
-      << Html(LocalTime(r.started, "%Y-%m-%d %H:%M:%S %z")) << " – <span class=\""
+      << EscapeMarkup(LocalTime(r.started, "%Y-%m-%d %H:%M:%S %z")) << " – <span class=\""
       << (r.complete ? "pass\">PASS" : "fail\">FAIL") << "</span></p>\n<table>\n"
       << "<tr><th></th><th>Product</th><th>ID</th><th>Firmware</th></tr>\n"
-      << "<tr><th>Transmitter</th><td>" << Html(r.transmitter_product) << "</td><td>"
-      << Html(r.transmitter_id) << "</td><td>" << Html(r.transmitter_firmware) << "</td></tr>\n"
-      << "<tr><th>Calibration device</th><td>" << Html(r.calibrator_product) << "</td><td>"
-      << Html(r.calibrator_id) << "</td><td>" << Html(r.calibrator_firmware) << "</td></tr>\n"
+      << "<tr><th>Transmitter</th><td>" << EscapeMarkup(r.transmitter_product) << "</td><td>"
+      << EscapeMarkup(r.transmitter_id) << "</td><td>" << EscapeMarkup(r.transmitter_firmware) << "</td></tr>\n"
+      << "<tr><th>Calibration device</th><td>" << EscapeMarkup(r.calibrator_product) << "</td><td>"
+      << EscapeMarkup(r.calibrator_id) << "</td><td>" << EscapeMarkup(r.calibrator_firmware) << "</td></tr>\n"
       << "</table>\n";
   for (const CalibrationPoint& p : r.points) {
-    out << "<h2>" << Html(p.name) << "</h2>\n<p>Nominal " << Html(p.nominal);
-    if (p.measured) out << ", acceptance window " << Html(Window(p));
+    out << "<h2>" << EscapeMarkup(p.name) << "</h2>\n<p>Nominal " << EscapeMarkup(p.nominal);
+    if (p.measured) out << ", acceptance window " << EscapeMarkup(Window(p));
     out << ": <span class=\"" << (p.passed ? "pass\">PASS" : "fail\">FAIL") << "</span></p>\n";
     if (!p.measured) continue;
     out << "<table>\n<tr><th>Step</th><th>Constant</th><th>Reading</th><th>Error</th></tr>\n";
     for (std::size_t i = 0; i < p.steps.size(); ++i)
       out << "<tr><td>" << i + 1 << "</td><td>" << p.steps[i].constant << "</td><td>"
-          << Html(ReadingText(p, p.steps[i].reading)) << "</td><td>"
-          << Html(Signed(ReadingError(p, p.steps[i].reading), p)) << "</td></tr>\n";
+          << EscapeMarkup(ReadingText(p, p.steps[i].reading)) << "</td><td>"
+          << EscapeMarkup(Signed(ReadingError(p, p.steps[i].reading), p)) << "</td></tr>\n";
     out << "</table>\n";
     if (p.ended)
-      out << "<p>Final reading " << Html(ReadingText(p, p.final_reading)) << ", error "
-          << Html(Signed(ReadingError(p, p.final_reading), p)) << "</p>\n";
+      out << "<p>Final reading " << EscapeMarkup(ReadingText(p, p.final_reading)) << ", error "
+          << EscapeMarkup(Signed(ReadingError(p, p.final_reading), p)) << "</p>\n";
   }
   out << "</body></html>\n";
 }
@@ -143,22 +119,22 @@ void WriteReportCsv(const CalibrationReport& r, std::ostream& out) {
   out << "date,transmitter_product,transmitter_id,transmitter_firmware,calibrator_product,"
          "calibrator_id,calibrator_firmware,point,nominal,window_at_once,window_final,step,"
          "constant,reading,error,result\n";
-  const std::string head = Csv(LocalTime(r.started, "%Y-%m-%dT%H:%M:%S%z")) + ',' +
-                           Csv(r.transmitter_product) + ',' + Csv(r.transmitter_id) + ',' +
-                           Csv(r.transmitter_firmware) + ',' + Csv(r.calibrator_product) + ',' +
-                           Csv(r.calibrator_id) + ',' + Csv(r.calibrator_firmware) + ',';
+  const std::string head = CsvField(LocalTime(r.started, "%Y-%m-%dT%H:%M:%S%z")) + ',' +
+                           CsvField(r.transmitter_product) + ',' + CsvField(r.transmitter_id) + ',' +
+                           CsvField(r.transmitter_firmware) + ',' + CsvField(r.calibrator_product) + ',' +
+                           CsvField(r.calibrator_id) + ',' + CsvField(r.calibrator_firmware) + ',';
   for (const CalibrationPoint& p : r.points) {
-    const std::string point = head + Csv(p.name) + ',' + Csv(p.nominal) + ',' +
-                              (p.measured ? Csv(ReadingText(p, p.window_at_once)) + ',' +
-                                                Csv(ReadingText(p, p.window_final))
+    const std::string point = head + CsvField(p.name) + ',' + CsvField(p.nominal) + ',' +
+                              (p.measured ? CsvField(ReadingText(p, p.window_at_once)) + ',' +
+                                                CsvField(ReadingText(p, p.window_final))
                                           : std::string(","));
     for (std::size_t i = 0; i < p.steps.size(); ++i)
       out << point << ',' << i + 1 << ',' << p.steps[i].constant << ','
-          << Csv(ReadingText(p, p.steps[i].reading)) << ','
-          << Csv(Signed(ReadingError(p, p.steps[i].reading), p)) << ",\n";
+          << CsvField(ReadingText(p, p.steps[i].reading)) << ','
+          << CsvField(Signed(ReadingError(p, p.steps[i].reading), p)) << ",\n";
     out << point << ",final,,";
     if (p.measured && p.ended)
-      out << Csv(ReadingText(p, p.final_reading)) << ',' << Csv(Signed(ReadingError(p, p.final_reading), p));
+      out << CsvField(ReadingText(p, p.final_reading)) << ',' << CsvField(Signed(ReadingError(p, p.final_reading), p));
     else
       out << ',';
     out << ',' << (p.passed ? "pass" : "fail") << '\n';

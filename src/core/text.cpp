@@ -124,4 +124,30 @@ std::string TrimBlanks(std::string_view text) {
   return std::string(text.substr(b, text.find_last_not_of(' ') - b + 1));
 }
 
+std::string CsvField(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string q = "\"";
+  for (char c : text) {
+    if (c == '"') q += '"';
+    q += c;
+  }
+  return q + '"';
+}
+
+std::string EscapeMarkup(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&apos;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
 }  // namespace travik

@@ -24,4 +24,11 @@ std::string Utf8Prefix(std::string_view utf8, std::size_t n);
 // The text without the blanks around it (fields are blank-padded).
 std::string TrimBlanks(std::string_view text);
 
+// One CSV field: quoted (quotes doubled) when it holds a comma, a quote or a
+// line break, else as it is.
+std::string CsvField(std::string_view text);
+
+// Text for XML or HTML content and attributes: & < > " ' as entities.
+std::string EscapeMarkup(std::string_view text);
+
 }  // namespace travik

@@ -6,26 +6,12 @@
 #include <map>
 #include <memory>
 
+#include "core/text.h"
+
 namespace travik::i18n {
 
 std::string TemplateContext(int number) { return "template " + std::to_string(number); }
 std::string MenuContext(int number) { return "menu " + std::to_string(number); }
-
-std::string EscapeXml(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&apos;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
 
 std::string EscapeLine(std::string_view text) {
   std::string out;
@@ -177,21 +163,21 @@ std::optional<Catalogue> Catalogue::Parse(std::string_view ts, std::string* erro
 
 std::string Catalogue::Write() const {
   std::string out = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n";
-  out += "<TS version=\"2.1\" language=\"" + EscapeXml(language) + "\" sourcelanguage=\"" +
-         EscapeXml(source_language) + "\">\n";
+  out += "<TS version=\"2.1\" language=\"" + EscapeMarkup(language) + "\" sourcelanguage=\"" +
+         EscapeMarkup(source_language) + "\">\n";
   std::vector<std::string> contexts;
   for (const auto& e : entries_)
     if (std::find(contexts.begin(), contexts.end(), e.context) == contexts.end())
       contexts.push_back(e.context);
   for (const auto& c : contexts) {
-    out += "<context>\n    <name>" + EscapeXml(c) + "</name>\n";
+    out += "<context>\n    <name>" + EscapeMarkup(c) + "</name>\n";
     for (const auto& e : entries_) {
       if (e.context != c) continue;
-      out += "    <message>\n        <source>" + EscapeXml(e.source) + "</source>\n";
+      out += "    <message>\n        <source>" + EscapeMarkup(e.source) + "</source>\n";
       out += "        <translation";
       if (e.state == State::kUnfinished) out += " type=\"unfinished\"";
       if (e.state == State::kVanished) out += " type=\"vanished\"";
-      out += ">" + EscapeXml(e.translation) + "</translation>\n    </message>\n";
+      out += ">" + EscapeMarkup(e.translation) + "</translation>\n    </message>\n";
     }
     out += "</context>\n";
   }

@@ -51,7 +51,6 @@ class Catalogue {
   std::vector<Entry> entries_;
 };
 
-std::string EscapeXml(std::string_view text);
 // One text on one line of a collected-texts file: "\\" and "\n" escaped.
 std::string EscapeLine(std::string_view text);
 std::string UnescapeLine(std::string_view line);

@@ -20,16 +20,6 @@ std::string TimeStamp(std::chrono::system_clock::time_point t) {
   return text;
 }
 
-std::string CsvField(std::string_view s) {
-  if (s.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(s);
-  std::string q = "\"";
-  for (char c : s) {
-    if (c == '"') q += '"';
-    q += c;
-  }
-  return q + '"';
-}
-
 ValueRow SplitValue(const std::string& quantity, const std::string& text) {
   ValueRow row{quantity, TrimBlanks(text), {}, {}};
   std::size_t i = 0;

@@ -12,13 +12,13 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text.h"  // CsvField, for the rows
+
 namespace travik {
 
 // Local time, ISO 8601 with milliseconds and the UTC offset.
 std::string TimeStamp(std::chrono::system_clock::time_point t);
 
-// A CSV field, quoted when it must be.
-std::string CsvField(std::string_view s);
 
 // A row of a values window: its label, and the value as shown split into the
 // number (decimal point) and its unit.
