@@ -43,12 +43,7 @@ struct OutputLayout {
 };
 
 struct MemberLayout {
-  int template_number = 0;
-  const char* title = "";
-  const char* header = "";
-  DeviceButtons buttons{};
-  int text = 0;
-  const char* text_preset = "";
+  MemberFrame frame{};  // Build opens every member's text field blank
   int shift_t = 0, shift_h = 0, shift_co2 = 0;
   bool lcd = false;
   int day = 0, night = 0, time = 0, menu = 0;
@@ -66,14 +61,9 @@ struct MemberLayout {
 RackAnalogDef Build(const MemberLayout& m) {
   RackAnalogDef r;
   DialogDef& d = r.mc.dialog;
-  d = Frame({.number = m.template_number,
-             .title = m.title,
-             .header = m.header,
-             .buttons = m.buttons,
-             .text = m.text,
-             .text_initial = "                ",
-             .text_preset = m.text_preset,
-             .timer_ms = 20});
+  MemberFrame frame = m.frame;
+  frame.text_initial = "                ";  // sixteen blanks
+  d = Frame(frame);
   d.preset_resets_choices = true;
 
   // In the order the timer checks them.
@@ -170,11 +160,10 @@ const InputRange kHumidityInput{.format = F::kTenths, .check = C::kTenths, .min 
 
 const std::vector<const RackAnalogDef*>& RackAnalogDefs() {
   static const RackAnalogDef rgq = Build({
-      .template_number = 160, .title = "UC-RGQ", .header = "UCRGQ",
-      .buttons = {.open = 3600, .read = 3603, .save = 3601, .write = 3604,
-                  .preset = 3602, .cancel = 3605},
-      .text = 3619,
-      .text_preset = "UC-RGQ  Kolvar    ", .shift_t = 3550, .shift_h = 3551, .shift_co2 = 3620,
+      .frame = {.number = 160, .title = "UC-RGQ", .header = "UCRGQ",
+                 .buttons = {.open = 3600, .read = 3603, .save = 3601, .write = 3604, .preset = 3602, .cancel = 3605},
+                 .text = 3619, .text_preset = "UC-RGQ  Kolvar    "},
+      .shift_t = 3550, .shift_h = 3551, .shift_co2 = 3620,
       .lcd = true, .day = 3562, .night = 3564, .time = 3566, .menu = 3594,
       .colours = {{.control = 3554, .nibble = 0}, {.control = 3556, .nibble = 1},
                   {.control = 3557, .nibble = 2}},
@@ -192,11 +181,10 @@ const std::vector<const RackAnalogDef*>& RackAnalogDefs() {
       .indication_hi = 3613, .cal_first = 3614, .cal_last = 3617, .cal_edit = 3616,
       .cal_button = 3617});
   static const RackAnalogDef rgqa = Build({
-      .template_number = 162, .title = "UC-RGQ-A", .header = "UCRGQR",
-      .buttons = {.open = 3740, .read = 3741, .save = 3742, .write = 3743,
-                  .preset = 3744, .cancel = 3745},
-      .text = 3695,
-      .text_preset = "UC-RGQ-A  Kolvar  ", .shift_t = 3691, .shift_h = 3692, .shift_co2 = 3693,
+      .frame = {.number = 162, .title = "UC-RGQ-A", .header = "UCRGQR",
+                 .buttons = {.open = 3740, .read = 3741, .save = 3742, .write = 3743, .preset = 3744, .cancel = 3745},
+                 .text = 3695, .text_preset = "UC-RGQ-A  Kolvar  "},
+      .shift_t = 3691, .shift_h = 3692, .shift_co2 = 3693,
       .lcd = false,
       .out1 = {.word = 68, .current = 3698, .voltage = 3699, .in_lo = 3703, .in_hi = 3704,
                .out_lo = 3707, .out_hi = 3708, .safety = 3710, .out_lo_label = 3709,
@@ -210,11 +198,10 @@ const std::vector<const RackAnalogDef*>& RackAnalogDefs() {
       .indication_hi = 3730, .cal_first = 3732, .cal_last = 3735, .cal_edit = 3734,
       .cal_button = 3735});
   static const RackAnalogDef vwc = Build({
-      .template_number = 159, .title = "UC-VWC", .header = "UCVWC",
-      .buttons = {.open = 3550, .read = 3551, .save = 3552, .write = 3553,
-                  .preset = 3554, .cancel = 3555},
-      .text = 3492,
-      .text_preset = "UC-VWC  Kolvar    ", .shift_t = 3490, .shift_h = 3491, .lcd = true,
+      .frame = {.number = 159, .title = "UC-VWC", .header = "UCVWC",
+                 .buttons = {.open = 3550, .read = 3551, .save = 3552, .write = 3553, .preset = 3554, .cancel = 3555},
+                 .text = 3492, .text_preset = "UC-VWC  Kolvar    "},
+      .shift_t = 3490, .shift_h = 3491, .lcd = true,
       .day = 3542, .night = 3544, .time = 3546, .menu = 3547,
       .colours = {{.control = 3548, .nibble = 0}, {.control = 3549, .nibble = 1}},
       .switch_lo = 3538, .switch_hi = 3539,
@@ -226,11 +213,10 @@ const std::vector<const RackAnalogDef*>& RackAnalogDefs() {
                .out_lo = 3515, .out_hi = 3516, .safety = 3520, .out_lo_label = 3528,
                .out_hi_label = 3529, .safety_label = 3530, .input = kHumidityInput}});
   static const RackAnalogDef mxh = Build({
-      .template_number = 163, .title = "UC-MXH", .header = "UCMXH",
-      .buttons = {.open = 3800, .read = 3801, .save = 3802, .write = 3803,
-                  .preset = 3804, .cancel = 3805},
-      .text = 3750,
-      .text_preset = "UC-MXH  Kolvar    ", .shift_t = 3748, .lcd = true, .day = 3762,
+      .frame = {.number = 163, .title = "UC-MXH", .header = "UCMXH",
+                 .buttons = {.open = 3800, .read = 3801, .save = 3802, .write = 3803, .preset = 3804, .cancel = 3805},
+                 .text = 3750, .text_preset = "UC-MXH  Kolvar    "},
+      .shift_t = 3748, .lcd = true, .day = 3762,
       .night = 3764, .time = 3766, .menu = 3767, .colours = {{.control = 3768, .nibble = 0}},
       .switch_lo = 3758,
       .switch_hi = 3759, .hidden_first = 3755, .hidden_last = 3759,
@@ -242,11 +228,10 @@ const std::vector<const RackAnalogDef*>& RackAnalogDefs() {
                .out_hi_label = 3793, .safety_label = 3794, .input = kTemperatureInput},
       .setpoint = 3812, .lower = 3810, .upper = 3811, .bargraph = 3814, .bargraph_kind = 3815});
   static const RackAnalogDef bcm = Build({
-      .template_number = 161, .title = "UC-BCM", .header = "UCBCM",
-      .buttons = {.open = 3680, .read = 3681, .save = 3682, .write = 3683,
-                  .preset = 3684, .cancel = 3685},
-      .text = 3628,
-      .text_preset = "UC-BCM  Kolvar    ", .shift_t = 3626, .shift_h = 3627, .lcd = true,
+      .frame = {.number = 161, .title = "UC-BCM", .header = "UCBCM",
+                 .buttons = {.open = 3680, .read = 3681, .save = 3682, .write = 3683, .preset = 3684, .cancel = 3685},
+                 .text = 3628, .text_preset = "UC-BCM  Kolvar    "},
+      .shift_t = 3626, .shift_h = 3627, .lcd = true,
       .day = 3641, .night = 3643, .time = 3645, .menu = 3646,
       .colours = {{.control = 3630, .nibble = 0}, {.control = 3631, .nibble = 1},
                   {.control = 3632, .nibble = 2}},
